@@ -1,0 +1,35 @@
+# Helpers that keep the per-folder CMake files to one line each.
+
+# A static library of every .cpp below the given folders.
+function(pixa_library name)
+  cmake_parse_arguments(ARG "" "" "DIRS;LINKS" ${ARGN})
+  set(sources)
+  foreach(dir IN LISTS ARG_DIRS)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND sources ${found})
+  endforeach()
+  if(NOT sources)
+    # Nothing to compile yet: an interface library keeps the dependency graph intact.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE pixa_options ${ARG_LINKS})
+    return()
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC pixa_options ${ARG_LINKS})
+endfunction()
+
+# One GoogleTest executable (one ctest entry) of every .cpp in tests/<area>.
+function(pixa_test area)
+  cmake_parse_arguments(ARG "" "" "LINKS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${area}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  set(name test_${area})
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE pixa_options ${ARG_LINKS} pixa_testsupport GTest::gtest_main)
+  add_test(NAME ${area} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${area} PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, lays out the program folder and starts Pixaport under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+bash scripts/install-deps.sh
+bash scripts/build.sh
+
+source scripts/wine-env.sh "$root/build/win/wineprefix"
+pixa_prepare_prefix
+# A German user's platform texts, where the machine has the locale.
+if locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then export LC_ALL=de_DE.UTF-8; fi
+
+cd build/program
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 || xset q >/dev/null 2>&1; then
+  echo "Starting Pixaport on display $DISPLAY."
+  exec wine pixaport.exe
+fi
+
+echo "No X display found: starting Pixaport on a virtual display (Xvfb)."
+xvfb-run -a -s "-screen 0 1024x768x24" bash "$root/scripts/show-virtual.sh" "$root"
