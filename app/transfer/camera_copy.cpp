@@ -26,7 +26,7 @@ std::string CopyResultText(const CopyTally& tally) {
 CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& request, TransferProgress& progress,
                    TransferPrompts& prompts) {
     ASort(files);
-    CameraNamer namer(request.target, request.maker, request.extens);
+    CameraNamer namer(request.target, request.maker, request.extens, request.lastNumber);
     progress.SetMeterTotal(static_cast<int>(files.size()));
     progress.SetMeterPos(0);
     CopyTally tally;

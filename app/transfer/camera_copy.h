@@ -13,6 +13,7 @@ struct CameraCopyRequest {
     std::string maker = "Sony";  // camera maker (cDFBeg)
     std::string extens = "JPG";  // file type (cExtens)
     bool simulate = false;       // find the names but write nothing (lSimulier)
+    int lastNumber = 0;          // running number before the first name tried; a run starts at 0
 };
 
 // How a copy run ended.

@@ -13,7 +13,7 @@ std::string TypeFor(const std::string& extens, const std::string& source) {
     if (TrimRight(extens) != "*") return TrimRight(extens);
     std::string name = source.substr(source.find_last_of('\\') + 1);
     auto dot = name.find_last_of('.');
-    return dot == std::string::npos ? std::string() : AnsiUpper(name.substr(dot + 1));
+    return dot == std::string::npos ? std::string() : UpperText(name.substr(dot + 1));
 }
 }  // namespace
 
@@ -29,8 +29,8 @@ std::string MakerPrefix(const std::string& maker, const std::string& type) {
     return {};
 }
 
-CameraNamer::CameraNamer(std::string target, std::string maker, std::string extens)
-    : folder_(std::move(target)), maker_(std::move(maker)), extens_(std::move(extens)) {
+CameraNamer::CameraNamer(std::string target, std::string maker, std::string extens, int lastNumber)
+    : folder_(std::move(target)), maker_(std::move(maker)), extens_(std::move(extens)), number_(lastNumber) {
     if (!folder_.empty() && folder_.back() != '\\') folder_ += '\\';
 }
 

@@ -21,7 +21,8 @@ public:
 
     // target: the folder ("\" added when missing); maker: cDFBeg; extens: cExtens.
     // With the type "*" each copy keeps its source's extension, in upper case.
-    CameraNamer(std::string target, std::string maker, std::string extens);
+    // lastNumber: the running number before the first name tried (0 for a new run).
+    CameraNamer(std::string target, std::string maker, std::string extens, int lastNumber = 0);
 
     // The full path of the next name after the last one used that no entry of the
     // folder has (case ignored, hidden entries count); tried() runs once per name

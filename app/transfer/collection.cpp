@@ -23,7 +23,7 @@ void AppendFiles(const std::string& pattern, const std::string& prefix, std::vec
 }
 
 std::string BaseFolder(const std::string& source) {
-    std::string base = AnsiUpper(source);
+    std::string base = UpperText(source);
     if (base.empty() || base.back() != '\\') base += '\\';
     return base;
 }
@@ -44,7 +44,7 @@ std::vector<std::string> WalkFolders(const std::string& base, TransferProgress& 
 }
 }  // namespace
 
-std::string FileMask(const std::string& extens) { return "*." + AnsiUpper(TrimRight(extens)); }
+std::string FileMask(const std::string& extens) { return "*." + UpperText(TrimRight(extens)); }
 
 std::vector<std::string> CollectFiles(const CollectRequest& request, TransferProgress& progress) {
     std::string base = BaseFolder(request.source);

@@ -22,7 +22,7 @@ struct Filter {
 
 Filter ParseFilter(const std::string& letters) {
     Filter f;
-    for (char c : AnsiUpper(letters)) {
+    for (char c : UpperText(letters)) {
         f.hidden |= c == 'H';
         f.system |= c == 'S';
         f.folders |= c == 'D';

@@ -30,7 +30,7 @@ private:
 std::string DisplayName(const std::string& path) {
     auto last = path.find_last_of('\\');
     if (last == std::string::npos || last < 3) return path;
-    std::string folder = AnsiLower(path.substr(0, last));
+    std::string folder = LowerText(path.substr(0, last));
     auto cut = folder.find_last_of('\\');
     return folder.substr(cut == std::string::npos ? 0 : cut + 1) + path.substr(last);
 }

@@ -35,9 +35,9 @@ std::string MapBytes(std::string_view text, Map map) {
 }
 }  // namespace
 
-std::string AnsiUpper(std::string_view text) { return MapBytes(text, UpperByte); }
+std::string UpperText(std::string_view text) { return MapBytes(text, UpperByte); }
 
-std::string AnsiLower(std::string_view text) { return MapBytes(text, LowerByte); }
+std::string LowerText(std::string_view text) { return MapBytes(text, LowerByte); }
 
 std::string TrimRight(std::string_view text) {
     auto end = text.find_last_not_of(' ');

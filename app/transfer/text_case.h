@@ -6,9 +6,9 @@
 namespace pixa {
 
 // The text with every Windows-1252 letter in upper case.
-std::string AnsiUpper(std::string_view text);
+std::string UpperText(std::string_view text);
 // The text with every Windows-1252 letter in lower case.
-std::string AnsiLower(std::string_view text);
+std::string LowerText(std::string_view text);
 // The text without trailing blanks.
 std::string TrimRight(std::string_view text);
 
