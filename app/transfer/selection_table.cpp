@@ -51,6 +51,7 @@ bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::s
         table_->PutText(file_, file);
         table_->PutText(bild_, DisplayName(file));
         table_->PutNumber(size_, static_cast<double>(FSize(file)));
+        table_->PutNumber(dels_, 0);
     }
     table_->GoTop();
     return true;

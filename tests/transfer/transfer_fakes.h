@@ -1,5 +1,7 @@
 #pragma once
 // Recording stand-ins for the progress dialog, the message boxes and the error handler.
+#include <windows.h>
+
 #include <functional>
 #include <string>
 #include <utility>
@@ -9,6 +11,19 @@
 #include "framework/services/error.h"
 
 namespace pixa::test {
+
+// Writes a file through the ANSI API (Windows-1252 names), creating missing folders; returns the path.
+inline std::string WriteAnsi(const std::string& path, const std::string& content) {
+    for (auto cut = path.find('\\', 3); cut != std::string::npos; cut = path.find('\\', cut + 1))
+        CreateDirectoryA(path.substr(0, cut).c_str(), nullptr);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    if (h != INVALID_HANDLE_VALUE) {
+        WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+        CloseHandle(h);
+    }
+    return path;
+}
 
 // Records what the progress dialog would show; onPump runs at every pump.
 class RecordingProgress : public TransferProgress {
