@@ -1,5 +1,7 @@
 #include "app/transfer/collection.h"
 
+#include <algorithm>
+
 #include "app/transfer/directory.h"
 #include "app/transfer/string_order.h"
 #include "app/transfer/text_case.h"
@@ -79,7 +81,7 @@ std::string ShowPath(const std::string& path, bool shortComponents) {
     std::string shown = path.substr(0, 3);
     std::string rest = path.substr(3);
     for (auto cut = rest.find('\\'); cut != std::string::npos; cut = rest.find('\\')) {
-        shown += shortComponents ? rest.substr(0, 3) + "~...\\" : "~\\";
+        shown += shortComponents ? rest.substr(0, std::min<std::size_t>(cut, 3)) + "~...\\" : "~\\";
         rest.erase(0, cut + 1);
     }
     return shown + rest;
