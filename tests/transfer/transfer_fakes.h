@@ -25,6 +25,18 @@ inline std::string WriteAnsi(const std::string& path, const std::string& content
     return path;
 }
 
+// Reads a whole file through the ANSI API; empty when it cannot be read.
+inline std::string ReadAnsi(const std::string& path) {
+    std::string content;
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return content;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(h, buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
+    CloseHandle(h);
+    return content;
+}
+
 // Records what the progress dialog would show; onPump runs at every pump.
 class RecordingProgress : public TransferProgress {
 public:
