@@ -1,6 +1,7 @@
 #include "app/transfer/collection.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "app/transfer/directory.h"
 #include "app/transfer/string_order.h"
@@ -9,19 +10,39 @@
 namespace pixa {
 
 namespace {
-bool IsDot(const DirRow& row) { return !row.name.empty() && row.name[0] == '.'; }
-bool IsFolder(const DirRow& row) { return row.attributes.find('D') != std::string::npos; }
+// One folder of the walk with the matching files that its listing showed.
+struct FolderFiles {
+    std::string folder;              // full path without a trailing "\"
+    std::vector<std::string> files;  // full paths of its matching files
+};
 
-// Appends folder + "\" + name for every subfolder listed by the pattern.
-void AppendSubfolders(const std::string& pattern, const std::string& prefix, std::vector<std::string>& folders) {
-    for (const auto& row : Directory(pattern, "D"))
-        if (!IsDot(row) && IsFolder(row)) folders.push_back(prefix + row.name);
-}
+// Matches a file name against the file type the way the file system matches "*." + type:
+// the name ends in "." + type, case ignored; the type "*" matches every name.
+class TypeMatch {
+public:
+    explicit TypeMatch(const std::string& extens) : suffix_(1, '.') { suffix_ += UpperText(TrimRight(extens)); }
+    bool operator()(const std::string& name) const {
+        if (suffix_ == ".*") return true;
+        return name.size() >= suffix_.size() && UpperText(name.substr(name.size() - suffix_.size())) == suffix_;
+    }
 
-// Appends prefix + name for every plain file listed by the pattern.
-void AppendFiles(const std::string& pattern, const std::string& prefix, std::vector<std::string>& files) {
-    for (const auto& row : Directory(pattern, ""))
-        if (!IsDot(row) && !IsFolder(row)) files.push_back(prefix + row.name);
+private:
+    std::string suffix_;
+};
+
+// Lists folder (ending in "\") once, folders included: appends its subfolders to folders
+// and returns its matching files. Hidden, system and dot entries are left out.
+std::vector<std::string> ListFolder(const std::string& folder, const TypeMatch& match,
+                                    std::vector<FolderFiles>& folders) {
+    std::vector<std::string> files;
+    for (auto& entry : DirectoryNames(folder + "*.*", "D")) {
+        if (entry.name.empty() || entry.name[0] == '.') continue;
+        if (entry.folder)
+            folders.push_back({folder + entry.name, {}});
+        else if (match(entry.name))
+            files.push_back(folder + entry.name);
+    }
+    return files;
 }
 
 std::string BaseFolder(const std::string& source) {
@@ -29,38 +50,37 @@ std::string BaseFolder(const std::string& source) {
     if (base.empty() || base.back() != '\\') base += '\\';
     return base;
 }
-
-// The breadth-first walk: the folder list grows while it is walked.
-std::vector<std::string> WalkFolders(const std::string& base, TransferProgress& progress) {
-    std::vector<std::string> folders;
-    AppendSubfolders(base + "*.*", base, folders);
-    progress.SetMeterTotal(static_cast<int>(folders.size()));
-    progress.SetMeterPos(0);
-    for (std::size_t i = 0; i < folders.size(); ++i) {
-        std::string folder = folders[i];  // copied: appending may move the list
-        progress.SetAction("Ordner: " + ShowPath(folder, false));
-        AppendSubfolders(folder + "\\*.*", folder + "\\", folders);
-        progress.SetMeterPos(static_cast<int>(i + 1));
-    }
-    return ASort(folders);
-}
 }  // namespace
 
 std::string FileMask(const std::string& extens) { return "*." + UpperText(TrimRight(extens)); }
 
 std::vector<std::string> CollectFiles(const CollectRequest& request, TransferProgress& progress) {
     std::string base = BaseFolder(request.source);
-    std::string mask = FileMask(request.extens);
-    std::vector<std::string> folders = WalkFolders(base, progress);
-    std::vector<std::string> files;
-    AppendFiles(base + mask, base, files);
+    TypeMatch match(request.extens);
+    std::vector<FolderFiles> folders;
+    std::vector<std::string> files = ListFolder(base, match, folders);
+
+    // The breadth-first walk: the folder list grows while it is walked.
+    progress.SetMeterTotal(static_cast<int>(folders.size()));
+    progress.SetMeterPos(0);
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        std::string folder = folders[i].folder;  // copied: appending may move the list
+        progress.SetAction("Ordner: " + ShowPath(folder, false));
+        auto found = ListFolder(folder + "\\", match, folders);
+        folders[i].files = std::move(found);
+        progress.SetMeterPos(static_cast<int>(i + 1));
+    }
+    std::sort(folders.begin(), folders.end(),
+              [](const FolderFiles& a, const FolderFiles& b) { return ByteLess(a.folder, b.folder); });
+
     if (request.includeSub) {
+        std::string mask = FileMask(request.extens);
         progress.SetMeterTotal(static_cast<int>(folders.size()));
         progress.SetMeterPos(0);
         for (std::size_t i = 0; i < folders.size(); ++i) {
-            std::string pattern = folders[i] + "\\" + mask;
-            progress.SetAction("Dateien: " + ShowPath(pattern, true));
-            AppendFiles(pattern, folders[i] + "\\", files);
+            progress.SetAction("Dateien: " + ShowPath(folders[i].folder + "\\" + mask, true));
+            files.insert(files.end(), std::make_move_iterator(folders[i].files.begin()),
+                         std::make_move_iterator(folders[i].files.end()));
             progress.SetMeterPos(static_cast<int>(i + 1));
         }
     }

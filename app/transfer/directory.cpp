@@ -107,19 +107,42 @@ std::string AttributeText(unsigned long attr) {
     return text;
 }
 
+namespace {
+// Calls take(data) for every entry of the listing that the filter lets through.
+template <typename Take>
+void ForEachEntry(const std::string& pattern, const Filter& f, Take take) {
+    WIN32_FIND_DATAA data;
+    // The basic information level skips the short names; a large fetch reads more entries per call.
+    FindHandle search(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                       FIND_FIRST_EX_LARGE_FETCH));
+    if (!search) return;
+    DWORD requested = Requested(f);
+    do {
+        DWORD attr = data.dwFileAttributes;
+        if (Qualifies(attr, requested) && Wanted(attr, f)) take(data);
+    } while (FindNextFileA(search.Get(), &data));
+}
+}  // namespace
+
 std::vector<DirRow> Directory(const std::string& pattern, const std::string& filter) {
     Filter f = ParseFilter(filter);
     if (f.volume) return VolumeLabel(pattern);
     std::vector<DirRow> rows;
-    WIN32_FIND_DATAA data;
-    FindHandle search(FindFirstFileA(pattern.c_str(), &data));
-    if (!search) return rows;
-    DWORD requested = Requested(f);
-    do {
-        DWORD attr = data.dwFileAttributes;
-        if (Qualifies(attr, requested) && Wanted(attr, f)) rows.push_back(MakeRow(data));
-    } while (FindNextFileA(search.Get(), &data));
+    ForEachEntry(pattern, f, [&](const WIN32_FIND_DATAA& data) { rows.push_back(MakeRow(data)); });
     return rows;
+}
+
+std::vector<DirName> DirectoryNames(const std::string& pattern, const std::string& filter) {
+    Filter f = ParseFilter(filter);
+    std::vector<DirName> names;
+    if (f.volume) {
+        for (auto& row : VolumeLabel(pattern)) names.push_back({row.name, false});
+        return names;
+    }
+    ForEachEntry(pattern, f, [&](const WIN32_FIND_DATAA& data) {
+        names.push_back({data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    });
+    return names;
 }
 
 bool File(const std::string& path) {

@@ -22,6 +22,15 @@ struct DirRow {
 // in, V asks for the volume label alone. Never fails: an unreadable folder lists nothing.
 std::vector<DirRow> Directory(const std::string& pattern = "*.*", const std::string& filter = "");
 
+// The name of a listed entry and whether it is a folder.
+struct DirName {
+    std::string name;     // long name as stored
+    bool folder = false;  // the entry is a folder
+};
+
+// Lists like Directory, but only names and the folder flag: cheaper for walking large trees.
+std::vector<DirName> DirectoryNames(const std::string& pattern, const std::string& filter = "");
+
 // True when at least one entry of any kind (hidden and system included) matches path.
 bool File(const std::string& path);
 
