@@ -44,7 +44,7 @@ std::optional<std::string> CameraNamer::NextFree(const std::string& source, cons
         std::snprintf(digits, sizeof digits, "%05d", number_);
         std::string path = folder_ + prefix + digits + suffix;
         if (tried) tried();
-        if (!File(path)) return path;
+        if (!EntryExists(path)) return path;
     }
     return std::nullopt;
 }

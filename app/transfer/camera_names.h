@@ -25,8 +25,8 @@ public:
     CameraNamer(std::string target, std::string maker, std::string extens, int lastNumber = 0);
 
     // The full path of the next name after the last one used that no entry of the
-    // folder has (case ignored, hidden entries count); tried() runs once per name
-    // tried. Nothing when the numbers up to 99999 are used up.
+    // folder has (case ignored, hidden entries and folders count); tried() runs once
+    // per name tried. Nothing when the numbers up to 99999 are used up.
     std::optional<std::string> NextFree(const std::string& source, const std::function<void()>& tried);
 
     // The last running number handed out or tried.

@@ -151,6 +151,13 @@ bool File(const std::string& path) {
     return static_cast<bool>(search);
 }
 
+bool EntryExists(const std::string& path) {
+    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    DWORD error = GetLastError();
+    // An entry that is in use or locked away still exists.
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
+}
+
 std::uint64_t FSize(const std::string& path) {
     auto rows = Directory(path);
     return rows.empty() ? 0 : rows.front().size;

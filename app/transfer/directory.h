@@ -34,6 +34,11 @@ std::vector<DirName> DirectoryNames(const std::string& pattern, const std::strin
 // True when at least one entry of any kind (hidden and system included) matches path.
 bool File(const std::string& path);
 
+// True when an entry of exactly this name (no wildcards) exists: file or folder, hidden
+// and system ones included, case ignored. Asks for the entry itself instead of
+// listing its folder, so the cost does not grow with the number of entries there.
+bool EntryExists(const std::string& path);
+
 // Size of the first entry that Directory(path) lists; 0 when it lists none.
 std::uint64_t FSize(const std::string& path);
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <vector>
 
 #include "app/transfer/base_error.h"
@@ -36,24 +37,31 @@ FileHandle OpenSource(const std::string& source) {
     }
 }
 
+// The folder part of path, ending in "\\" or ":" (empty for a bare name).
 std::string FolderOf(const std::string& path) {
     auto cut = path.find_last_of("\\:");
-    return cut == std::string::npos ? "." : path.substr(0, cut + 1);
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
-// A temporary file beside the target; its name ("PXA" + hex digits + ".TMP") is none a camera uses.
-// The temporary file exists when this returns true.
+// Creates a new temporary file beside the target, named "PXA" + five hex digits +
+// ".TMP", a name no camera uses. A name already taken is passed over.
+FileHandle CreateUniqueTemporary(const std::string& folder, std::string& temp) {
+    static unsigned counter = GetTickCount() & 0xFFFFF;
+    for (int tries = 0; tries < 64; ++tries) {
+        char name[16];
+        std::snprintf(name, sizeof name, "PXA%05X.TMP", counter++ & 0xFFFFF);
+        temp = folder + name;
+        FileHandle out(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (out || GetLastError() != ERROR_FILE_EXISTS) return out;
+    }
+    return FileHandle();
+}
+
+// Creates the temporary file for target; on failure the error handler decides.
 bool CreateTemporary(const std::string& target, std::string& temp, FileHandle& out) {
     for (;;) {
-        char name[MAX_PATH];
-        if (GetTempFileNameA(FolderOf(target).c_str(), "PXA", 0, name)) {
-            temp = name;
-            out.Reset(CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-            if (out) return true;
-            DWORD os = GetLastError();
-            DeleteFileA(name);
-            SetLastError(os);
-        }
+        out = CreateUniqueTemporary(FolderOf(target), temp);
+        if (out) return true;
         if (!Retry(CreateError(target))) return false;
     }
 }
