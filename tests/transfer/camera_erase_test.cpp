@@ -43,6 +43,16 @@ TEST(CamErase, AsksThenDeletesPlainFilesOnly) {
     SetFileAttributesA((card / "HIDDEN.JPG").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+TEST(CamErase, FolderWithoutClosingBackslashErasesOnlyItsOwnFiles) {
+    test::TempDir root;
+    root.Write("DCIM\\DSC00001.JPG", "1");
+    root.Write("DCIM_notes.txt", "keep");  // beside the folder, sharing its name's beginning
+    test::RecordingPrompts yes;
+    EXPECT_TRUE(CamErase(root / "DCIM", yes));
+    EXPECT_FALSE(File(root / "DCIM\\DSC00001.JPG"));
+    EXPECT_TRUE(File(root / "DCIM_notes.txt"));
+}
+
 TEST(CamErase, ReadOnlyFileIsSkippedSilently) {
     test::TempDir card;
     card.Write("DSC00001.JPG", "1");
