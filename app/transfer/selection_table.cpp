@@ -78,6 +78,8 @@ double SelectionTable::MakeSum(std::uint32_t recno) {
 }
 
 void SelectionTable::MarkRecs(bool mark, int mode) {
+    // Past the last row there is no group: an empty group name would take in every row.
+    if ((mode == 1 || (mode == 0 && !mark)) && table_->Eof()) return;
     std::uint32_t recno = table_->RecNo();
     std::string group = FolderGroup(TrimRight(table_->GetText(bild_)));
     auto inGroup = [&] { return table_->GetText(bild_).substr(0, group.size()) == group; };

@@ -154,6 +154,12 @@ TEST_F(SelectionTableTest, GroupsMarkHideAndShowInReverseOrder) {
     EXPECT_EQ(table.HideSteps(), 0);
     table.MarkRecs(true, 0);  // nothing left to show
     EXPECT_EQ(table.HideSteps(), 0);
+
+    t.GoTo(99);  // past the last row: no group to hide or mark
+    table.MarkRecs(false, 0);
+    table.MarkRecs(false, 1);
+    EXPECT_EQ(marks(), "XXXXX");
+    EXPECT_EQ(table.HideSteps(), 0);
 }
 
 TEST_F(SelectionTableTest, ChosenFilesAreMarkedVisibleRowsWithFullPaths) {
