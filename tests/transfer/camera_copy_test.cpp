@@ -70,13 +70,14 @@ TEST_F(CameraCopyTest, GapsAreFilledAndTakenNamesSkippedWhateverTheirCase) {
     card_.Write("dsc00004.jpg", "old4");
     card_.Write("DSC00005.JPG", "hidden");
     SetFileAttributesA((card_ / "DSC00005.JPG").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    CreateDirectoryA((card_ / "DSC00006.JPG").c_str(), nullptr);  // a folder takes the name too
     auto files = Sources({"1.jpg", "2.jpg"});
     Run(files, {.target = Card(), .maker = "Sony", .extens = "JPG"});
     EXPECT_EQ(card_.Read("DSC00002.JPG"), "1.jpg");
-    EXPECT_EQ(card_.Read("DSC00006.JPG"), "2.jpg");
+    EXPECT_EQ(card_.Read("DSC00007.JPG"), "2.jpg");
     EXPECT_EQ(card_.Read("DSC00001.JPG"), "old1");
     EXPECT_EQ(card_.Read("dsc00004.jpg"), "old4");
-    EXPECT_EQ(progress_.pumps, 6);  // 1, 2, then 3, 4, 5, 6: the search never restarts
+    EXPECT_EQ(progress_.pumps, 7);  // 1, 2, then 3 to 7: the search never restarts
 }
 
 TEST(CameraNames, MakerPrefixAndTypeRules) {
