@@ -9,6 +9,9 @@ bash scripts/build.sh
 
 source scripts/wine-env.sh "$root/build/win/wineprefix"
 pixa_prepare_prefix
+# The camera card drive for the transfer tests; unmapped and unmounted again at the end.
+bash scripts/test-drives.sh up
+trap 'bash scripts/test-drives.sh down' EXIT
 
 # One Xvfb for the whole run; a persistent wineserver keeps each test's start short.
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '

@@ -27,4 +27,10 @@ ErrorAnswer RaiseError(const Error& error) {
     return answer;
 }
 
+bool IsSoftOpenFailure(const Error& error) {
+    if (!error.CanDefault) return false;
+    if (error.GenCode == 21) return error.OsCode == 32 || error.OsCode == 5;
+    return error.GenCode == 40;
+}
+
 }  // namespace pixa

@@ -39,6 +39,11 @@ ErrorHandler SetErrorHandler(ErrorHandler handler);
 // CanRetry, Zero only for division by zero; otherwise it becomes Default.
 ErrorAnswer RaiseError(const Error& error);
 
+// True for the failures the handler lets pass without log or dialog (and sets NetErr):
+// a defaultable file open failure caused by a sharing violation (32) or denied access (5),
+// or a defaultable append lock failure.
+bool IsSoftOpenFailure(const Error& error);
+
 // Set by the handler when it defaults a file open or append lock failure.
 extern bool NetErr;
 

@@ -1,0 +1,59 @@
+#include "app/transfer/camera_copy.h"
+
+#include "app/transfer/camera_names.h"
+#include "app/transfer/file_copy.h"
+#include "app/transfer/string_order.h"
+
+namespace pixa {
+
+namespace {
+std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
+
+std::string FinalAction(const CopyTally& tally) {
+    if (tally.interrupted || tally.numbersExhausted) return "Die Übertragung wurde abgebrochen";
+    if (tally.failed > 0) return "Die Übertragung wurde mit Fehlern abgeschlossen";
+    return "Übertragung erfolgreich abgeschlossen ";
+}
+}  // namespace
+
+std::string CopyResultText(const CopyTally& tally) {
+    std::string text = "Es wurden " + std::to_string(tally.copied) + " Dateien erfolgreich konvertiert";
+    if (tally.failed == 0) return text + ".";
+    return text + ", " + std::to_string(tally.failed) +
+           (tally.failed == 1 ? " Datei konnte nicht kopiert werden." : " Dateien konnten nicht kopiert werden.");
+}
+
+CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& request, TransferProgress& progress,
+                   TransferPrompts& prompts) {
+    ASort(files);
+    CameraNamer namer(request.target, request.maker, request.extens, request.lastNumber);
+    progress.SetMeterTotal(static_cast<int>(files.size()));
+    progress.SetMeterPos(0);
+    CopyTally tally;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        progress.SetAction("Kopieren: " + NameOf(files[i]));
+        auto target = namer.NextFree(files[i], [&] { progress.Pump(); });
+        if (!target) {
+            tally.numbersExhausted = true;
+            prompts.Stop("Die Dateinummern der Kamera sind aufgebraucht (höchste Nummer 99999). "
+                         "Die übrigen Dateien wurden nicht übertragen.",
+                         "Keine freie Dateinummer");
+            break;
+        }
+        if (request.simulate || __CopyFile(files[i], *target))
+            ++tally.copied;
+        else
+            ++tally.failed;
+        progress.SetMeterPos(static_cast<int>(i + 1));
+        if (progress.BreakRequested()) {
+            tally.interrupted = true;
+            prompts.Stop("Der Datentransfer wurde abgebrochen !", "Unterbrechung");
+            break;
+        }
+    }
+    progress.SetAction(FinalAction(tally));
+    prompts.Info(CopyResultText(tally), request.simulate ? "Simulation beendet" : "Konvertierung beendet");
+    return tally;
+}
+
+}  // namespace pixa

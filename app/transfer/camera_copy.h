@@ -1,0 +1,36 @@
+#pragma once
+// The copy loop: every chosen picture goes onto the card under the next free camera name.
+#include <string>
+#include <vector>
+
+#include "app/transfer/transfer_ui.h"
+
+namespace pixa {
+
+// The settings of one copy run.
+struct CameraCopyRequest {
+    std::string target;          // target folder (cZiel)
+    std::string maker = "Sony";  // camera maker (cDFBeg)
+    std::string extens = "JPG";  // file type (cExtens)
+    bool simulate = false;       // find the names but write nothing (lSimulier)
+    int lastNumber = 0;          // running number before the first name tried; a run starts at 0
+};
+
+// How a copy run ended.
+struct CopyTally {
+    int copied = 0;                 // files now complete on the card (or, simulated, that would be)
+    int failed = 0;                 // files whose copy was given up
+    bool interrupted = false;       // the user interrupted the run
+    bool numbersExhausted = false;  // no five-digit number was left for a file
+};
+
+// Copies the files, sorted byte-wise, under camera names into the target folder,
+// showing progress, honouring the interrupt between files, and reporting the
+// outcome in the action line and a final message.
+CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& request, TransferProgress& progress,
+                   TransferPrompts& prompts);
+
+// The final message's text for a tally.
+std::string CopyResultText(const CopyTally& tally);
+
+}  // namespace pixa

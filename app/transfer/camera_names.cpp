@@ -1,0 +1,52 @@
+#include "app/transfer/camera_names.h"
+
+#include <cstdio>
+
+#include "app/transfer/directory.h"
+#include "app/transfer/text_case.h"
+
+namespace pixa {
+
+namespace {
+// The type a copy of source gets: the configured one, or with "*" the source's own extension.
+std::string TypeFor(const std::string& extens, const std::string& source) {
+    if (TrimRight(extens) != "*") return TrimRight(extens);
+    std::string name = source.substr(source.find_last_of('\\') + 1);
+    auto dot = name.find_last_of('.');
+    return dot == std::string::npos ? std::string() : UpperText(name.substr(dot + 1));
+}
+}  // namespace
+
+bool IsPictureType(const std::string& type) {
+    return type == "BMP" || type == "GIF" || type == "JPG" || type == "TIF";
+}
+
+std::string MakerPrefix(const std::string& maker, const std::string& type) {
+    if (!IsPictureType(type)) return {};
+    if (maker.starts_with("Canon")) return "CAN";
+    if (maker.starts_with("Olympus")) return "PIC";
+    if (maker.starts_with("Sony")) return "DSC";
+    return {};
+}
+
+CameraNamer::CameraNamer(std::string target, std::string maker, std::string extens, int lastNumber)
+    : folder_(std::move(target)), maker_(std::move(maker)), extens_(std::move(extens)), number_(lastNumber) {
+    if (!folder_.empty() && folder_.back() != '\\') folder_ += '\\';
+}
+
+std::optional<std::string> CameraNamer::NextFree(const std::string& source, const std::function<void()>& tried) {
+    std::string type = TypeFor(extens_, source);
+    std::string prefix = MakerPrefix(maker_, type);
+    std::string suffix = type.empty() ? std::string() : "." + type;
+    while (number_ < kLastNumber) {
+        ++number_;
+        char digits[8];
+        std::snprintf(digits, sizeof digits, "%05d", number_);
+        std::string path = folder_ + prefix + digits + suffix;
+        if (tried) tried();
+        if (!EntryExists(path)) return path;
+    }
+    return std::nullopt;
+}
+
+}  // namespace pixa

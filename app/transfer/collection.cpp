@@ -1,0 +1,110 @@
+#include "app/transfer/collection.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/transfer/directory.h"
+#include "app/transfer/string_order.h"
+#include "app/transfer/text_case.h"
+
+namespace pixa {
+
+namespace {
+// One folder of the walk with the matching files that its listing showed.
+struct FolderFiles {
+    std::string folder;              // full path without a trailing "\"
+    std::vector<std::string> files;  // full paths of its matching files
+};
+
+// Matches a file name against the file type the way the file system matches "*." + type:
+// the name ends in "." + type, case ignored; the type "*" matches every name.
+class TypeMatch {
+public:
+    explicit TypeMatch(const std::string& extens) : suffix_(1, '.') { suffix_ += UpperText(TrimRight(extens)); }
+    bool operator()(const std::string& name) const {
+        if (suffix_ == ".*") return true;
+        return name.size() >= suffix_.size() && UpperText(name.substr(name.size() - suffix_.size())) == suffix_;
+    }
+
+private:
+    std::string suffix_;
+};
+
+// Lists folder (ending in "\") once, folders included: appends its subfolders to folders
+// and returns its matching files. Hidden, system and dot entries are left out.
+std::vector<std::string> ListFolder(const std::string& folder, const TypeMatch& match,
+                                    std::vector<FolderFiles>& folders) {
+    std::vector<std::string> files;
+    for (auto& entry : DirectoryNames(folder + "*.*", "D")) {
+        if (entry.name.empty() || entry.name[0] == '.') continue;
+        if (entry.folder)
+            folders.push_back({folder + entry.name, {}});
+        else if (match(entry.name))
+            files.push_back(folder + entry.name);
+    }
+    return files;
+}
+
+std::string BaseFolder(const std::string& source) {
+    std::string base = UpperText(source);
+    if (base.empty() || base.back() != '\\') base += '\\';
+    return base;
+}
+}  // namespace
+
+std::string FileMask(const std::string& extens) { return "*." + UpperText(TrimRight(extens)); }
+
+std::vector<std::string> CollectFiles(const CollectRequest& request, TransferProgress& progress) {
+    std::string base = BaseFolder(request.source);
+    TypeMatch match(request.extens);
+    std::vector<FolderFiles> folders;
+    std::vector<std::string> files = ListFolder(base, match, folders);
+
+    // The breadth-first walk: the folder list grows while it is walked.
+    progress.SetMeterTotal(static_cast<int>(folders.size()));
+    progress.SetMeterPos(0);
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        std::string folder = folders[i].folder;  // copied: appending may move the list
+        progress.SetAction("Ordner: " + ShowPath(folder, false));
+        auto found = ListFolder(folder + "\\", match, folders);
+        folders[i].files = std::move(found);
+        progress.SetMeterPos(static_cast<int>(i + 1));
+    }
+    std::sort(folders.begin(), folders.end(),
+              [](const FolderFiles& a, const FolderFiles& b) { return ByteLess(a.folder, b.folder); });
+
+    if (request.includeSub) {
+        std::string mask = FileMask(request.extens);
+        progress.SetMeterTotal(static_cast<int>(folders.size()));
+        progress.SetMeterPos(0);
+        for (std::size_t i = 0; i < folders.size(); ++i) {
+            progress.SetAction("Dateien: " + ShowPath(folders[i].folder + "\\" + mask, true));
+            files.insert(files.end(), std::make_move_iterator(folders[i].files.begin()),
+                         std::make_move_iterator(folders[i].files.end()));
+            progress.SetMeterPos(static_cast<int>(i + 1));
+        }
+    }
+    return ASort(files);
+}
+
+bool GetInDir(const CollectRequest& request, TransferProgress& progress, const SelectFiles& select,
+              const CopyFiles& copy) {
+    std::vector<std::string> files = CollectFiles(request, progress);
+    std::vector<std::uint64_t> sizes;
+    if (!select(files, sizes)) return false;
+    if (!files.empty()) copy(files, request.target);
+    return true;
+}
+
+std::string ShowPath(const std::string& path, bool shortComponents) {
+    if (path.size() <= 3) return path;
+    std::string shown = path.substr(0, 3);
+    std::string rest = path.substr(3);
+    for (auto cut = rest.find('\\'); cut != std::string::npos; cut = rest.find('\\')) {
+        shown += shortComponents ? rest.substr(0, std::min<std::size_t>(cut, 3)) + "~...\\" : "~\\";
+        rest.erase(0, cut + 1);
+    }
+    return shown + rest;
+}
+
+}  // namespace pixa

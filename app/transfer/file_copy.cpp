@@ -1,0 +1,136 @@
+#include "app/transfer/file_copy.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <vector>
+
+#include "app/transfer/base_error.h"
+#include "platform/handles.h"
+
+namespace pixa {
+
+namespace {
+constexpr DWORD kBlock = 8192;
+constexpr int kSubOpen = 2012;
+constexpr int kSubWrite = 2016;
+
+bool Retry(const BaseErrorInfo& info) { return RaiseBaseError(info) == ErrorAnswer::Retry; }
+
+BaseErrorInfo OpenError(const std::string& source) {
+    return FileError(kGenOpen, kSubOpen, "Open error", source, static_cast<int>(GetLastError()));
+}
+
+BaseErrorInfo CreateError(const std::string& target) {
+    return FileError(kGenCreate, kSubOpen, "Create error", target, static_cast<int>(GetLastError()));
+}
+
+BaseErrorInfo WriteError(const std::string& target, DWORD os) {
+    return FileError(kGenWrite, kSubWrite, "Write error", target, static_cast<int>(os));
+}
+
+FileHandle OpenSource(const std::string& source) {
+    for (;;) {
+        FileHandle in(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+        if (in || !Retry(OpenError(source))) return in;
+    }
+}
+
+// The folder part of path, ending in "\\" or ":" (empty for a bare name).
+std::string FolderOf(const std::string& path) {
+    auto cut = path.find_last_of("\\:");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+// Creates a new temporary file beside the target, named "PXA" + five hex digits +
+// ".TMP", a name no camera uses. A name already taken is passed over.
+FileHandle CreateUniqueTemporary(const std::string& folder, std::string& temp) {
+    static unsigned counter = GetTickCount() & 0xFFFFF;
+    for (int tries = 0; tries < 64; ++tries) {
+        char name[16];
+        std::snprintf(name, sizeof name, "PXA%05X.TMP", counter++ & 0xFFFFF);
+        temp = folder + name;
+        FileHandle out(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (out || GetLastError() != ERROR_FILE_EXISTS) return out;
+    }
+    return FileHandle();
+}
+
+// Creates the temporary file for target; on failure the error handler decides.
+bool CreateTemporary(const std::string& target, std::string& temp, FileHandle& out) {
+    for (;;) {
+        out = CreateUniqueTemporary(FolderOf(target), temp);
+        if (out) return true;
+        if (!Retry(CreateError(target))) return false;
+    }
+}
+
+// Writes the whole block, continuing after short writes. When the platform stores
+// nothing more, the error handler decides: retry the unwritten rest, or give up.
+bool WriteBlock(HANDLE out, const char* data, DWORD size, const std::string& target) {
+    DWORD done = 0;
+    while (done < size) {
+        DWORD written = 0;
+        SetLastError(0);
+        BOOL ok = WriteFile(out, data + done, size - done, &written, nullptr);
+        done += written;
+        if (ok && written > 0) continue;
+        DWORD os = GetLastError();
+        if (!Retry(WriteError(target, os ? os : ERROR_DISK_FULL))) return false;
+    }
+    return true;
+}
+
+bool CopyBytes(HANDLE in, HANDLE out, const std::string& source, const std::string& target) {
+    std::vector<char> buffer(kBlock);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(in, buffer.data(), kBlock, &got, nullptr)) {
+            if (Retry(FileError(kGenRead, kSubWrite, "Read error", source, static_cast<int>(GetLastError()))))
+                continue;
+            return false;
+        }
+        if (got == 0) return true;
+        if (!WriteBlock(out, buffer.data(), got, target)) return false;
+    }
+}
+
+// Flushes and closes the temporary file; a failure here means the bytes may not be on the medium.
+bool Finish(FileHandle& out, const std::string& target) {
+    for (;;) {
+        if (FlushFileBuffers(out.Get())) break;
+        if (!Retry(WriteError(target, GetLastError()))) return false;
+    }
+    if (out.Close()) return true;
+    BaseErrorInfo info = WriteError(target, GetLastError());
+    info.canRetry = false;  // the handle is gone; there is nothing to repeat
+    RaiseBaseError(info);
+    return false;
+}
+
+bool MoveIntoPlace(const std::string& temp, const std::string& target) {
+    for (;;) {
+        if (MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+        if (!Retry(CreateError(target))) return false;
+    }
+}
+}  // namespace
+
+bool __CopyFile(const std::string& source, const std::string& target) {
+    FileHandle in = OpenSource(source);
+    if (!in) return false;
+    std::string temp;
+    FileHandle out;
+    if (!CreateTemporary(target, temp, out)) return false;
+    bool done = CopyBytes(in.Get(), out.Get(), source, target) && Finish(out, target) && MoveIntoPlace(temp, target);
+    if (!done) {
+        out.Close();
+        DeleteFileA(temp.c_str());
+    }
+    return done;
+}
+
+int FErase(const std::string& path) { return DeleteFileA(path.c_str()) ? 0 : -1; }
+
+}  // namespace pixa

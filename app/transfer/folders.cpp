@@ -1,0 +1,47 @@
+#include "app/transfer/folders.h"
+
+#include <windows.h>
+
+#include "app/transfer/text_case.h"
+
+namespace pixa {
+
+namespace {
+std::string CurrentDirectory() {
+    DWORD size = GetCurrentDirectoryA(0, nullptr);
+    std::string dir(size, '\0');
+    dir.resize(GetCurrentDirectoryA(size, dir.data()));
+    return dir;
+}
+}  // namespace
+
+bool lIsDir(const std::string& path) {
+    std::string previous = std::string(1, CurDrive()) + ":\\" + CurDir();
+    if (!SetCurrentDirectoryA(path.c_str())) return false;
+    SetCurrentDirectoryA(previous.c_str());
+    return true;
+}
+
+char CurDrive() {
+    std::string dir = CurrentDirectory();
+    return dir.size() >= 2 && dir[1] == ':' ? UpperText(dir.substr(0, 1))[0] : '\0';
+}
+
+std::string CurDir() {
+    std::string dir = CurrentDirectory();
+    if (dir.size() >= 2 && dir[1] == ':') dir.erase(0, 2);
+    if (!dir.empty() && dir[0] == '\\') dir.erase(0, 1);
+    return dir;
+}
+
+std::string cFilePath(const std::string& path) {
+    auto cut = path.find_last_of('\\');
+    return cut == std::string::npos ? std::string() : UpperText(path.substr(0, cut + 1));
+}
+
+std::string cFileNoPath(const std::string& path) {
+    auto cut = path.find_last_of('\\');
+    return UpperText(cut == std::string::npos ? path : path.substr(cut + 1));
+}
+
+}  // namespace pixa

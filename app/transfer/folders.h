@@ -1,0 +1,22 @@
+#pragma once
+// The current drive and folder, the folder test and the parts of a path.
+#include <string>
+
+namespace pixa {
+
+// True when path exists and can be made the current folder; the current folder is unchanged afterwards.
+bool lIsDir(const std::string& path);
+
+// The letter of the current drive.
+char CurDrive();
+
+// The current folder of the current drive, without drive and leading "\" (empty at the root).
+std::string CurDir();
+
+// The part of path up to and including its last "\", in upper case.
+std::string cFilePath(const std::string& path);
+
+// The part of path after its last "\", in upper case.
+std::string cFileNoPath(const std::string& path);
+
+}  // namespace pixa

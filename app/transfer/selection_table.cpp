@@ -1,0 +1,147 @@
+#include "app/transfer/selection_table.h"
+
+#include "app/transfer/directory.h"
+#include "app/transfer/table_areas.h"
+#include "app/transfer/text_case.h"
+#include "runtime/settings.h"
+
+namespace pixa {
+
+namespace {
+const std::vector<DbfField> kFields = {
+    {"COPY", 'L', 1, 0}, {"FILE", 'C', 254, 0}, {"BILD", 'C', 150, 0}, {"SIZE", 'N', 10, 0}, {"DELS", 'N', 2, 0},
+};
+
+constexpr double kMegabyte = 1024.0 * 1024.0;
+
+// Makes deleted records visible for the scope of an object.
+class ShowDeleted {
+public:
+    ShowDeleted() : previous_(Settings().deletedHidden) { Settings().deletedHidden = false; }
+    ~ShowDeleted() { Settings().deletedHidden = previous_; }
+    ShowDeleted(const ShowDeleted&) = delete;
+    ShowDeleted& operator=(const ShowDeleted&) = delete;
+
+private:
+    bool previous_;
+};
+}  // namespace
+
+std::string DisplayName(const std::string& path) {
+    auto last = path.find_last_of('\\');
+    if (last == std::string::npos || last < 3) return path;
+    std::string folder = LowerText(path.substr(0, last));
+    auto cut = folder.find_last_of('\\');
+    return folder.substr(cut == std::string::npos ? 0 : cut + 1) + path.substr(last);
+}
+
+std::string FolderGroup(const std::string& displayName) { return displayName.substr(0, displayName.find('\\')); }
+
+SelectionTable::SelectionTable(double camSpaceMb, SelectionView view) : camSpace_(camSpaceMb), view_(std::move(view)) {}
+
+bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::string>& files) {
+    std::string path = folder + kFileName;
+    if (!DbfTable::Create(path, kFields)) return false;
+    table_ = DbUseArea(path, kAlias);
+    if (!table_) return false;
+    fullPaths_ = files;
+    for (const auto& file : files) {
+        table_->Append();
+        table_->PutLogical(copy_, true);
+        table_->PutText(file_, file);
+        table_->PutText(bild_, DisplayName(file));
+        table_->PutNumber(size_, static_cast<double>(FSize(file)));
+        table_->PutNumber(dels_, 0);
+    }
+    table_->GoTop();
+    return true;
+}
+
+double SelectionTable::MakeSum(std::uint32_t recno) {
+    double bytes = 0;
+    int marked = 0;
+    table_->Eval([&] {
+        bytes += table_->GetNumber(size_);
+        ++marked;
+    },
+                 [&] { return table_->GetLogical(copy_); });
+    used_ = bytes / kMegabyte;
+    marked_ = marked;
+    if (view_.showUsed) view_.showUsed(used_, used_ > camSpace_);
+    if (view_.showMarked) view_.showMarked(marked_);
+    if (recno == 0)
+        table_->GoTop();
+    else
+        table_->GoTo(recno);
+    if (view_.enableContinue) view_.enableContinue(camSpace_ >= used_ && used_ > 0);
+    return used_;
+}
+
+void SelectionTable::MarkRecs(bool mark, int mode) {
+    // Past the last row there is no group: an empty group name would take in every row.
+    if ((mode == 1 || (mode == 0 && !mark)) && table_->Eof()) return;
+    std::uint32_t recno = table_->RecNo();
+    std::string group = FolderGroup(TrimRight(table_->GetText(bild_)));
+    auto inGroup = [&] { return table_->GetText(bild_).substr(0, group.size()) == group; };
+    auto setMark = [&] { table_->PutLogical(copy_, mark); };
+    if (mode == 2) {
+        table_->Eval(setMark);
+    } else if (mode == 1) {
+        table_->Eval(setMark, inGroup);
+    } else if (!mark) {
+        ++hideSteps_;
+        table_->Eval([&] {
+            table_->PutNumber(dels_, hideSteps_);
+            table_->Delete();
+        },
+                     inGroup);
+    } else {
+        if (hideSteps_ == 0) return;
+        std::uint32_t first = 0;
+        {
+            ShowDeleted all;
+            table_->Eval([&] {
+                if (static_cast<int>(table_->GetNumber(dels_)) != hideSteps_) return;
+                table_->PutNumber(dels_, 0);
+                table_->Recall();
+                if (first == 0) first = table_->RecNo();
+            });
+        }
+        --hideSteps_;
+        if (first != 0) recno = first;
+    }
+    table_->GoTo(recno);
+}
+
+void SelectionTable::ToggleCurrent() {
+    if (!table_->Eof()) table_->PutLogical(copy_, !table_->GetLogical(copy_));
+}
+
+void SelectionTable::TakeChosen(std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
+    files.clear();
+    sizes.clear();
+    std::vector<std::string> kept;  // full paths of the rows that stay after packing
+    {
+        ShowDeleted all;  // walk by record number so each row finds its full path
+        for (table_->GoTop(); !table_->Eof(); table_->Skip()) {
+            if (table_->Deleted()) continue;
+            kept.push_back(FullPath());
+            if (!table_->GetLogical(copy_)) continue;
+            files.push_back(kept.back());
+            sizes.push_back(static_cast<std::uint64_t>(table_->GetNumber(size_)));
+        }
+    }
+    table_->Pack();
+    fullPaths_ = std::move(kept);
+}
+
+void SelectionTable::Close() {
+    if (table_) table_->Close();
+}
+
+std::string SelectionTable::FullPath() const {
+    std::uint32_t n = table_->RecNo();
+    return n >= 1 && n <= fullPaths_.size() ? fullPaths_[n - 1] : TrimRight(table_->GetText(file_));
+}
+
+}  // namespace pixa

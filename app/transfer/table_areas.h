@@ -1,0 +1,20 @@
+#pragma once
+// The tables open in the process, each under its alias.
+#include <memory>
+#include <string>
+
+#include "app/transfer/dbf_table.h"
+
+namespace pixa {
+
+// Opens the table exclusively under the alias, closing a table already open under
+// that alias first. Null when the file cannot be opened.
+std::shared_ptr<DbfTable> DbUseArea(const std::string& path, const std::string& alias);
+
+// The table open under the alias (case-insensitive), or null.
+std::shared_ptr<DbfTable> DbArea(const std::string& alias);
+
+// Writes back and closes every open table.
+void DbCloseAll();
+
+}  // namespace pixa
