@@ -160,8 +160,10 @@ bool TWindow::Create(const std::string& cClassName) {
 }
 
 void TWindow::Link(bool lSubclass) {
-    if (!hWnd) return;
-    if (!nSlot_) WindowRegistry::Instance().Add(shared_from_this());
+    // Only objects owned by a shared_ptr can be kept alive by the registry.
+    auto self = weak_from_this().lock();
+    if (!hWnd || !self) return;
+    if (!nSlot_) WindowRegistry::Instance().Add(self);
     if (lSubclass && !nOldProc &&
         reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) != FrameworkWindowProc) {
         nOldProc = reinterpret_cast<WNDPROC>(

@@ -221,8 +221,12 @@ public:
     virtual void CoorsUpdate();
     // Width of the native window, else from the coordinates.
     int nWidth() const;
+    // Resizes the native window to this width.
+    void nWidth(int width) { SetSize(width, nHeight()); }
     // Height of the native window, else from the coordinates.
     int nHeight() const;
+    // Resizes the native window to this height.
+    void nHeight(int height) { SetSize(nWidth(), height); }
     // Client rectangle.
     Rect GetCliRect() const;
     // Window rectangle (screen coordinates).
