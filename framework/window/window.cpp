@@ -137,7 +137,8 @@ bool TWindow::Create(const std::string& cClassName) {
         style |= WS_CHILD;
     }
     int width = nRight - nLeft + 1, height = nBottom - nTop + 1;
-    if (nBottom == CW_USEDEFAULT) width = nRight, height = nBottom;
+    // 32768 was the 16-bit platform's "use default" value; today's is CW_USEDEFAULT.
+    if (nBottom == 32768) width = CW_USEDEFAULT, height = CW_USEDEFAULT;
     HMENU idOrMenu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nId)) : nullptr;
     HWND created;
     {
@@ -323,7 +324,9 @@ void TWindow::CoorsUpdate() {
     HWND parent = GetParent(hWnd);
     if (parent && (GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
-    nTop = rc.top, nLeft = rc.left, nBottom = rc.bottom - 1, nRight = rc.right - 1;
+    // The platform's rectangle as it is (bottom and right exclusive): the main window
+    // stores these numbers and is created from them at the next start.
+    nTop = rc.top, nLeft = rc.left, nBottom = rc.bottom, nRight = rc.right;
 }
 
 int TWindow::nWidth() const {

@@ -217,7 +217,8 @@ public:
     void SetSize(int nWidth, int nHeight, bool lRepaint = true);
     // Sets the whole rectangle.
     void SetCoors(const Rect& rect);
-    // Reads the native rectangle into nTop..nRight (parent client coordinates for a child).
+    // Reads the native rectangle into nTop..nRight (parent client coordinates for a child;
+    // bottom and right as the platform gives them, one past the last pixel).
     virtual void CoorsUpdate();
     // Width of the native window, else from the coordinates.
     int nWidth() const;

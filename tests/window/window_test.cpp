@@ -60,7 +60,8 @@ TEST(WindowGeometry, TextCellsBecomePixels) {
     EXPECT_EQ(rc.bottom - 1, 320);
     EXPECT_EQ(rc.right - 1, 560);
     w->CoorsUpdate();
-    EXPECT_EQ(w->nBottom, 320);
+    EXPECT_EQ(w->nTop, 32);
+    EXPECT_EQ(w->nBottom, 321);  // as the platform reports it: one past the last row
     EXPECT_EQ(w->nWidth(), 545);
     DestroyNow(w);
 }
