@@ -106,7 +106,7 @@ TEST(DialogHotKeys, LabelLeadsToItsControlAndAltLetterClicks) {
     HWND byLabel = nullptr, byButton = nullptr, disabled = nullptr, excepted = nullptr;
     HWND nameWindow = nullptr, okWindow = nullptr;
     GuiScript script;
-    script.Until("dialog is up", [&] { return dialog->hWnd && name->hWnd; })
+    script.Until("dialog is up", [&] { return dialog->hWnd && IsWindowVisible(dialog->hWnd); })
         .Do("look up", [&] {
             nameWindow = name->hWnd, okWindow = ok->hWnd;
             byLabel = dialog->GetHotPos('n', nullptr);
