@@ -90,6 +90,9 @@ public:
     static int ActivationDepth();
 
     Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    void SetFont(std::shared_ptr<TFont> font) override;
+
+protected:
     Value Display() override;
     Value EraseBkGnd(HDC hDCErase) override;
     Value Close(WPARAM nResult) override;
@@ -100,9 +103,6 @@ public:
     Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
     Value GotFocus(HWND hWndOld) override;
     Value LostFocus(HWND hWndNew) override;
-    void SetFont(std::shared_ptr<TFont> font) override;
-
-protected:
     void Construct(const DialogNew& args);
 
 private:
