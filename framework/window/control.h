@@ -74,6 +74,8 @@ public:
     Value VarPut(const Value& xValue);
     // Focuses the control when lWhen(), else its next sibling.
     void SetFocus() override;
+    // Keys a control does not use (Esc, Tab, Enter).
+    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
     // Removes the control from its parent, then closes it like a window.
     bool End() override;
     // The control's help topic, else the parent's.
@@ -102,7 +104,6 @@ protected:
     virtual void ForWhen();
 
     Value GetDlgCode(WPARAM nKey) override;
-    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
     Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
     Value LButtonDown(int nRow, int nCol, WPARAM nFlags) override;
     Value LButtonUp(int nRow, int nCol, WPARAM nFlags) override;

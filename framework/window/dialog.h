@@ -78,6 +78,8 @@ public:
     std::string cToChar(HWND hWndOwner);
     // WM_INITDIALOG: binds the native dialog and its controls; false keeps bInit's focus.
     virtual Value Initiate(HWND hWndFocus, HWND hDlg);
+    // Keys a control does not use (Esc, Tab, Enter).
+    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
     // Native handle of the control with that identifier.
     HWND GetItem(int nId) const;
     // Posts XM_CHANGEFOCUS to the dialog.
@@ -98,7 +100,6 @@ protected:
     Value Close(WPARAM nResult) override;
     Value Destroy() override;
     Value Command(WPARAM nWParam, LPARAM nLParam) override;
-    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
     Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
     Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
     Value GotFocus(HWND hWndOld) override;

@@ -140,6 +140,12 @@ public:
     // Turns one platform message into the named operation; absent = default processing.
     virtual Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
+    // ---- keys (public: a control hands keys it does not use on to its parent) ----
+    // WM_KEYDOWN: Tab moves between controls, the key table, F1 help, bKeyDown, the parent.
+    virtual Value KeyDown(WPARAM nKey, LPARAM nFlags);
+    // WM_CHAR: the key table for extended keys, bKeyChar, Esc to the parent.
+    virtual Value KeyChar(WPARAM nKey, LPARAM nFlags);
+
     // ---- conditions ----
     // bWhen(), true when absent.
     bool lWhen();
@@ -281,8 +287,6 @@ protected:
     virtual Value NcActivate(bool lActivating);
     virtual Value GetDlgCode(WPARAM nKey);
     virtual Value NcMouseMove(WPARAM nHitTest, int nRow, int nCol);
-    virtual Value KeyDown(WPARAM nKey, LPARAM nFlags);
-    virtual Value KeyChar(WPARAM nKey, LPARAM nFlags);
     virtual Value Command(WPARAM nWParam, LPARAM nLParam);
     virtual Value SysCommand(WPARAM nCmd, LPARAM nLParam);
     virtual Value Timer(WPARAM nId, LPARAM nLParam);
