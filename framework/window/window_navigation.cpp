@@ -6,8 +6,18 @@
 namespace pixa {
 
 namespace {
+bool IsRadio(HWND h) {
+    char name[16] = {};
+    GetClassNameA(h, name, sizeof name);
+    DWORD kind = GetWindowLongA(h, GWL_STYLE) & 0x0F;
+    return lstrcmpiA(name, "Button") == 0 && (kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON);
+}
+
 bool IsActiveTabStop(const TControl& c) {
-    return c.hWnd && IsWindowEnabled(c.hWnd) && (GetWindowLongA(c.hWnd, GWL_STYLE) & WS_TABSTOP);
+    if (!c.hWnd || !IsWindowEnabled(c.hWnd)) return false;
+    // In a group of radio buttons only the checked one is a stop (the platform's tab order).
+    if (IsRadio(c.hWnd)) return SendMessageA(c.hWnd, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return GetWindowLongA(c.hWnd, GWL_STYLE) & WS_TABSTOP;
 }
 
 // Moves the focus to the next or previous tab stop from a child, in the platform's tab order.

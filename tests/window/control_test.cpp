@@ -75,6 +75,41 @@ TEST(ControlEnabling, WhenConditionsAreEvaluatedOnClick) {
     DestroyWindow(window->hWnd);
 }
 
+TEST(ControlNavigation, FirstAndLastActiveControls) {
+    auto window = PixelWindow();
+    auto label = PlainControl::New(window, "STATIC", "Text", 5, 5, 15, 60, WS_CHILD | WS_VISIBLE);
+    auto off = PlainControl::New(window, "EDIT", "", 25, 5, 20, 60, kEditStyle);
+    auto radioA = PlainControl::New(window, "BUTTON", "a", 50, 5, 20, 60,
+                                    WS_CHILD | WS_VISIBLE | WS_GROUP | BS_AUTORADIOBUTTON);
+    auto radioB = PlainControl::New(window, "BUTTON", "b", 75, 5, 20, 60, WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON);
+    auto edit = PlainControl::New(window, "EDIT", "", 100, 5, 20, 60, kEditStyle);
+    off->Disable();
+    SendMessageA(radioB->hWnd, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(window->FirstActiveCtrl(), radioB);  // the checked member of the radio group
+    EXPECT_EQ(window->LastActiveCtrl(), edit);
+    edit->Disable();
+    SendMessageA(radioB->hWnd, BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_EQ(window->FirstActiveCtrl(), label);  // none qualifies: the first control
+    DestroyWindow(window->hWnd);
+}
+
+TEST(WindowDrawing, SayUsesTheColourStringsPair) {
+    auto window = PixelWindow();
+    ShowWindow(window->hWnd, SW_SHOWNOACTIVATE);
+    UpdateWindow(window->hWnd);
+    window->Say({.nRow = 10, .nCol = 10, .cText = "MMMM", .nClrFore = "W+/R*", .lPixel = true});
+    HDC dc = GetDC(window->hWnd);
+    // The text cell's top-left pixel is background: bright red.
+    EXPECT_EQ(GetPixel(dc, 10, 10), RGB(255, 0, 0));
+    int white = 0;
+    for (int x = 10; x < 40; ++x)
+        for (int y = 10; y < 20; ++y) white += GetPixel(dc, x, y) == RGB(255, 255, 255);
+    EXPECT_GT(white, 0);  // and the letters are bright white
+    ReleaseDC(window->hWnd, dc);
+    EXPECT_EQ(window->nPaintCount, 0);
+    DestroyWindow(window->hWnd);
+}
+
 TEST(ControlKeys, KeyTableActionRunsBeforeTheWindowsOwn) {
     auto window = PixelWindow();
     int tableCalls = 0, ownCalls = 0;
