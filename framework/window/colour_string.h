@@ -12,6 +12,7 @@ namespace pixa {
 // A colour argument: absent, one 24-bit colour, or a colour string giving a pair.
 class ColourArg {
 public:
+    // No colour.
     ColourArg() = default;
     // One colour.
     ColourArg(int rgb) : rgb_(static_cast<std::uint32_t>(rgb)) {}

@@ -67,6 +67,7 @@ public:
     // Applies the control's look once the native window exists.
     virtual void Default();
 
+    // The control's own messages (XM_CLICK, XM_COLOR, XM_LOSTFOCUS, ...), the rest to the window's.
     Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
     // bSetGet() when bound.
     Value VarGet();
@@ -86,6 +87,7 @@ public:
 protected:
     // Standard controls paint themselves: nothing here.
     Value Display() override { return Value(); }
+    // Nothing to draw in the base class.
     Value Paint() override { return Value(); }
     // XM_CHANGE: nothing in the base class.
     virtual Value Change() { return Value(); }
@@ -94,7 +96,9 @@ protected:
     // XM_COLOR: sets the device context's colours and yields the background brush.
     virtual Value Colors(HDC hDCControl);
 
+    // WM_SETFOCUS: the parent learns its focused control; status text; bGotFocus.
     Value GotFocus(HWND hWndOld) override;
+    // status text cleared, then the window's LostFocus.
     Value LostFocus(HWND hWndNew) override;
     // WM_KILLFOCUS: posts the deferred validation (or skips it for a cancel button).
     virtual Value KillFocus(HWND hWndNew);
@@ -103,9 +107,13 @@ protected:
     // After a valid leave: enabling conditions, then on to the next or previous control.
     virtual void ForWhen();
 
+    // WM_GETDLGCODE: remembers the navigation key in the parent; nDlgCode.
     Value GetDlgCode(WPARAM nKey) override;
+    // Alt+letter: focuses and clicks the control with that hot key.
     Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
+    // WM_LBUTTONDOWN: marks a mouse click (no moving on after validation).
     Value LButtonDown(int nRow, int nCol, WPARAM nFlags) override;
+    // WM_LBUTTONUP: the button is up again.
     Value LButtonUp(int nRow, int nCol, WPARAM nFlags) override;
 };
 

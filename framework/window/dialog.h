@@ -91,19 +91,31 @@ public:
     // Number of dialogs whose Activate is running.
     static int ActivationDepth();
 
+    // WM_INITDIALOG to Initiate, WM_PAINT to Display, the rest to the window's dispatch.
     Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    // Takes the font; a dialog that had one already passes it on to its children.
     void SetFont(std::shared_ptr<TFont> font) override;
 
 protected:
+    // WM_PAINT: paint, then bStart once.
     Value Display() override;
+    // WM_ERASEBKGND: fills with the brush.
     Value EraseBkGnd(HDC hDCErase) override;
+    // WM_CLOSE: a non-modal dialog closes unless bValid refuses.
     Value Close(WPARAM nResult) override;
+    // WM_DESTROY: leaves the modeless table too.
     Value Destroy() override;
+    // WM_COMMAND: validation before clicks, Enter moves on, Esc ends with 2.
     Value Command(WPARAM nWParam, LPARAM nLParam) override;
+    // WM_SYSCOMMAND: the context-help button.
     Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
+    // WM_MOUSEMOVE: cursor, status text, tooltip, bMMoved.
     Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
+    // WM_SETFOCUS: bGotFocus (no re-focusing of a child).
     Value GotFocus(HWND hWndOld) override;
+    // WM_KILLFOCUS: bLostFocus.
     Value LostFocus(HWND hWndNew) override;
+    // Applies the construction arguments (called by New after the object exists).
     void Construct(const DialogNew& args);
 
 private:

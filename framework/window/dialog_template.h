@@ -64,6 +64,7 @@ private:
 // A copy of template bytes in fixed, DWORD-aligned platform memory; freed with the object.
 class PlatformTemplate {
 public:
+    // Copies the bytes.
     explicit PlatformTemplate(const std::string& bytes);
     ~PlatformTemplate();
     PlatformTemplate(const PlatformTemplate&) = delete;

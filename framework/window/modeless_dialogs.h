@@ -7,6 +7,7 @@ namespace pixa {
 // The table of non-modal dialogs whose keyboard navigation the loop routes (200 entries).
 class ModelessDialogs {
 public:
+    // Number of entries.
     static constexpr int kCapacity = 200;
     // Enters a dialog handle; false when the table is full.
     static bool Add(HWND hDlg);

@@ -29,6 +29,7 @@ class TWindow : public Object, public std::enable_shared_from_this<TWindow> {
     friend class ToolTips;
 
 public:
+    // An empty object; New builds a window.
     TWindow() = default;
     ~TWindow() override;
     TWindow(const TWindow&) = delete;
@@ -270,42 +271,79 @@ protected:
     // the application reacts through the actions above instead. Protected: only the
     // dispatcher and the framework's own classes (a control forwarding a key to its
     // dialog, a dialog settling a control's focus) call them.
+    // WM_DESTROY: ends resources, unlinks, quits the loop for the main window.
     virtual Value Destroy();
+    // WM_MOVE: coordinates, OnMove, bMoved.
     virtual Value Moved(int nRow, int nCol);
+    // WM_SIZE: coordinates, OnResize, bResized.
     virtual Value ReSize(const Value& nType = {}, const Value& nWidth = {}, const Value& nHeight = {});
+    // WM_SETFOCUS: bGotFocus, then the remembered or first control.
     virtual Value GotFocus(HWND hWndOld);
+    // WM_KILLFOCUS: tooltip away, bLostFocus.
     virtual Value LostFocus(HWND hWndNew);
+    // draws: bPainted (or the icon when minimised).
     virtual Value Paint();
+    // WM_PAINT: BeginPaint, Paint, EndPaint.
     virtual Value Display();
+    // WM_CLOSE: nothing here (default processing destroys).
     virtual Value Close(WPARAM nWParam);
+    // WM_QUERYENDSESSION: 1 when End() succeeds.
     virtual Value QueryEndSession();
+    // WM_ERASEBKGND: fills with the window's brush.
     virtual Value EraseBkGnd(HDC hDCErase);
+    // WM_GETMINMAXINFO: applies aMinMaxInfo.
     virtual Value GetMinMaxInfo(LPARAM pInfo);
+    // WM_DRAWITEM / XM_DRAWITEM: to the control with that identifier.
     virtual Value DrawItem(WPARAM nId, LPARAM pItem);
+    // WM_MEASUREITEM: to the control with that identifier.
     virtual Value MeasureItem(WPARAM nId, LPARAM pItem);
+    // WM_QUERYDRAGICON: the icon's handle.
     virtual Value QueryDragIcon();
+    // WM_NCACTIVATE: bLostFocus when deactivated elsewhere.
     virtual Value NcActivate(bool lActivating);
+    // WM_GETDLGCODE: nothing here (the platform's answer).
     virtual Value GetDlgCode(WPARAM nKey);
+    // WM_NCMOUSEMOVE: tooltips go cold.
     virtual Value NcMouseMove(WPARAM nHitTest, int nRow, int nCol);
+    // WM_COMMAND: popup, menu, or XM_CLICK/XM_CHANGE/XM_CLOSEUP to the control.
     virtual Value Command(WPARAM nWParam, LPARAM nLParam);
+    // WM_SYSCOMMAND: F10 key, system menu, close through End().
     virtual Value SysCommand(WPARAM nCmd, LPARAM nLParam);
+    // WM_TIMER: the tooltip delay or the window's timer objects.
     virtual Value Timer(WPARAM nId, LPARAM nLParam);
+    // WM_VSCROLL: scroll actions, or XM_SCROLL... to a scroll-bar control.
     virtual Value VScroll(WPARAM nWParam, LPARAM nLParam);
+    // WM_HSCROLL: likewise, horizontal.
     virtual Value HScroll(WPARAM nWParam, LPARAM nLParam);
+    // WM_INITMENUPOPUP: to the menu.
     virtual Value InitMenuPopup(HMENU hPopup, int nPos, bool lSystem);
+    // WM_MENUSELECT: highlighted item, its status text, bMenuSelect.
     virtual Value MenuSelect(int nIdItem, int nFlags, HMENU hMenu);
+    // WM_CTLCOLOR...: asks the child (XM_COLOR) for its brush.
     virtual Value CtlColor(HWND hWndChild, HDC hDCChild);
+    // WM_MOUSEMOVE: cursor, status text, tooltip, bMMoved.
     virtual Value MouseMove(int nRow, int nCol, WPARAM nFlags);
+    // WM_LBUTTONDOWN: bLClicked.
     virtual Value LButtonDown(int nRow, int nCol, WPARAM nFlags);
+    // WM_LBUTTONUP: OnClick, bLButtonUp.
     virtual Value LButtonUp(int nRow, int nCol, WPARAM nFlags);
+    // WM_LBUTTONDBLCLK: bLDblClick.
     virtual Value LDblClick(int nRow, int nCol, WPARAM nFlags);
+    // WM_RBUTTONDOWN: bRClicked.
     virtual Value RButtonDown(int nRow, int nCol, WPARAM nFlags);
+    // WM_RBUTTONUP: bRButtonUp.
     virtual Value RButtonUp(int nRow, int nCol, WPARAM nFlags);
+    // WM_MBUTTONDOWN: bMButtonDown.
     virtual Value MButtonDown(int nRow, int nCol, WPARAM nFlags);
+    // WM_MBUTTONUP: bMButtonUp.
     virtual Value MButtonUp(int nRow, int nCol, WPARAM nFlags);
+    // WM_MOUSEWHEEL: nothing here.
     virtual Value MouseWheel(int nKeys, int nDelta, int nX, int nY);
+    // WM_DROPFILES: bDropFiles with the row, column and file names.
     virtual Value DropFiles(HDROP hDropped);
+    // XM_HELPF1: the help topic.
     virtual Value HelpF1();
+    // XM_DROPOVER: bDropOver.
     virtual Value DropOver(int nRow, int nCol, LPARAM nLParam);
 
     // Applies the construction arguments (called by New after the object exists).
