@@ -92,13 +92,17 @@ TEST(DialogTemplateBytes, GeometryAgainstTheOwnerWindow) {
 }
 
 TEST(DialogModal, ControlUnitsAreTwoPixelsAndTheDialogSitsAtItsPixels) {
+    // Owned by a window at (15, 15): the template says 42, 42 dialog units, Initiate moves it to its pixels.
+    auto owner = TWindow::New({.nTop = 15, .nLeft = 15, .nBottom = 300, .nRight = 400, .lPixel = true});
     auto dialog = TDialog::New({.nTop = 100, .nLeft = 100, .nBottom = 420, .nRight = 588, .cCaption = "Transfer",
-                                .lPixel = true});
+                                .oWnd = owner, .lPixel = true});
     auto button = PlainControl::New(dialog, "BUTTON", "&Start", 148, 99, 10, 70);
     RECT inClient{}, window{};
+    HWND ownerSeen = nullptr;
     GuiScript script;
     script.Until("dialog is up", [&] { return test::FindDialog("Transfer") != nullptr; })
         .Do("measure", [&] {
+            ownerSeen = GetWindow(dialog->hWnd, GW_OWNER);
             inClient = test::RectIn(button->hWnd, dialog->hWnd);
             GetWindowRect(dialog->hWnd, &window);
         })
@@ -112,9 +116,11 @@ TEST(DialogModal, ControlUnitsAreTwoPixelsAndTheDialogSitsAtItsPixels) {
     EXPECT_EQ(inClient.bottom - inClient.top, 22);
     EXPECT_EQ(window.left, 100);
     EXPECT_EQ(window.top, 100);
+    EXPECT_EQ(ownerSeen, owner->hWnd);
     EXPECT_EQ(dialog->nResult, Value(1));
     EXPECT_FALSE(dialog->lVisible);
     EXPECT_EQ(dialog->hWnd, nullptr);
+    DestroyWindow(owner->hWnd);
 }
 
 TEST(DialogModal, InitBindsControlsAndSetsTheCaption) {
