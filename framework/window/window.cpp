@@ -93,6 +93,8 @@ void TWindow::Construct(const WindowNew& a) {
     }
     if (oIcon) SendMsg(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(oIcon->IconHandle()));
     if (oMenu) SetMenu(oMenu);
+    if (a.lVScroll) oVScroll = std::make_shared<TScrollBar>(hWnd, true);
+    if (a.lHScroll) oHScroll = std::make_shared<TScrollBar>(hWnd, false);
     GetFont();
     SetWndDefault(shared_from_this());
 }
@@ -390,6 +392,9 @@ void TWindow::EndResources() {
     if (oSysMenu) oSysMenu->Destroy();
     oBrush = nullptr, oCursor = nullptr, oIcon = nullptr, oFont = nullptr;
     oMenu = nullptr, oSysMenu = nullptr;
+    if (oVScroll) oVScroll->End();
+    if (oHScroll) oHScroll->End();
+    oVScroll = nullptr, oHScroll = nullptr;
 }
 
 }  // namespace pixa

@@ -15,6 +15,7 @@
 
 #include "framework/window/brush.h"
 #include "framework/window/font.h"
+#include "framework/window/scroll_bar.h"
 #include "framework/window/window_params.h"
 #include "framework/window/window_resources.h"
 #include "runtime/value.h"
@@ -117,6 +118,8 @@ public:
     std::weak_ptr<TWindow> oWnd;            // parent (or owner) window
     std::weak_ptr<TControl> oCtlFocus;      // control that has the focus
     std::shared_ptr<TWindow> oMsgBar;       // status bar
+    std::shared_ptr<TScrollBar> oVScroll;   // the window's own vertical scroll bar
+    std::shared_ptr<TScrollBar> oHScroll;   // the window's own horizontal scroll bar
     std::shared_ptr<TControl> oTop, oLeft, oBottom, oRight, oClient;  // docked children
 
     // ---- construction ----

@@ -66,6 +66,27 @@ TEST(WindowGeometry, TextCellsBecomePixels) {
     DestroyNow(w);
 }
 
+TEST(WindowScrollBars, OwnScrollBarsAsObjects) {
+    auto w = TWindow::New({.nTop = 10, .nLeft = 10, .nBottom = 200, .nRight = 300, .lVScroll = true, .lPixel = true});
+    ASSERT_TRUE(w->oVScroll);
+    EXPECT_FALSE(w->oHScroll);
+    EXPECT_TRUE(GetWindowLongA(w->hWnd, GWL_STYLE) & WS_VSCROLL);
+    w->oVScroll->SetRange(1, 50);
+    w->oVScroll->SetPos(20);
+    EXPECT_EQ(w->oVScroll->GetRange(), 50);
+    EXPECT_EQ(w->oVScroll->GetPos(), 20);
+    // A line down reaches the window's scroll action.
+    int downs = 0;
+    w->bDown = Action([&](const Args&) {
+        ++downs;
+        return Value();
+    });
+    SendMessageA(w->hWnd, WM_VSCROLL, SB_LINEDOWN, 0);
+    EXPECT_EQ(downs, 1);
+    DestroyNow(w);
+    EXPECT_FALSE(w->oVScroll);
+}
+
 TEST(WindowColours, ColourStringGivesThePairAndTheBrush) {
     auto w = TWindow::New({.cTitle = "Farben", .nClrFore = "N/W", .nClrBack = 255u, .lPixel = true});
     EXPECT_EQ(w->nClrText, 0u);
