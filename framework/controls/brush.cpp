@@ -26,7 +26,7 @@ int HatchIndex(const std::string& style) {
 
 const std::vector<BrushRef>& TBrush::Cache() { return BrushCache(); }
 
-BrushRef TBrush::New(const Params& p) {
+BrushRef TBrush::New(const BrushNew& p) {
     for (const BrushRef& cached : BrushCache()) {
         if (cached->cStyle == p.cStyle && cached->nRGBColor == p.nRGBColor && cached->cBmpFile == p.cBmpFile &&
             cached->cBmpRes == p.cBmpRes) {

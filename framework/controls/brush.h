@@ -3,6 +3,7 @@
 // style, colour, bitmap file and bitmap resource share one object.
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,20 +16,22 @@ namespace pixa {
 class TBrush;
 using BrushRef = std::shared_ptr<TBrush>;
 
+// The positional arguments of TBrush::New, in their order.
+// arguments, in their positional order.
+struct BrushNew {
+    std::string cStyle;                     // empty: solid; "NULL": hollow; or a hatch style name
+    std::optional<std::uint32_t> nRGBColor; // colour of a solid or hatched brush
+    std::string cBmpFile;                   // bitmap file of a pattern brush
+    std::string cBmpRes;                    // bitmap resource of a pattern brush
+};
+
 class TBrush : public Object, public std::enable_shared_from_this<TBrush> {
 public:
-    // The construction arguments, in their positional order.
-    struct Params {
-        std::string cStyle;                     // empty: solid; "NULL": hollow; or a hatch style name
-        std::optional<COLORREF> nRGBColor;      // colour of a solid or hatched brush
-        std::string cBmpFile;                   // bitmap file of a pattern brush
-        std::string cBmpRes;                    // bitmap resource of a pattern brush
-    };
 
     // The shared brush for these values (a cached one when it exists).
-    static BrushRef New(const Params& params);
+    static BrushRef New(const BrushNew& params);
     // A solid brush of one colour (the form every window background uses).
-    static BrushRef Solid(COLORREF colour) { return New({.nRGBColor = colour}); }
+    static BrushRef Solid(std::uint32_t colour) { return New({.nRGBColor = colour}); }
     // The brushes currently in the cache, oldest first.
     static const std::vector<BrushRef>& Cache();
 
@@ -47,7 +50,7 @@ public:
     HBITMAP hBitmap = nullptr;            // bitmap of a pattern brush
     int nCount = 0;                       // number of holders
     std::string cStyle;                   // what the brush was made from
-    std::optional<COLORREF> nRGBColor;    // its colour
+    std::optional<std::uint32_t> nRGBColor;  // its colour
     std::string cBmpFile;                 // its bitmap file
     std::string cBmpRes;                  // its bitmap resource
 

@@ -62,13 +62,13 @@ std::string GetSysFont() {
 
 const std::vector<FontRef>& TFont::Cache() { return FontCache(); }
 
-FontRef TFont::New(const Params& params) {
+FontRef TFont::New(const FontNew& params) {
     FontRef font(new TFont());
     font->TakeParams(params);
     if (params.lFromUser && !font->Choose()) font->TakeParams(params);
     if (font->lBold) font->nWeight |= FW_BOLD;
-    if (params.oDevice)
-        font->nInpHeight = static_cast<int>(GetDeviceCaps(params.oDevice, LOGPIXELSY) / 72.0 * font->nInpHeight);
+    if (params.hDevice)
+        font->nInpHeight = static_cast<int>(GetDeviceCaps(params.hDevice, LOGPIXELSY) / 72.0 * font->nInpHeight);
 
     for (const FontRef& cached : FontCache()) {
         if (cached->SameAttributes(*font)) {
@@ -83,7 +83,7 @@ FontRef TFont::New(const Params& params) {
     return font;
 }
 
-FontRef TFont::FromHandle(HFONT handle) {
+FontRef TFont::Wrap(HFONT handle) {
     FontRef font(new TFont());
     font->ReadBack(handle);
     font->hFont = handle;
@@ -96,7 +96,7 @@ TFont::~TFont() {
     if (lDestroy && hFont) DeleteObject(hFont);
 }
 
-void TFont::TakeParams(const Params& p) {
+void TFont::TakeParams(const FontNew& p) {
     cFaceName = p.cFaceName;
     nInpWidth = p.nWidth;
     nInpHeight = p.nHeight;

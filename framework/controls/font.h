@@ -20,33 +20,35 @@ std::string GetSysFont();
 // The face name for a platform version (major, minor, platform id as GetVersionEx reports them).
 std::string SysFontFor(DWORD major, DWORD minor, DWORD platformId);
 
+// The positional arguments of TFont::New, in their order, with their defaults.
+// arguments, in their positional order.
+struct FontNew {
+    std::string cFaceName = "SYSTEM_FONT";  // face, or one of the stock font names
+    int nWidth = 0;                         // average character width, 0 = by the height
+    int nHeight = 14;                       // negative: character height; positive: cell height
+    bool lFromUser = false;                 // let the user choose in the font dialog
+    bool lBold = false;                     // adds 700 to the weight
+    int nEscapement = 0;                    // angle of the text line, tenths of a degree
+    int nOrientation = 0;                   // angle of each character, tenths of a degree
+    int nWeight = 0;                        // 0 = default, 400 normal, 700 bold
+    bool lItalic = false;                   // italic
+    bool lUnderline = false;                // underlined
+    bool lStrikeOut = false;                // struck out
+    int nCharSet = 0;                       // character set
+    int nOutPrecision = 0;                  // output precision
+    int nClipPrecision = 0;                 // clipping precision
+    int nQuality = 0;                       // output quality
+    HDC hDevice = nullptr;                  // device whose resolution scales the height (points); none = screen
+    int nPitchFamily = 0;                   // pitch and family
+};
+
 class TFont : public Object, public std::enable_shared_from_this<TFont> {
 public:
-    // The construction arguments, in their positional order.
-    struct Params {
-        std::string cFaceName = "SYSTEM_FONT";  // face, or one of the stock font names
-        int nWidth = 0;                         // average character width, 0 = by the height
-        int nHeight = 14;                       // negative: character height; positive: cell height
-        bool lFromUser = false;                 // let the user choose in the font dialog
-        bool lBold = false;                     // adds 700 to the weight
-        int nEscapement = 0;                    // angle of the text line, tenths of a degree
-        int nOrientation = 0;                   // angle of each character, tenths of a degree
-        int nWeight = 0;                        // 0 = default, 400 normal, 700 bold
-        bool lItalic = false;                   // italic
-        bool lUnderline = false;                // underlined
-        bool lStrikeOut = false;                // struck out
-        int nCharSet = 0;                       // character set
-        int nOutPrecision = 0;                  // output precision
-        int nClipPrecision = 0;                 // clipping precision
-        int nQuality = 0;                       // output quality
-        HDC oDevice = nullptr;                  // device whose resolution scales the height (points); none = screen
-        int nPitchFamily = 0;                   // pitch and family
-    };
 
     // The shared font for these attributes (a cached one when it exists).
-    static FontRef New(const Params& params);
+    static FontRef New(const FontNew& params);
     // A holder object for a platform font the caller owns (count 1, never deleted here).
-    static FontRef FromHandle(HFONT handle);
+    static FontRef Wrap(HFONT handle);
     // The fonts currently in the cache, oldest first.
     static const std::vector<FontRef>& Cache();
 
@@ -102,7 +104,7 @@ public:
 
 private:
     TFont() = default;
-    void TakeParams(const Params& params);
+    void TakeParams(const FontNew& params);
     bool SameAttributes(const TFont& other) const;
     bool TakeStockFont();
     void CreatePlatformFont();

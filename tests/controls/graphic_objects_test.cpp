@@ -118,7 +118,7 @@ TEST(Font, FailedDeleteIsRecordedAndTheFontStaysCached) {
 
 TEST(Font, WrappedHandleIsNotOwned) {
     HFONT own = CreateFontA(-15, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
-    FontRef holder = TFont::FromHandle(own);
+    FontRef holder = TFont::Wrap(own);
     EXPECT_EQ(holder->nCount, 1);
     EXPECT_TRUE(holder->lBold);
     EXPECT_EQ(holder->cFaceName, "Arial");
