@@ -9,6 +9,7 @@ struct RuntimeSettings {
     bool century = false;        // dates shown as "dd.mm.yyyy" instead of "dd.mm.yy"
     bool deletedHidden = false;  // records marked deleted are skipped by every table read
     std::string helpFile;        // the program's help file, relative to the current folder
+    bool insert = false;         // entry fields insert typed characters instead of overwriting (Insert toggles)
 };
 
 // The one instance of the settings.
