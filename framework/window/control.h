@@ -1,0 +1,111 @@
+#pragma once
+// TControl: the base of every control. A control constructed on a window that
+// exists is created at once; one constructed on a dialog that is still being built
+// becomes an item of the dialog's template and is bound to its native window when
+// the dialog initialises (Initiate). Controls answer their parent's colour
+// requests and run the focus-validation protocol with which a control keeps the
+// focus while its value is invalid.
+//
+// Construction protocol for subclasses (in their New):
+//   1. parent = TControl::DefaultParent(given parent)
+//   2. compute nTop..nRight (control units on a dialog being built, pixels otherwise)
+//   3. set nStyle, nId = GetNewId(), colours (SetColor), font, actions
+//   4. Attach(parent, "BUTTON"): created now, or handed to the dialog's DefControl
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "framework/window/dialog_template.h"
+#include "framework/window/window.h"
+
+namespace pixa {
+
+class TDialog;
+
+class TControl : public TWindow {
+public:
+    Action bSetGet;                    // value binding: () yields the value, (x) stores it
+    Action bChange;                    // action on value change (used by subclasses)
+    Action bDragBegin;                 // drag start (row, col, flags, control)
+    bool lCaptured = false;            // the control captured the mouse
+    bool lDrag = false;                // design mode: movable (not supported)
+    bool lMouseDown = false;           // the left button is down on the control
+    bool lUpdate = false;              // refreshed by its window's Update()
+    bool l3DLook = false;              // three-dimensional look applied
+    int nLastRow = 0, nLastCol = 0;    // position of the last left-button press
+    int nMResize = 0;                  // design-mode resize handle (unused)
+    std::optional<int> nDlgCode;       // answer to WM_GETDLGCODE; absent = the platform's
+    std::weak_ptr<TWindow> oJump;      // focus goes here after a successful validation
+    bool l97Look = false;              // flat look (unused)
+    int nClientBevel = 0;              // bevel width when docked in the client area
+
+    // Default style of a control: WS_CHILD + WS_VISIBLE + WS_TABSTOP.
+    static constexpr DWORD kDefaultStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+
+    // The next control identifier (the first of the run is 101; never reused).
+    static int GetNewId();
+    // The identifier counter shared by all control classes (class-wide nInitID, starts at 100).
+    static int& nInitID();
+    // The parent a control is placed on: the given one, else the default window.
+    static std::shared_ptr<TWindow> DefaultParent(const std::shared_ptr<TWindow>& given);
+
+    // "TCONTROL".
+    std::string ClassName() const override { return "TCONTROL"; }
+    // Step 4 of construction: create on an existing window (then AddControl), or
+    // become a template item of a dialog being built (DefControl).
+    void Attach(const std::shared_ptr<TWindow>& parent, const std::string& cClassName);
+    // The control's dialog-template item (class defaults to ClassName()).
+    virtual DialogItem TemplateItem(const DialogUnits& units, const std::string& cClassName = {});
+    // The template item as bytes, as it appears in the dialog's template.
+    std::string cToChar(const std::string& cClassName = {});
+    // Binds a template control to its native window in the initialising dialog (error 1 when missing).
+    virtual void Initiate(HWND hDlg);
+    // Applies the control's look once the native window exists.
+    virtual void Default();
+
+    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    // Standard controls paint themselves: nothing here.
+    Value Display() override { return Value(); }
+    Value Paint() override { return Value(); }
+    // XM_CHANGE: nothing in the base class.
+    virtual Value Change() { return Value(); }
+    // XM_CLICK: re-evaluates the enabling conditions of the sibling controls.
+    virtual Value Click();
+    // XM_COLOR: sets the device context's colours and yields the background brush.
+    virtual Value Colors(HDC hDCControl);
+    // bSetGet() when bound.
+    Value VarGet();
+    // bSetGet(x) when bound.
+    Value VarPut(const Value& xValue);
+
+    // Focuses the control when lWhen(), else its next sibling.
+    void SetFocus() override;
+    Value GotFocus(HWND hWndOld) override;
+    Value LostFocus(HWND hWndNew) override;
+    // WM_KILLFOCUS: posts the deferred validation (or skips it for a cancel button).
+    virtual Value KillFocus(HWND hWndNew);
+    // XM_LOSTFOCUS: runs bValid; a failure takes the focus back.
+    virtual Value VLLostFocus(HWND hWndNew);
+    // After a valid leave: enabling conditions, then on to the next or previous control.
+    virtual void ForWhen();
+
+    Value GetDlgCode(WPARAM nKey) override;
+    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
+    Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
+    Value LButtonDown(int nRow, int nCol, WPARAM nFlags) override;
+    Value LButtonUp(int nRow, int nCol, WPARAM nFlags) override;
+    // Removes the control from its parent, then closes it like a window.
+    bool End() override;
+    // The control's help topic, else the parent's.
+    void HelpTopic() override;
+    // Posts XM_CHANGEFOCUS to the control.
+    void ChangeFocus();
+};
+
+// True when two windows have a common ancestor below the nearest top-level dialog,
+// browse list or framework main window.
+bool ShareParentChain(HWND hWndA, HWND hWndB);
+
+}  // namespace pixa

@@ -1,0 +1,118 @@
+#pragma once
+// TDialog: a window built from an in-memory dialog template. Controls constructed
+// on it before activation become template items (DefControl) and are bound to
+// their native windows when the dialog initialises. Modal dialogs run the
+// platform's modal loop inside Activate; non-modal ones return at once.
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "framework/window/dialog_template.h"
+#include "framework/window/window.h"
+
+namespace pixa {
+
+// TDialog::New, 19 positions.
+struct DialogNew {
+    int nTop = 0;                                // 1 top
+    int nLeft = 0;                               // 2 left
+    int nBottom = 10;                            // 3 bottom
+    int nRight = 40;                             // 4 right
+    std::optional<std::string> cCaption{};         // 5 title
+    std::string cResName{};                      // 6 dialog resource (not supported)
+    HINSTANCE hResources = nullptr;              // 7 module with resources; null = the program
+    bool lVbx = false;                           // 8 not used
+    DWORD nStyle = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;  // 9 platform style
+    ColourArg nClrText = 0;                      // 10 text colour or colour string
+    std::optional<std::uint32_t> nClrPane{};       // 11 background; absent = button face
+    std::shared_ptr<TBrush> oBrush{};              // 12 background brush
+    std::shared_ptr<TWindow> oWnd{};               // 13 owner window
+    bool lPixel = false;                         // 14 positions 1-4 are pixels
+    std::shared_ptr<WindowIcon> oIcon{};           // 15 caption icon
+    std::shared_ptr<TFont> oFont{};                // 16 font of the dialog and its controls
+    int nHelpId = 0;                             // 17 help topic
+    int nWidth = 0;                              // 18 non-zero: pixels, nRight = nWidth
+    int nHeight = 0;                             // 19 non-zero: pixels, nBottom = nHeight
+};
+
+// TDialog::Activate, 9 positions.
+struct DialogActivate {
+    Action bLClicked{};         // 1
+    Action bMoved{};            // 2
+    Action bPainted{};          // 3
+    bool lCentered = false;   // 4 centre on the screen
+    Action bValid{};            // 5 closing condition
+    bool lModal = true;       // 6 modal
+    Action bInit{};             // 7 initialisation; false leaves the focus where it put it
+    Action bRClicked{};         // 8
+    Action bWhen{};             // 9 false: the dialog is not shown, nResult 2
+};
+
+class TDialog : public TWindow {
+public:
+    std::string cResName;            // dialog resource name (not supported)
+    std::string cResData;            // ready-made template bytes
+    HINSTANCE hResources = nullptr;  // module with resources
+    bool lCentered = false;          // centre on the screen at initialisation
+    bool lModal = true;              // modal
+    bool lModify = false;            // true after construction
+    Action bStart;                   // run once, after the first paint
+    std::optional<bool> lHelpIcon;   // context-help button in the caption (absent = true)
+
+    // Builds a dialog (19 positions, see DialogNew); no native window yet.
+    static std::shared_ptr<TDialog> New(const DialogNew& args = {});
+    // "TDIALOG".
+    std::string ClassName() const override { return "TDIALOG"; }
+    // Runs the dialog (9 positions, see DialogActivate); modal: returns when it has closed.
+    void Activate(const DialogActivate& args);
+
+    // Ends the dialog with 2.
+    bool End() override { return End(2); }
+    // Ends the dialog with a result (modal: unless bValid refuses).
+    bool End(int nResult);
+    // Adds a control as a template item (identifier given when missing; duplicates raise error 2).
+    void DefControl(const std::shared_ptr<TControl>& control);
+    // The template bytes for an owner window (header, then every control's item).
+    std::string cToChar(HWND hWndOwner);
+    // WM_INITDIALOG: binds the native dialog and its controls; false keeps bInit's focus.
+    virtual Value Initiate(HWND hWndFocus, HWND hDlg);
+    // Native handle of the control with that identifier.
+    HWND GetItem(int nId) const;
+    // Posts XM_CHANGEFOCUS to the dialog.
+    void ChangeFocus();
+    // Makes a control fill the client area.
+    void SetControl(const std::shared_ptr<TControl>& control);
+    // The enabled child whose label has "&" + nChar (a label's own control), or null.
+    HWND GetHotPos(int nChar, HWND hWndExcept) const;
+    // Number of dialogs whose Activate is running.
+    static int ActivationDepth();
+
+    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    Value Display() override;
+    Value EraseBkGnd(HDC hDCErase) override;
+    Value Close(WPARAM nResult) override;
+    Value Destroy() override;
+    Value Command(WPARAM nWParam, LPARAM nLParam) override;
+    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
+    Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
+    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
+    Value GotFocus(HWND hWndOld) override;
+    Value LostFocus(HWND hWndNew) override;
+    void SetFont(std::shared_ptr<TFont> font) override;
+
+protected:
+    void Construct(const DialogNew& args);
+
+private:
+    HWND OwnerWindow() const;
+    void RunModal(HWND owner);
+    void RunModeless(HWND owner);
+    std::shared_ptr<TControl> ControlById(int nId) const;
+};
+
+// The detail text of error 3 for a dialog.
+std::string DialogErrorDetail(const TDialog& dialog);
+
+}  // namespace pixa

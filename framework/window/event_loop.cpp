@@ -1,0 +1,107 @@
+#include "framework/window/event_loop.h"
+
+#include <algorithm>
+#include <array>
+
+#include "framework/window/window.h"
+#include "framework/window/window_registry.h"
+
+namespace pixa {
+
+namespace {
+struct LoopState {
+    bool running = false;
+    HWND app = nullptr;
+    HWND acceleratorOwner = nullptr;
+    std::weak_ptr<TWindow> defaultWindow;
+    int lastKey = 0;
+    std::array<HWND, ModelessDialogs::kCapacity> modeless{};
+    HWND lastModeless = nullptr;  // the dialog that last accepted a message is asked first
+};
+LoopState& State() {
+    static LoopState state;
+    return state;
+}
+
+HACCEL ActiveAccelerators() {
+    auto owner = oWndFromHwnd(State().acceleratorOwner);
+    return owner && owner->oMenu ? owner->oMenu->Accelerators() : nullptr;
+}
+}  // namespace
+
+bool lWRunning() { return State().running; }
+
+bool SetWRunning(bool running) {
+    bool previous = State().running;
+    State().running = running;
+    return previous;
+}
+
+void SetWndApp(HWND hWnd) {
+    // The main window is the first one; a destroyed main window's handle no longer counts.
+    if (State().app && IsWindow(State().app)) return;
+    State().app = hWnd;
+}
+
+HWND GetWndApp() { return State().app; }
+
+std::shared_ptr<TWindow> WndMain() { return oWndFromHwnd(State().app); }
+
+void SetWndDefault(const std::shared_ptr<TWindow>& window) { State().defaultWindow = window; }
+
+std::shared_ptr<TWindow> GetWndDefault() { return State().defaultWindow.lock(); }
+
+int LastKeyTyped() { return State().lastKey; }
+
+void WinRun(HWND hWnd) {
+    LoopState& s = State();
+    bool wasRunning = SetWRunning(true);
+    HWND previousOwner = s.acceleratorOwner;
+    s.acceleratorOwner = hWnd;
+    MSG msg;
+    // GetMessage waits without using the processor when the queue is empty.
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (ModelessDialogs::Route(msg)) continue;
+        HACCEL accelerators = ActiveAccelerators();
+        if (!accelerators || !TranslateAcceleratorA(s.acceleratorOwner, accelerators, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (msg.message == WM_CHAR) s.lastKey = static_cast<int>(msg.wParam);
+    }
+    s.acceleratorOwner = previousOwner;
+    SetWRunning(wasRunning);
+}
+
+bool ModelessDialogs::Add(HWND hDlg) {
+    auto& table = State().modeless;
+    auto free = std::find(table.begin(), table.end(), nullptr);
+    if (free == table.end()) return false;
+    *free = hDlg;
+    return true;
+}
+
+void ModelessDialogs::Remove(HWND hDlg) {
+    auto& table = State().modeless;
+    std::replace(table.begin(), table.end(), hDlg, static_cast<HWND>(nullptr));
+    if (State().lastModeless == hDlg) State().lastModeless = nullptr;
+}
+
+bool ModelessDialogs::Full() {
+    auto& table = State().modeless;
+    return std::find(table.begin(), table.end(), nullptr) == table.end();
+}
+
+bool ModelessDialogs::Route(MSG& msg) {
+    LoopState& s = State();
+    if (s.lastModeless && IsWindow(s.lastModeless) && IsDialogMessageA(s.lastModeless, &msg)) return true;
+    for (HWND dialog : s.modeless) {
+        if (dialog && dialog != s.lastModeless && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) {
+            s.lastModeless = dialog;
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace pixa

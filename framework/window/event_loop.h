@@ -1,0 +1,47 @@
+#pragma once
+// Framework-wide window state and the program's one message loop.
+#include <windows.h>
+
+#include <memory>
+
+namespace pixa {
+
+class TWindow;
+
+// Runs the message loop until the quit message; routes keys of non-modal dialogs.
+void WinRun(HWND hWnd = nullptr);
+// True while WinRun or a modal dialog's loop runs.
+bool lWRunning();
+// Sets the event-loop flag and yields its previous value.
+bool SetWRunning(bool running);
+
+// Remembers the main window's handle; ignored once one is set (until it is destroyed).
+void SetWndApp(HWND hWnd);
+// The main window's handle, or null.
+HWND GetWndApp();
+// The registered object of the main window, or null.
+std::shared_ptr<TWindow> WndMain();
+
+// Makes a window the default parent of controls constructed without one.
+void SetWndDefault(const std::shared_ptr<TWindow>& window);
+// The default parent, or null.
+std::shared_ptr<TWindow> GetWndDefault();
+
+// The last character the loop dispatched (WM_CHAR).
+int LastKeyTyped();
+
+// The table of non-modal dialogs whose keyboard navigation the loop routes (200 entries).
+class ModelessDialogs {
+public:
+    static constexpr int kCapacity = 200;
+    // Enters a dialog handle; false when the table is full.
+    static bool Add(HWND hDlg);
+    // Removes a dialog handle.
+    static void Remove(HWND hDlg);
+    // True when no entry is free.
+    static bool Full();
+    // Offers a message to the non-modal dialogs; true when one of them took it.
+    static bool Route(MSG& msg);
+};
+
+}  // namespace pixa

@@ -1,0 +1,313 @@
+#pragma once
+// TWindow: one native window tied to one object. Every platform message that
+// reaches the window is decoded once, in HandleEvent, into a call of a named
+// virtual operation (LButtonDown, KeyChar, Paint, ...); those operations call the
+// application's actions (bLClicked, bKeyChar, bPainted, ...). A result that is
+// absent means "let the platform do its default processing".
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/window/brush.h"
+#include "framework/window/font.h"
+#include "framework/window/window_params.h"
+#include "framework/window/window_resources.h"
+#include "runtime/value.h"
+
+namespace pixa {
+
+class TControl;
+
+class TWindow : public Object, public std::enable_shared_from_this<TWindow> {
+public:
+    TWindow() = default;
+    ~TWindow() override;
+    TWindow(const TWindow&) = delete;
+    TWindow& operator=(const TWindow&) = delete;
+
+    // ---- link ----
+    HWND hWnd = nullptr;         // native window; null before creation and once destroyed
+    WNDPROC nOldProc = nullptr;  // procedure replaced when linked, used for default processing
+
+    // ---- actions (absent ones are not called) ----
+    Action bInit;        // after activation, with the window
+    Action bMoved;       // on move
+    Action bLClicked;    // left button down (row, col, flags)
+    Action bLButtonUp;   // left button up (row, col, flags)
+    Action bKeyDown;     // key down (key, flags)
+    Action bPainted;     // on paint (hDC, paint struct, window)
+    Action bMButtonDown; // middle button down
+    Action bMButtonUp;   // middle button up
+    Action bRClicked;    // right button down (row, col, flags, window)
+    Action bRButtonUp;   // right button up
+    Action bResized;     // resize (type, width, height)
+    Action bLDblClick;   // double click
+    Action bWhen;        // enabling condition
+    Action bValid;       // closing or leaving condition
+    Action bKeyChar;     // character typed (key, flags)
+    Action bMMoved;      // mouse moved (row, col, flags)
+    Action bGotFocus;    // focus gained
+    Action bLostFocus;   // focus lost (handle of the new focus window)
+    Action bDropFiles;   // files dropped
+    Action bDdeInit;     // dynamic data exchange: initiate (inert)
+    Action bDdeExecute;  // dynamic data exchange: execute (inert)
+    Action bCommNotify;  // serial notification (inert)
+    Action bMenuSelect;  // menu item highlighted (item, flags, menu)
+    Action bDropOver;    // something dropped on the window
+    Action bCopy, bCut, bFind, bPaste, bPrint, bUnDo, bReDo, bDelete, bSelectAll, bFindNext, bReplace,
+        bProperties;     // edit-command hooks, called by the operation of the same name
+    Action bUp, bDown, bPgUp, bPgDn;            // vertical scroll-bar actions
+    Action bLeft, bRight, bPgLeft, bPgRight;    // horizontal scroll-bar actions
+    Action OnClick, OnMouseMove, OnKeyDown, OnMove, OnPaint, OnResize;  // designer hooks, window first
+
+    // ---- text ----
+    std::string cCaption;     // caption
+    PAINTSTRUCT cPS{};        // paint structure between BeginPaint and EndPaint
+    std::string cVarName;     // variable name
+    int nPaintCount = 0;      // nesting count of device-context requests
+    std::string cMsg;         // status-bar message
+    Value cToolTip;           // tooltip text, or an action yielding it
+    HDROP hDrop = nullptr;    // last files drop
+    Value Cargo;              // free slot for the application
+
+    // ---- drawing and state ----
+    HDC hDC = nullptr;        // current device context
+    int nId = 0;              // control identifier (0 for windows)
+    bool lActive = true;      // enabled
+    bool lCancel = false;     // cancel-type control: leaving to it skips validation
+    bool lFocused = false;    // has the focus
+    bool lVisible = false;    // shown
+    bool lDesign = false;     // design mode (not supported)
+    bool lValidating = false; // a focus validation runs in this window
+
+    // ---- geometry, style, colours ----
+    int nTop = 0, nLeft = 0, nBottom = 0, nRight = 0;  // pixels, bottom and right inclusive
+    DWORD nStyle = 0;         // platform style bits
+    int nChrHeight = 0;       // character cell height of the font
+    int nChrWidth = 0;        // character cell width of the font
+    int nLastKey = 0;         // last navigation key (1002: a mouse click)
+    std::optional<std::uint32_t> nClrPane;  // background colour
+    std::optional<std::uint32_t> nClrText;  // text colour
+
+    // ---- dialog support and children ----
+    Value nResult;            // result of a dialog, or the control object that has the focus
+    int nHelpId = 0;          // help topic
+    HWND hCtlFocus = nullptr; // child that last had the focus
+    std::vector<std::shared_ptr<TControl>> aControls;  // child controls in creation order
+    std::vector<POINT> aMinMaxInfo;  // max size, max position, min track, max track
+
+    // ---- objects ----
+    std::shared_ptr<TBrush> oBrush;         // background brush
+    std::shared_ptr<WindowCursor> oCursor;  // mouse cursor; absent = arrow
+    std::shared_ptr<TFont> oFont;           // font
+    std::shared_ptr<WindowIcon> oIcon;      // caption icon
+    std::shared_ptr<WindowMenu> oMenu;      // menu bar
+    std::shared_ptr<WindowMenu> oSysMenu;   // system menu
+    std::shared_ptr<WindowMenu> oPopup;     // open popup menu
+    std::weak_ptr<TWindow> oWnd;            // parent (or owner) window
+    std::weak_ptr<TControl> oCtlFocus;      // control that has the focus
+    std::shared_ptr<TWindow> oMsgBar;       // status bar
+    std::shared_ptr<TControl> oTop, oLeft, oBottom, oRight, oClient;  // docked children
+
+    // ---- construction ----
+    // Builds, creates and links a window (21 positions, see WindowNew).
+    static std::shared_ptr<TWindow> New(const WindowNew& args = {});
+    // The class name, also the name of the platform window class ("TWINDOW").
+    std::string ClassName() const override { return "TWINDOW"; }
+    // Registers the platform class of this object's class once.
+    bool Register(UINT nClassStyle = CS_VREDRAW | CS_HREDRAW);
+    // Creates the native window (class defaults to ClassName()) and links it.
+    bool Create(const std::string& cClassName = {});
+    // Ties the native window to this object; with lSubclass its messages reach HandleEvent.
+    void Link(bool lSubclass = true);
+    // Unties the native window: restores its procedure and frees the registry slot.
+    void UnLink();
+    // Registry slot, 1-based; 0 when not linked.
+    int Slot() const { return nSlot_; }
+    // Shows the window and, for the first top-level window, runs the event loop.
+    virtual void Activate(const WindowActivate& args = {});
+
+    // ---- dispatch ----
+    // Turns one platform message into the named operation; absent = default processing.
+    virtual Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
+
+    // ---- event operations (called by HandleEvent, and by children on their parent) ----
+    virtual Value Destroy();
+    virtual Value Moved(int nRow, int nCol);
+    virtual Value ReSize(const Value& nType = {}, const Value& nWidth = {}, const Value& nHeight = {});
+    virtual Value GotFocus(HWND hWndOld);
+    virtual Value LostFocus(HWND hWndNew);
+    virtual Value Paint();
+    virtual Value Display();
+    virtual Value Close(WPARAM nWParam);
+    virtual Value QueryEndSession();
+    virtual Value EraseBkGnd(HDC hDCErase);
+    virtual Value GetMinMaxInfo(LPARAM pInfo);
+    virtual Value DrawItem(WPARAM nId, LPARAM pItem);
+    virtual Value MeasureItem(WPARAM nId, LPARAM pItem);
+    virtual Value QueryDragIcon();
+    virtual Value NcActivate(bool lActivating);
+    virtual Value GetDlgCode(WPARAM nKey);
+    virtual Value NcMouseMove(WPARAM nHitTest, int nRow, int nCol);
+    virtual Value KeyDown(WPARAM nKey, LPARAM nFlags);
+    virtual Value KeyChar(WPARAM nKey, LPARAM nFlags);
+    virtual Value Command(WPARAM nWParam, LPARAM nLParam);
+    virtual Value SysCommand(WPARAM nCmd, LPARAM nLParam);
+    virtual Value Timer(WPARAM nId, LPARAM nLParam);
+    virtual Value VScroll(WPARAM nWParam, LPARAM nLParam);
+    virtual Value HScroll(WPARAM nWParam, LPARAM nLParam);
+    virtual Value InitMenuPopup(HMENU hPopup, int nPos, bool lSystem);
+    virtual Value MenuSelect(int nIdItem, int nFlags, HMENU hMenu);
+    virtual Value CtlColor(HWND hWndChild, HDC hDCChild);
+    virtual Value MouseMove(int nRow, int nCol, WPARAM nFlags);
+    virtual Value LButtonDown(int nRow, int nCol, WPARAM nFlags);
+    virtual Value LButtonUp(int nRow, int nCol, WPARAM nFlags);
+    virtual Value LDblClick(int nRow, int nCol, WPARAM nFlags);
+    virtual Value RButtonDown(int nRow, int nCol, WPARAM nFlags);
+    virtual Value RButtonUp(int nRow, int nCol, WPARAM nFlags);
+    virtual Value MButtonDown(int nRow, int nCol, WPARAM nFlags);
+    virtual Value MButtonUp(int nRow, int nCol, WPARAM nFlags);
+    virtual Value MouseWheel(int nKeys, int nDelta, int nX, int nY);
+    virtual Value DropFiles(HDROP hDropped);
+    virtual Value HelpF1();
+    virtual Value DropOver(int nRow, int nCol, LPARAM nLParam);
+
+    // ---- conditions ----
+    // bWhen(), true when absent.
+    bool lWhen();
+    // bValid(), true when absent.
+    virtual bool lValid();
+
+    // ---- closing ----
+    // Asks the window to close: posts WM_CLOSE when lValid() holds; returns that truth.
+    virtual bool End();
+
+    // ---- text ----
+    // Stores the caption and sets the native text.
+    void SetText(const std::string& cText);
+    // The native text (or the caption without a native window).
+    std::string GetText() const;
+
+    // ---- showing ----
+    void Refresh(bool lErase = true);   // invalidates the client area
+    virtual void SetFocus();            // focuses the window when lWhen()
+    virtual void Enable();              // enables the window
+    virtual void Disable();             // disables the window
+    void Show();                        // shows the window
+    void Hide();                        // hides the window
+    void Normal();                      // restores normal size and shows
+    void Minimize();                    // minimises
+    void Maximize();                    // maximises
+    void Restore();                     // restores from minimised or maximised
+    void Iconize() { Minimize(); }      // same as Minimize
+    void GoTop();                       // brings the window to the top
+    // Centres over the parent window, or over the screen when none is given.
+    void Center(const std::shared_ptr<TWindow>& oParent = {});
+
+    // ---- geometry ----
+    // Moves and sizes (absent width/height keep the current size), then CoorsUpdate().
+    virtual void Move(int nTop, int nLeft, std::optional<int> nWidth = {}, std::optional<int> nHeight = {},
+                      bool lRepaint = true);
+    // Resizes the native window and updates the coordinates.
+    void SetSize(int nWidth, int nHeight, bool lRepaint = true);
+    // Sets the whole rectangle.
+    void SetCoors(const Rect& rect);
+    // Reads the native rectangle into nTop..nRight (parent client coordinates for a child).
+    virtual void CoorsUpdate();
+    // Width of the native window, else from the coordinates.
+    int nWidth() const;
+    // Height of the native window, else from the coordinates.
+    int nHeight() const;
+    // Client rectangle.
+    Rect GetCliRect() const;
+    // Window rectangle (screen coordinates).
+    Rect GetRect() const;
+
+    // ---- colours, fonts, icons, menus ----
+    // Colour pair (or a colour string first), then the background brush (given, or solid of the pane).
+    void SetColor(const ColourArg& clrText, std::optional<std::uint32_t> clrPane = {},
+                  std::shared_ptr<TBrush> brush = {});
+    // Ends the old brush, takes the new one, refreshes.
+    void SetBrush(std::shared_ptr<TBrush> brush);
+    // Takes a font (a reference counted) and sends it to the native window.
+    virtual void SetFont(std::shared_ptr<TFont> font);
+    // The window's font: its own, the parent's, the native one, or a default.
+    std::shared_ptr<TFont> GetFont();
+    // Attaches a menu: owner, native menu, accelerators.
+    void SetMenu(std::shared_ptr<WindowMenu> menu);
+    // Ends the old icon, takes the new one and shows it in the caption.
+    void SetIcon(std::shared_ptr<WindowIcon> icon);
+
+    // ---- children and navigation ----
+    // Appends a control to aControls and clears lValidating.
+    void AddControl(const std::shared_ptr<TControl>& control);
+    // Enables or disables every control with a bWhen according to it.
+    void AEvalWhen();
+    // Focuses the next tab stop after a child.
+    void GoNextCtrl(HWND hCtl);
+    // Focuses the previous tab stop before a child.
+    void GoPrevCtrl(HWND hCtl);
+    // First enabled tab-stop control (first control when none).
+    std::shared_ptr<TControl> FirstActiveCtrl() const;
+    // Last enabled tab-stop control (first control when none).
+    std::shared_ptr<TControl> LastActiveCtrl() const;
+    // The parent window object, when any.
+    std::shared_ptr<TWindow> Parent() const { return oWnd.lock(); }
+
+    // ---- drawing ----
+    HDC GetDC();                   // counted device-context request
+    void ReleaseDC();              // counted release
+    HDC BeginPaint();              // begins painting in answer to WM_PAINT
+    Value EndPaint();              // ends painting; yields nothing
+    // Draws text at a position with the window's colours and font by default.
+    void Say(const SayArgs& args);
+    // Draws a line.
+    void Line(int nTop, int nLeft, int nBottom, int nRight);
+    // Draws a rectangle outline.
+    void Box(int nTop, int nLeft, int nBottom, int nRight);
+
+    // ---- messages and helpers ----
+    LRESULT SendMsg(UINT nMsg, WPARAM nWParam = 0, LPARAM nLParam = 0);  // sends a message
+    bool PostMsg(UINT nMsg, WPARAM nWParam = 0, LPARAM nLParam = 0);     // posts a message
+    // Shows a status-bar text in this window's bar, else the parent's.
+    void SetMsg(const std::string& cText, bool lDefault = false);
+    // Shows the help topic nHelpId, or asks the parent.
+    virtual void HelpTopic();
+    // Captures the mouse.
+    void Capture();
+    // Edit commands: each calls the action of the same name with the window.
+    void Copy(), Cut(), Find(), Paste(), Print(), UnDo(), ReDo(), Delete(), SelectAll(), FindNext(), Replace(),
+        Properties();
+
+    // ---- tooltips ----
+    void CheckToolTip();    // called on every mouse move
+    // Shows the tooltip (defaults: 7 right, just below, cToolTip).
+    void ShowToolTip(std::optional<int> nRow = {}, std::optional<int> nCol = {}, Value cText = {});
+    void DestroyToolTip();  // destroys the tooltip window and forgets the current window
+
+protected:
+    // Applies the construction arguments (called by New after the object exists).
+    void Construct(const WindowNew& args);
+    // Releases the objects the window holds (brush, cursor, icon, font, menus).
+    void EndResources();
+
+private:
+    friend class WindowRegistry;
+    int nSlot_ = 0;
+    bool fontHeld_ = false;    // this window holds a reference to oFont
+    HDC hDCOwned_ = nullptr;   // the DC obtained by GetDC, released when the count reaches 0
+};
+
+// The menu item last highlighted (class-wide; used by F1 help in menus).
+Value& MenuItemSelected();
+// The style New builds when nStyle is 0.
+DWORD BuildWindowStyle(const WindowNew& args);
+// The pixel rectangle of New's coordinates (text cells unless lPixel).
+Rect WindowCoordinates(const WindowNew& args);
+
+}  // namespace pixa

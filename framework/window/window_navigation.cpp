@@ -1,0 +1,72 @@
+// TWindow: child controls, enabling conditions and moving the focus between them.
+#include "framework/window/control.h"
+#include "framework/window/tooltip.h"
+#include "framework/window/window.h"
+
+namespace pixa {
+
+namespace {
+bool IsActiveTabStop(const TControl& c) {
+    return c.hWnd && IsWindowEnabled(c.hWnd) && (GetWindowLongA(c.hWnd, GWL_STYLE) & WS_TABSTOP);
+}
+
+// Moves the focus to the next or previous tab stop from a child, in the platform's tab order.
+void GoCtrl(TWindow& w, HWND from, bool previous) {
+    if (!w.hWnd) return;
+    HWND to = GetNextDlgTabItem(w.hWnd, from, previous);
+    if (to == from) {
+        // The only tab stop here (an edit field alone in a frame): look one level up.
+        if (auto parent = w.Parent()) {
+            previous ? parent->GoPrevCtrl(w.hWnd) : parent->GoNextCtrl(w.hWnd);
+            return;
+        }
+    }
+    if (!to) return;
+    w.hCtlFocus = to;
+    SetFocus(to);
+}
+}  // namespace
+
+void TWindow::AddControl(const std::shared_ptr<TControl>& control) {
+    aControls.push_back(control);
+    lValidating = false;
+}
+
+void TWindow::AEvalWhen() {
+    // A copy: an enabling condition may add or end controls.
+    auto controls = aControls;
+    for (auto& control : controls) {
+        if (!control->bWhen) continue;
+        if (control->lWhen())
+            control->Enable();
+        else
+            control->Disable();
+    }
+}
+
+void TWindow::GoNextCtrl(HWND hCtl) { GoCtrl(*this, hCtl, false); }
+
+void TWindow::GoPrevCtrl(HWND hCtl) { GoCtrl(*this, hCtl, true); }
+
+std::shared_ptr<TControl> TWindow::FirstActiveCtrl() const {
+    for (auto& control : aControls)
+        if (IsActiveTabStop(*control)) return control;
+    return aControls.empty() ? nullptr : aControls.front();
+}
+
+std::shared_ptr<TControl> TWindow::LastActiveCtrl() const {
+    for (auto it = aControls.rbegin(); it != aControls.rend(); ++it)
+        if (IsActiveTabStop(**it)) return *it;
+    return aControls.empty() ? nullptr : aControls.front();
+}
+
+void TWindow::CheckToolTip() { ToolTips::Instance().Check(*this); }
+
+void TWindow::ShowToolTip(std::optional<int> nRow, std::optional<int> nCol, Value cText) {
+    ToolTips::Instance().Show(*this, nRow.value_or(nHeight() + 7), nCol.value_or(7),
+                              cText.IsAbsent() ? cToolTip : cText);
+}
+
+void TWindow::DestroyToolTip() { ToolTips::Instance().Forget(nullptr); }
+
+}  // namespace pixa

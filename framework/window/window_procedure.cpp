@@ -1,0 +1,108 @@
+#include "framework/window/window_procedure.h"
+
+#include <exception>
+#include <vector>
+
+#include "framework/services/error.h"
+#include "framework/window/dialog.h"
+#include "framework/window/message_tracer.h"
+#include "framework/window/window.h"
+#include "framework/window/window_registry.h"
+
+namespace pixa {
+
+namespace {
+thread_local TWindow* creating = nullptr;
+thread_local std::vector<TDialog*> dialogsUnderCreation;
+constexpr std::size_t kMaxDialogsUnderCreation = 50;
+
+LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
+    // HCBT_CREATEWND arrives before WM_NCCREATE: linking here lets the object see
+    // the window's very first messages, whatever its class procedure is.
+    if (code == HCBT_CREATEWND && creating && !creating->hWnd) {
+        TWindow* window = creating;
+        creating = nullptr;  // only the first window: children created meanwhile are not ours
+        window->hWnd = reinterpret_cast<HWND>(wParam);
+        window->Link(true);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT ToLresult(const Value& v) { return v.IsNumber() ? static_cast<LRESULT>(v.AsInteger()) : 0; }
+}  // namespace
+
+Value DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
+    MessageTracer::Trace(window, nMsg, nWParam, nLParam);
+    try {
+        return window.HandleEvent(nMsg, nWParam, nLParam);
+    } catch (const std::exception& e) {
+        Error error;
+        error.SubSystem = "Velmora";
+        error.Description = e.what();
+        error.Operation = window.ClassName() + ":HandleEvent";
+        RaiseError(error);
+    } catch (...) {
+        Error error;
+        error.SubSystem = "Velmora";
+        error.Description = "Unknown failure";
+        error.Operation = window.ClassName() + ":HandleEvent";
+        RaiseError(error);
+    }
+    return {};
+}
+
+LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
+    // The local reference is the nesting counter: the object outlives every message
+    // still running on its window, even when a nested one destroys and unlinks it.
+    std::shared_ptr<TWindow> object = oWndFromHwnd(hWnd);
+    if (!object) return DefWindowProcA(hWnd, nMsg, nWParam, nLParam);
+    // Taken before dispatch: Destroy() unlinks and clears nOldProc, yet WM_DESTROY
+    // must still reach the replaced procedure for its default processing.
+    WNDPROC replaced = object->nOldProc;
+    Value result = DispatchSafely(*object, nMsg, nWParam, nLParam);
+    if (nMsg == WM_NCDESTROY && object->Slot()) object->UnLink();
+    if (!result.IsAbsent()) return ToLresult(result);
+    return replaced ? CallWindowProcA(replaced, hWnd, nMsg, nWParam, nLParam)
+                    : DefWindowProcA(hWnd, nMsg, nWParam, nLParam);
+}
+
+INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
+    std::shared_ptr<TWindow> object = oWndFromHwnd(hWnd);
+    if (!object && !dialogsUnderCreation.empty() && !dialogsUnderCreation.back()->hWnd) {
+        TDialog* dialog = dialogsUnderCreation.back();
+        dialog->hWnd = hWnd;
+        dialog->Link(false);  // found by handle from now on; messages still come through here
+        object = oWndFromHwnd(hWnd);
+    }
+    if (!object) return FALSE;
+    // A subclassed (non-modal) dialog had this message in FrameworkWindowProc already;
+    // we are reached only through its default processing.
+    if (object->nOldProc) return FALSE;
+    if (!dynamic_cast<TDialog*>(object.get())) return FALSE;
+    LPARAM third = nMsg == WM_INITDIALOG ? reinterpret_cast<LPARAM>(hWnd) : nLParam;
+    Value result = DispatchSafely(*object, nMsg, nWParam, third);
+    if (nMsg == WM_NCDESTROY && object->Slot()) object->UnLink();
+    if (result.IsNumber()) return static_cast<INT_PTR>(result.AsInteger());
+    return result.IsLogical() && result.AsLogical() ? TRUE : FALSE;
+}
+
+CreationScope::CreationScope(TWindow& window)
+    : previous_(creating), hook_(SetWindowsHookExA(WH_CBT, CreationHook, nullptr, GetCurrentThreadId())) {
+    creating = &window;
+}
+
+CreationScope::~CreationScope() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    creating = previous_;
+}
+
+DialogCreationScope::DialogCreationScope(TDialog& dialog)
+    : pushed_(dialogsUnderCreation.size() < kMaxDialogsUnderCreation) {
+    if (pushed_) dialogsUnderCreation.push_back(&dialog);
+}
+
+DialogCreationScope::~DialogCreationScope() {
+    if (pushed_) dialogsUnderCreation.pop_back();
+}
+
+}  // namespace pixa

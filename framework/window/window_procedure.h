@@ -1,0 +1,53 @@
+#pragma once
+// The framework's one window procedure and one dialog procedure, and the scoped
+// creation hooks that tie a native window to its object before its first message.
+#include <windows.h>
+
+#include "runtime/value.h"
+
+namespace pixa {
+
+class TWindow;
+class TDialog;
+
+// The window procedure of every linked window: finds the object by handle and
+// calls its HandleEvent; an absent result goes on to the replaced procedure.
+LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
+
+// The dialog procedure of every dialog the framework creates.
+INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
+
+// While alive, the first window created on this thread is linked to the object at
+// once (from a CBT hook, before WM_NCCREATE), so the object sees every message.
+class CreationScope {
+public:
+    explicit CreationScope(TWindow& window);
+    ~CreationScope();
+    CreationScope(const CreationScope&) = delete;
+    CreationScope& operator=(const CreationScope&) = delete;
+
+private:
+    TWindow* previous_;
+    HHOOK hook_;
+};
+
+// While alive, the dialog is on the stack of dialogs under creation: the dialog
+// procedure gives the first unknown handle it sees to the top entry (at most 50 deep).
+class DialogCreationScope {
+public:
+    explicit DialogCreationScope(TDialog& dialog);
+    ~DialogCreationScope();
+    DialogCreationScope(const DialogCreationScope&) = delete;
+    DialogCreationScope& operator=(const DialogCreationScope&) = delete;
+    // False when the stack was full and the dialog could not be pushed.
+    bool Pushed() const { return pushed_; }
+
+private:
+    bool pushed_;
+};
+
+// Calls HandleEvent, turning an escaping exception into a raised error (absent result):
+// no exception may unwind through the platform's message dispatch.
+Value DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
+
+}  // namespace pixa
