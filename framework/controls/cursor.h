@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/window/window_resources.h"
 #include "runtime/value.h"
 
 namespace pixa {
@@ -14,7 +15,7 @@ namespace pixa {
 class TCursor;
 using CursorRef = std::shared_ptr<TCursor>;
 
-class TCursor : public Object {
+class TCursor : public Object, public WindowCursor {
 public:
     // The construction arguments, in their positional order.
     struct Params {
@@ -34,7 +35,9 @@ public:
     std::string ClassName() const override { return "TCURSOR"; }
 
     // Destroys a cursor loaded from resources; predefined cursors stay.
-    void End();
+    void End() override;
+    // The platform cursor, or null.
+    HCURSOR CursorHandle() const override { return hCursor; }
 
     HCURSOR hCursor = nullptr;  // the platform cursor
     bool lPredef = false;       // shared cursor of the platform or framework, never destroyed

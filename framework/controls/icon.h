@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "framework/window/window_resources.h"
 #include "runtime/value.h"
 
 namespace pixa {
@@ -14,7 +15,7 @@ namespace pixa {
 class TIcon;
 using IconRef = std::shared_ptr<TIcon>;
 
-class TIcon : public Object {
+class TIcon : public Object, public WindowIcon {
 public:
     // The construction arguments, in their positional order (1, 2, 5 to 11 are kept for a
     // windowed icon, which the program does not use).
@@ -42,7 +43,9 @@ public:
     std::string ClassName() const override { return "TICON"; }
 
     // Destroys the platform icon (hIcon becomes empty).
-    void End();
+    void End() override;
+    // The platform icon, or null.
+    HICON IconHandle() const override { return hIcon; }
     // Replaces the icon by the program's icon resource of that name.
     void SetName(const std::string& resName);
     // Replaces the icon by the icon in that file.
