@@ -6,7 +6,25 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv="
 export WINEARCH=win64
 
 pixa_prepare_prefix() {
-  [ -f "$WINEPREFIX/.pixaport-ready" ] && return 0
+  [ -f "$WINEPREFIX/.pixaport-ready" ] || pixa_create_prefix
+  [ -f "$WINEPREFIX/.pixaport-unmanaged" ] || pixa_unmanage_windows
+}
+
+# Without a window manager, destroying a managed window waits 2 s for one to react:
+# unmanaged windows close at once (Wine draws their frames itself).
+pixa_unmanage_windows() {
+  cat > "$WINEPREFIX/pixaport-unmanaged.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
+"Managed"="N"
+REG
+  wine regedit /S "$WINEPREFIX/pixaport-unmanaged.reg" >/dev/null 2>&1 || true
+  wineserver -w
+  touch "$WINEPREFIX/.pixaport-unmanaged"
+}
+
+pixa_create_prefix() {
   mkdir -p "$WINEPREFIX"
   # wineboot needs no display; its "syswow64\rundll32.exe" complaint is harmless.
   DISPLAY= wineboot -i >/dev/null 2>&1 || true

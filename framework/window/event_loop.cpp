@@ -39,11 +39,14 @@ bool SetWRunning(bool running) {
 
 void SetWndApp(HWND hWnd) {
     // The main window is the first one; a destroyed main window's handle no longer counts.
-    if (State().app && IsWindow(State().app)) return;
+    if (GetWndApp()) return;
     State().app = hWnd;
 }
 
-HWND GetWndApp() { return State().app; }
+HWND GetWndApp() {
+    // A destroyed main window owns nothing any more (a dialog given it as owner would fail).
+    return State().app && IsWindow(State().app) ? State().app : nullptr;
+}
 
 std::shared_ptr<TWindow> WndMain() { return oWndFromHwnd(State().app); }
 

@@ -13,7 +13,11 @@ namespace pixa {
 
 namespace {
 thread_local TWindow* creating = nullptr;
-thread_local std::vector<TDialog*> dialogsUnderCreation;
+struct DialogUnderCreation {
+    TDialog* dialog;
+    bool claimed;  // it took its handle; later unknown handles (its WM_NCDESTROY) are not its own
+};
+thread_local std::vector<DialogUnderCreation> dialogsUnderCreation;
 constexpr std::size_t kMaxDialogsUnderCreation = 50;
 
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -68,8 +72,9 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARA
 
 INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
     std::shared_ptr<TWindow> object = oWndFromHwnd(hWnd);
-    if (!object && !dialogsUnderCreation.empty() && !dialogsUnderCreation.back()->hWnd) {
-        TDialog* dialog = dialogsUnderCreation.back();
+    if (!object && !dialogsUnderCreation.empty() && !dialogsUnderCreation.back().claimed) {
+        dialogsUnderCreation.back().claimed = true;
+        TDialog* dialog = dialogsUnderCreation.back().dialog;
         dialog->hWnd = hWnd;
         dialog->Link(false);  // found by handle from now on; messages still come through here
         object = oWndFromHwnd(hWnd);
@@ -98,7 +103,7 @@ CreationScope::~CreationScope() {
 
 DialogCreationScope::DialogCreationScope(TDialog& dialog)
     : pushed_(dialogsUnderCreation.size() < kMaxDialogsUnderCreation) {
-    if (pushed_) dialogsUnderCreation.push_back(&dialog);
+    if (pushed_) dialogsUnderCreation.push_back({&dialog, false});
 }
 
 DialogCreationScope::~DialogCreationScope() {

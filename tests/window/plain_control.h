@@ -1,0 +1,60 @@
+#pragma once
+// A control over any standard platform class, for the window framework's tests:
+// it follows the construction protocol and records what reaches it.
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "framework/window/control.h"
+
+namespace pixa::test {
+
+class PlainControl : public TControl {
+public:
+    std::string platformClass;  // "BUTTON", "EDIT", ...
+    int clicks = 0;             // XM_CLICK received
+    // Consulted first for every message; an absent result goes on to the normal dispatch.
+    std::function<Value(UINT, WPARAM, LPARAM)> intercept;
+
+    std::string ClassName() const override { return "TPLAIN"; }
+
+    // A control at (top, left) with a size, on a dialog being built (control units) or
+    // an existing window (pixels).
+    static std::shared_ptr<PlainControl> New(const std::shared_ptr<TWindow>& parent, const std::string& cls,
+                                             const std::string& caption, int top, int left, int height, int width,
+                                             DWORD style = 0, int id = 0) {
+        auto c = std::make_shared<PlainControl>();
+        c->platformClass = cls;
+        c->cCaption = caption;
+        c->nTop = top, c->nLeft = left, c->nBottom = top + height, c->nRight = left + width;
+        c->nStyle = style ? style : kDefaultStyle;
+        c->nId = id ? id : GetNewId();
+        c->Attach(DefaultParent(parent), cls);
+        return c;
+    }
+
+    DialogItem TemplateItem(const DialogUnits& units, const std::string&) override {
+        return TControl::TemplateItem(units, platformClass);
+    }
+
+    Value HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) override {
+        if (intercept) {
+            Value v = intercept(nMsg, wp, lp);
+            if (!v.IsAbsent()) return v;
+        }
+        return TControl::HandleEvent(nMsg, wp, lp);
+    }
+
+    Value Click() override {
+        ++clicks;
+        return TControl::Click();
+    }
+
+    // Standard controls must see mouse moves (pressing, hot tracking).
+    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override {
+        TControl::MouseMove(nRow, nCol, nFlags);
+        return Value();
+    }
+};
+
+}  // namespace pixa::test
