@@ -75,7 +75,7 @@ TEST(Button, HotKeyEnterAndCaption) {
     Pump();
     EXPECT_EQ(GetWindowLongA(help->hWnd, GWL_STYLE) & 0x0F, BS_DEFPUSHBUTTON) << "focused: default look";
     EXPECT_EQ(GetWindowLongA(other->hWnd, GWL_STYLE) & 0x0F, BS_PUSHBUTTON);
-    test::PressKey(VK_RETURN);
+    test::Press(VK_RETURN);
     EXPECT_EQ(*clicks, 2) << "Enter presses the focused button";
     other->SetFocus();
     Pump();
@@ -244,14 +244,14 @@ TEST_F(RadioGroup, ArrowsMoveSelectionAndFocusWithWrapAround) {
     EXPECT_EQ(Checks(), (std::vector<int>{0, 0, 1}));
     menu->Item(3)->SetFocus();
     Pump();
-    test::PressKey(VK_DOWN);
+    test::Press(VK_DOWN);
     EXPECT_EQ(choice->value->AsInteger(), 1);
     EXPECT_EQ(Checks(), (std::vector<int>{1, 0, 0}));
     EXPECT_EQ(GetFocus(), menu->Item(1)->hWnd);
-    test::PressKey(VK_UP);
+    test::Press(VK_UP);
     EXPECT_EQ(choice->value->AsInteger(), 3);
     EXPECT_EQ(GetFocus(), menu->Item(3)->hWnd);
-    test::PressKey(VK_LEFT);
+    test::Press(VK_LEFT);
     EXPECT_EQ(choice->value->AsInteger(), 2);
     EXPECT_EQ(Checks(), (std::vector<int>{0, 1, 0}));
     EXPECT_EQ(*changes, 3);

@@ -28,29 +28,36 @@ void Pump() {
     }
 }
 
-void PressKey(WPARAM key) {
-    HWND focus = GetFocus();
-    UINT scan = MapVirtualKeyA(static_cast<UINT>(key), 0);
-    PostMessageA(focus, WM_KEYDOWN, key, 1 | (scan << 16));
+namespace {
+void SetModifiers(bool shift, bool control) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    for (BYTE key : {VK_SHIFT, VK_LSHIFT}) state[key] = shift ? 0x80 : 0;
+    for (BYTE key : {VK_CONTROL, VK_LCONTROL}) state[key] = control ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+}  // namespace
+
+void Press(WORD key, bool shift, bool control) {
+    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, 0)) << 16;
+    SetModifiers(shift, control);
+    PostMessageA(GetFocus(), WM_KEYDOWN, key, 1 | scan);
     Pump();
-    PostMessageA(GetFocus(), WM_KEYUP, key, 1 | (scan << 16) | (3u << 30));
+    SetModifiers(false, false);
+    PostMessageA(GetFocus(), WM_KEYUP, key, 1 | scan | (LPARAM(3) << 30));
     Pump();
 }
 
-void TypeChar(char c) {
-    PostMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 1);
-    Pump();
+void Type(const std::string& text) {
+    for (char c : text) {
+        PostMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 1);
+        Pump();
+    }
 }
 
 void PressAlt(char letter) {
     PostMessageA(GetFocus(), WM_SYSCHAR, static_cast<unsigned char>(letter), 1 | (1u << 29));
     Pump();
-}
-
-std::string TextOf(HWND hWnd) {
-    char text[512] = "";
-    GetWindowTextA(hWnd, text, sizeof text);
-    return text;
 }
 
 void ClickButton(HWND hWnd) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "framework/window/dialog.h"
+#include "tests/support/gui_driver.h"
 
 namespace pixa::test {
 
@@ -31,14 +32,13 @@ private:
 
 // Processes every pending message (keys of non-modal dialogs through the dialog manager).
 void Pump();
-// Presses and releases a key on the window that has the focus.
-void PressKey(WPARAM key);
-// Types one character into the window that has the focus.
-void TypeChar(char c);
+// Presses and releases a key on the window that has the focus (Shift / Ctrl held
+// while the key goes down), processing what follows.
+void Press(WORD key, bool shift = false, bool control = false);
+// Types characters into the window that has the focus, processing each.
+void Type(const std::string& text);
 // Presses Alt together with a letter (a hot key).
 void PressAlt(char letter);
-// The native text of a window.
-std::string TextOf(HWND hWnd);
 // Clicks a button the way the mouse does and processes the result.
 void ClickButton(HWND hWnd);
 
