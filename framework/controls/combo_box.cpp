@@ -86,7 +86,7 @@ std::string TComboBox::NativeText() const {
 
 void TComboBox::Default() {
     TControl::Default();
-    Value value = VarGet();
+    Value value = bSetGet();
     bool absent = value.IsAbsent();
     if (absent) {
         value = aItems.empty() ? Value("") : Value(aItems.front());
@@ -104,15 +104,29 @@ void TComboBox::Default() {
         Set(value);
 }
 
+void TComboBox::DropOutsideText() {
+    if (!hWnd) return;
+    while (SendMessageA(hWnd, CB_GETCOUNT, 0, 0) > static_cast<LRESULT>(aItems.size()))
+        SendMessageA(hWnd, CB_DELETESTRING, aItems.size(), 0);
+}
+
 void TComboBox::Select(int n) {
     nAt = n;
+    DropOutsideText();
     if (hWnd) SendMessageA(hWnd, CB_SETCURSEL, n - 1, 0);
 }
 
 void TComboBox::ShowText(const std::string& text) {
     if (!hWnd) return;
-    SendMessageA(hWnd, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
-    SetWindowTextA(hWnd, text.c_str());
+    // A drop-down list shows only its items' texts: the outside text becomes an
+    // extra native entry after the items, selected, and not one of aItems.
+    DropOutsideText();
+    if (Key(text).empty()) {
+        SendMessageA(hWnd, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+        return;
+    }
+    LRESULT index = SendMessageA(hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageA(hWnd, CB_SETCURSEL, index, 0);
 }
 
 void TComboBox::Set(const Value& xValue) {
@@ -132,10 +146,14 @@ void TComboBox::Set(const Value& xValue) {
 }
 
 Value TComboBox::Change() {
-    Value before = VarGet();
     int at = NativeSelection();
     Value bound = bSetGet();
     if (at == nAt && !IsEmpty(bound)) return Value();
+    // The text shown before the user's pick: the bound item (or the bound text itself).
+    int was = bound.IsNumber() ? static_cast<int>(bound.AsInteger()) : 0;
+    Value before = was >= 1 && was <= static_cast<int>(aItems.size()) ? Value(aItems[was - 1])
+                   : bound.IsString()                                  ? bound
+                                                                       : Value(cValToChar(bound));
     nAt = at;
     if (nAt >= 1 && nAt <= static_cast<int>(aItems.size()))
         bSetGet.Call(bound.IsNumber() ? Value(nAt) : Value(aItems[nAt - 1]));
@@ -192,6 +210,7 @@ void TComboBox::SetItems(const std::vector<std::string>& items) {
 
 void TComboBox::Add(const std::string& cItem, int nPos) {
     if (nPos < 1 || nPos > static_cast<int>(aItems.size())) {
+        DropOutsideText();
         aItems.push_back(cItem);
         if (hWnd) SendMessageA(hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cItem.c_str()));
         return;

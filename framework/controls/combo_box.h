@@ -75,6 +75,7 @@ private:
     std::string NativeText() const;
     void StoreSelection();
     void ShowText(const std::string& text);
+    void DropOutsideText();
 };
 
 }  // namespace pixa
