@@ -4,6 +4,7 @@
 
 #include "framework/window/control.h"
 #include "framework/window/event_loop.h"
+#include "framework/window/modeless_dialogs.h"
 #include "framework/window/framework_error.h"
 #include "framework/window/messages.h"
 #include "framework/window/window_procedure.h"

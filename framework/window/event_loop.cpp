@@ -1,8 +1,6 @@
 #include "framework/window/event_loop.h"
 
-#include <algorithm>
-#include <array>
-
+#include "framework/window/modeless_dialogs.h"
 #include "framework/window/window.h"
 #include "framework/window/window_registry.h"
 
@@ -15,8 +13,6 @@ struct LoopState {
     HWND acceleratorOwner = nullptr;
     std::weak_ptr<TWindow> defaultWindow;
     int lastKey = 0;
-    std::array<HWND, ModelessDialogs::kCapacity> modeless{};
-    HWND lastModeless = nullptr;  // the dialog that last accepted a message is asked first
 };
 LoopState& State() {
     static LoopState state;
@@ -74,37 +70,6 @@ void WinRun(HWND hWnd) {
     }
     s.acceleratorOwner = previousOwner;
     SetWRunning(wasRunning);
-}
-
-bool ModelessDialogs::Add(HWND hDlg) {
-    auto& table = State().modeless;
-    auto free = std::find(table.begin(), table.end(), nullptr);
-    if (free == table.end()) return false;
-    *free = hDlg;
-    return true;
-}
-
-void ModelessDialogs::Remove(HWND hDlg) {
-    auto& table = State().modeless;
-    std::replace(table.begin(), table.end(), hDlg, static_cast<HWND>(nullptr));
-    if (State().lastModeless == hDlg) State().lastModeless = nullptr;
-}
-
-bool ModelessDialogs::Full() {
-    auto& table = State().modeless;
-    return std::find(table.begin(), table.end(), nullptr) == table.end();
-}
-
-bool ModelessDialogs::Route(MSG& msg) {
-    LoopState& s = State();
-    if (s.lastModeless && IsWindow(s.lastModeless) && IsDialogMessageA(s.lastModeless, &msg)) return true;
-    for (HWND dialog : s.modeless) {
-        if (dialog && dialog != s.lastModeless && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) {
-            s.lastModeless = dialog;
-            return true;
-        }
-    }
-    return false;
 }
 
 }  // namespace pixa

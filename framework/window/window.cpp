@@ -137,7 +137,8 @@ bool TWindow::Create(const std::string& cClassName) {
         style |= WS_CHILD;
     }
     int width = nRight - nLeft + 1, height = nBottom - nTop + 1;
-    if (nBottom == CW_USEDEFAULT) width = nRight, height = nBottom;
+    // 32768 was the 16-bit platform's "use default" value; today's is CW_USEDEFAULT.
+    if (nBottom == 32768) width = CW_USEDEFAULT, height = CW_USEDEFAULT;
     HMENU idOrMenu = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(nId)) : nullptr;
     HWND created;
     {
@@ -160,8 +161,10 @@ bool TWindow::Create(const std::string& cClassName) {
 }
 
 void TWindow::Link(bool lSubclass) {
-    if (!hWnd) return;
-    if (!nSlot_) WindowRegistry::Instance().Add(shared_from_this());
+    // Only objects owned by a shared_ptr can be kept alive by the registry.
+    auto self = weak_from_this().lock();
+    if (!hWnd || !self) return;
+    if (!nSlot_) WindowRegistry::Instance().Add(self);
     if (lSubclass && !nOldProc &&
         reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) != FrameworkWindowProc) {
         nOldProc = reinterpret_cast<WNDPROC>(
@@ -321,7 +324,9 @@ void TWindow::CoorsUpdate() {
     HWND parent = GetParent(hWnd);
     if (parent && (GetWindowLongA(hWnd, GWL_STYLE) & WS_CHILD))
         MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rc), 2);
-    nTop = rc.top, nLeft = rc.left, nBottom = rc.bottom - 1, nRight = rc.right - 1;
+    // The platform's rectangle as it is (bottom and right exclusive): the main window
+    // stores these numbers and is created from them at the next start.
+    nTop = rc.top, nLeft = rc.left, nBottom = rc.bottom, nRight = rc.right;
 }
 
 int TWindow::nWidth() const {

@@ -217,12 +217,17 @@ public:
     void SetSize(int nWidth, int nHeight, bool lRepaint = true);
     // Sets the whole rectangle.
     void SetCoors(const Rect& rect);
-    // Reads the native rectangle into nTop..nRight (parent client coordinates for a child).
+    // Reads the native rectangle into nTop..nRight (parent client coordinates for a child;
+    // bottom and right as the platform gives them, one past the last pixel).
     virtual void CoorsUpdate();
     // Width of the native window, else from the coordinates.
     int nWidth() const;
+    // Resizes the native window to this width.
+    void nWidth(int width) { SetSize(width, nHeight()); }
     // Height of the native window, else from the coordinates.
     int nHeight() const;
+    // Resizes the native window to this height.
+    void nHeight(int height) { SetSize(nWidth(), height); }
     // Client rectangle.
     Rect GetCliRect() const;
     // Window rectangle (screen coordinates).

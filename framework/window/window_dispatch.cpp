@@ -3,6 +3,7 @@
 
 #include "framework/window/control.h"
 #include "framework/window/event_loop.h"
+#include "framework/window/hot_keys.h"
 #include "framework/window/messages.h"
 #include "framework/window/tooltip.h"
 #include "framework/window/window.h"
@@ -213,6 +214,10 @@ Value TWindow::KeyDown(WPARAM nKey, LPARAM nFlags) {
             parent->GoNextCtrl(hWnd);
         return Value(0);
     }
+    if (Action hotKey = KeyAction(static_cast<int>(nKey))) {
+        hotKey.Call("", 0, shared_from_this());
+        return Value(0);
+    }
     if (nKey == VK_F1) {
         HelpTopic();
         return Value(0);
@@ -224,6 +229,9 @@ Value TWindow::KeyDown(WPARAM nKey, LPARAM nFlags) {
 }
 
 Value TWindow::KeyChar(WPARAM nKey, LPARAM nFlags) {
+    // Bit 24 marks an extended key: those reach the key table from here.
+    if (nFlags & (1 << 24))
+        if (Action hotKey = KeyAction(static_cast<int>(nKey))) return hotKey.Call("", 0, shared_from_this());
     if (bKeyChar) return bKeyChar.Call(Num(nKey), Num(nFlags));
     auto parent = Parent();
     if (nKey == VK_ESCAPE && parent) return parent->KeyChar(VK_ESCAPE, nFlags);
@@ -245,6 +253,12 @@ Value TWindow::Command(WPARAM wp, LPARAM lp) {
 
 Value TWindow::SysCommand(WPARAM nCmd, LPARAM) {
     UINT command = static_cast<UINT>(nCmd) & 0xFFF0;
+    if (command == SC_KEYMENU) {
+        if (Action f10 = KeyAction(VK_F10)) {
+            f10.Call("", 0, shared_from_this());
+            return Value(0);
+        }
+    }
     if (oSysMenu && nCmd < 61440) return oSysMenu->Command(static_cast<int>(nCmd));
     // Caption close button and Alt+F4 take the same path as End(): through bValid.
     if (command == SC_CLOSE) return Value(End());

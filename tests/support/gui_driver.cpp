@@ -1,3 +1,6 @@
+// The support library is also built natively for the run-time tests; windows exist only
+// in the Windows build.
+#ifdef _WIN32
 #include "tests/support/gui_driver.h"
 
 #include <gtest/gtest.h>
@@ -235,3 +238,5 @@ RECT RectIn(HWND window, HWND relativeTo) {
 }
 
 }  // namespace pixa::test
+
+#endif  // _WIN32

@@ -87,3 +87,25 @@ TEST(DialogUnits, ControlUnitsAreTwoPixelsWithStandardBaseUnits) {
 
 }  // namespace
 }  // namespace pixa
+
+#include "framework/window/modeless_dialogs.h"
+
+namespace pixa {
+namespace {
+
+TEST(ModelessDialogs, TableHoldsTwoHundredDialogs) {
+    std::vector<HWND> fake;
+    for (int i = 0; i < ModelessDialogs::kCapacity && !ModelessDialogs::Full(); ++i) {
+        HWND h = reinterpret_cast<HWND>(static_cast<INT_PTR>(0x7000000 + i));
+        ASSERT_TRUE(ModelessDialogs::Add(h));
+        fake.push_back(h);
+    }
+    EXPECT_TRUE(ModelessDialogs::Full());
+    EXPECT_FALSE(ModelessDialogs::Add(reinterpret_cast<HWND>(0x7FFFFFF)));
+    ModelessDialogs::Remove(fake.back());
+    EXPECT_FALSE(ModelessDialogs::Full());
+    for (HWND h : fake) ModelessDialogs::Remove(h);
+}
+
+}  // namespace
+}  // namespace pixa

@@ -152,7 +152,7 @@ TEST(DialogModal, MissingControlRaisesError1) {
     control->nId = 321;
     control->Attach(dialog, "BUTTON");
     GuiScript script;
-    script.Until("dialog is up", [&] { return dialog->hWnd != nullptr; }).Do("close", [&] { dialog->End(); });
+    script.Until("dialog is up", [&] { return dialog->hWnd && IsWindowVisible(dialog->hWnd); }).Do("close", [&] { dialog->End(); });
     script.Start();
     dialog->Activate({});
     ASSERT_EQ(recorder.errors.size(), 1u);
@@ -209,11 +209,13 @@ TEST(DialogKeys, EscEndsAModalDialogWith2) {
 
 TEST(DialogKeys, ValidRefusingKeepsAModalDialogOpen) {
     bool allow = false, endResult = true, openAfterEsc = false;
+    int asked = 0;
     auto dialog = PixelDialog("Bleibt");
     PlainControl::New(dialog, "EDIT", "", 10, 10, 12, 80, kEditStyle);
     GuiScript script;
-    script.Until("dialog is up", [&] { return dialog->hWnd && GetFocus(); })
+    script.Until("dialog is up", [&] { return dialog->hWnd && IsWindowVisible(dialog->hWnd) && GetFocus(); })
         .Do("press Esc", [] { test::PressKey(VK_ESCAPE); })
+        .Until("Esc asked bValid", [&] { return asked == 1; })
         .Do("End(1)", [&] { endResult = dialog->End(1); })
         .Do("still open", [&] {
             openAfterEsc = dialog->hWnd && IsWindowVisible(dialog->hWnd);
@@ -221,10 +223,14 @@ TEST(DialogKeys, ValidRefusingKeepsAModalDialogOpen) {
         })
         .Do("press Esc again", [] { test::PressKey(VK_ESCAPE); });
     script.Start();
-    dialog->Activate({.bValid = Action([&](const Args&) { return Value(allow); })});
+    dialog->Activate({.bValid = Action([&](const Args&) {
+        ++asked;
+        return Value(allow);
+    })});
     EXPECT_TRUE(script.Succeeded());
     EXPECT_TRUE(openAfterEsc);
     EXPECT_FALSE(endResult);
+    EXPECT_EQ(asked, 3);
     EXPECT_EQ(dialog->nResult, Value(2));
 }
 
@@ -297,6 +303,7 @@ TEST(DialogValidation, FailingValidKeepsTheFocusUnlessCancelIsClicked) {
 
 TEST(DialogModeless, EscCannotCloseAPanelWhoseValidRefuses) {
     bool panelOpenAfterEsc = false;
+    int asked = 0;
     auto main = TWindow::New({.nTop = 50, .nLeft = 50, .nBottom = 400, .nRight = 500, .cTitle = "Haupt",
                               .lPixel = true});
     auto panel = TDialog::New({.nTop = 0, .nLeft = 0, .nBottom = 200, .nRight = 300,
@@ -306,12 +313,16 @@ TEST(DialogModeless, EscCannotCloseAPanelWhoseValidRefuses) {
     script.Until("panel is up", [&] { return panel->hWnd && IsWindowVisible(panel->hWnd); })
         .Do("focus the field", [&] { SetFocus(field->hWnd); })
         .Do("press Esc", [] { test::PressKey(VK_ESCAPE); })
-        .Until("Esc arrived", [&] { return !(GetAsyncKeyState(VK_ESCAPE) & 0x8000); })
+        .Until("Esc asked the panel's bValid", [&] { return asked == 1; })
         .Do("look", [&] { panelOpenAfterEsc = panel->hWnd && IsWindow(panel->hWnd); })
         .Do("close the main window", [&] { main->End(); });
     script.Start();
     main->Activate({.bInit = Action([&](const Args&) {
-        panel->Activate({.bValid = Action([](const Args&) { return Value(false); }), .lModal = false});
+        panel->Activate({.bValid = Action([&](const Args&) {
+                             ++asked;
+                             return Value(false);
+                         }),
+                         .lModal = false});
         return Value();
     })});
     EXPECT_TRUE(script.Succeeded());

@@ -45,6 +45,16 @@ public:
         return TControl::HandleEvent(nMsg, wp, lp);
     }
 
+    // Like the program's control classes, captions are set again in the Windows code
+    // page, except for check boxes and radio buttons, which show their template text.
+    void Initiate(HWND hDlg) override {
+        TControl::Initiate(hDlg);
+        DWORD kind = nStyle & 0x0F;
+        bool checkOrRadio = platformClass == "BUTTON" && (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX ||
+                                                         kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON);
+        if (hWnd && !checkOrRadio && platformClass != "COMBOBOX") SetWindowTextA(hWnd, cCaption.c_str());
+    }
+
     Value Click() override {
         ++clicks;
         return TControl::Click();

@@ -60,7 +60,8 @@ TEST(WindowGeometry, TextCellsBecomePixels) {
     EXPECT_EQ(rc.bottom - 1, 320);
     EXPECT_EQ(rc.right - 1, 560);
     w->CoorsUpdate();
-    EXPECT_EQ(w->nBottom, 320);
+    EXPECT_EQ(w->nTop, 32);
+    EXPECT_EQ(w->nBottom, 321);  // as the platform reports it: one past the last row
     EXPECT_EQ(w->nWidth(), 545);
     DestroyNow(w);
 }
@@ -117,6 +118,26 @@ TEST(WindowDispatch, ObjectSeesItsFirstMessagesAndOutlivesItsWindow) {
     DestroyNow(w);
     EXPECT_TRUE(weak.expired());  // released once its window is gone
     EXPECT_NE(std::find(seen.begin(), seen.end(), UINT(WM_DESTROY)), seen.end());
+}
+
+TEST(WindowDispatch, ObjectDestroyingItsWindowInsideAMessageStaysAliveUntilItReturns) {
+    auto w = PixelWindow("Selbst");
+    auto edit = PlainControl::New(w, "EDIT", "", 10, 10, 20, 100);
+    std::weak_ptr<PlainControl> weak = edit;
+    bool aliveAfterNestedDestroy = false;
+    edit->intercept = [&](UINT msg, WPARAM, LPARAM) {
+        if (msg != WM_USER + 7) return Value();
+        DestroyWindow(weak.lock() ? weak.lock()->hWnd : nullptr);  // nested WM_DESTROY unlinks it
+        aliveAfterNestedDestroy = !weak.expired() && weak.lock()->hWnd == nullptr;
+        return Value(1);
+    };
+    HWND handle = edit->hWnd;
+    w->aControls.clear();
+    edit.reset();
+    EXPECT_EQ(SendMessageA(handle, WM_USER + 7, 0, 0), 1);
+    EXPECT_TRUE(aliveAfterNestedDestroy);
+    EXPECT_TRUE(weak.expired());  // released when the outermost message returned
+    DestroyNow(w);
 }
 
 TEST(WindowDispatch, CreationHookLinksBeforeTheFirstMessage) {
