@@ -187,7 +187,8 @@ TEST_F(EditField, RefreshShowsTheBoundValueAndGeometryFollowsTheCaption) {
     get->Refresh();
     EXPECT_EQ(TextOf(get->hWnd), "PNG");
     EXPECT_EQ(get->nPos, 1);
-    auto plain = TGet::New({.nRow = 2, .nCol = 3, .bSetGet = Bound(Value("abcd")).action(), .oWnd = dlg.get()});
+    TestDialog unshown;
+    auto plain = TGet::New({.nRow = 2, .nCol = 3, .bSetGet = Bound(Value("abcd")).action(), .oWnd = unshown.get()});
     EXPECT_EQ(plain->nTop, 26);
     EXPECT_EQ(plain->nLeft, 24);
     EXPECT_EQ(plain->nRight - plain->nLeft, static_cast<int>((1 + 4) * 3.5)) << "as wide as the value";

@@ -20,6 +20,8 @@ bool InFontCache(const FontRef& font) {
 }
 
 TEST(Font, EqualRequestsShareOneObjectUntilTheLastEnd) {
+    for (const FontRef& cached : TFont::Cache())
+        ASSERT_FALSE(cached->cFaceName == "Ms Sans Serif" && cached->nInpHeight == -8) << "left over by another test";
     FontRef first = TFont::New({.cFaceName = "Ms Sans Serif", .nWidth = 0, .nHeight = -8});
     EXPECT_TRUE(first->lNew);
     FontRef second = TFont::New({.cFaceName = "Ms Sans Serif", .nWidth = 0, .nHeight = -8});

@@ -1,6 +1,6 @@
 #include "tests/controls/gui.h"
 
-#include "framework/window/event_loop.h"
+#include "framework/window/modeless_dialogs.h"
 
 namespace pixa::test {
 
