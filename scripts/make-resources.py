@@ -352,7 +352,8 @@ def about():
     return w, h, render(w, h, mvg, colors=256)
 
 
-STOP_BACKGROUND = "#c0c0c0"
+# The error-log dialog keeps the platform's button face (245, 245, 245 in the Wine prefix).
+STOP_BACKGROUND = "#f5f5f5"
 
 
 def stop_sign():
