@@ -82,6 +82,19 @@ TEST(Button, HotKeyEnterAndCaption) {
     EXPECT_EQ(GetWindowLongA(help->hWnd, GWL_STYLE) & 0x0F, BS_PUSHBUTTON) << "back to normal without focus";
 }
 
+TEST(Button, ArrowKeysMoveThroughTheControls) {
+    TestDialog dlg;
+    auto first = TButton::New({.nRow = 10, .nCol = 10, .cCaption = "&Eins", .oWnd = dlg.get(), .lPixel = true});
+    auto second = TButton::New({.nRow = 30, .nCol = 10, .cCaption = "&Zwei", .oWnd = dlg.get(), .lPixel = true});
+    dlg.Show();
+    first->SetFocus();
+    Pump();
+    test::Press(VK_RIGHT);
+    EXPECT_EQ(GetFocus(), second->hWnd);
+    test::Press(VK_UP);
+    EXPECT_EQ(GetFocus(), first->hWnd);
+}
+
 TEST(Button, SecondClickWhileTheActionRunsIsDropped) {
     TestDialog dlg;
     auto runs = std::make_shared<int>(0);
@@ -191,6 +204,11 @@ TEST(CheckBox, NonLogicalValuesBecomeFalse) {
     EXPECT_FALSE(odd.value->AsLogical());
     auto own = TCheckBox::New({.nRow = 30, .nCol = 10, .oWnd = dlg.get(), .lPixel = true});
     EXPECT_EQ(own->nRight - own->nLeft, 7 * 9) << "width by the caption \"&CheckBox\"";
+    auto cells = TCheckBox::New({.nRow = 2, .nCol = 3, .oWnd = dlg.get()});
+    EXPECT_EQ(cells->nTop, 26);
+    EXPECT_EQ(cells->nLeft, 21);
+    EXPECT_EQ(cells->nRight - cells->nLeft, 7 * 9 - 24) << "text cells pull the right edge in";
+    EXPECT_EQ(cells->nBottom - cells->nTop, 19);
     dlg.Show();
     test::ClickButton(own->hWnd);
     EXPECT_TRUE(own->VarGet().AsLogical()) << "a box without binding keeps its own flag";

@@ -180,6 +180,22 @@ TEST_F(EditField, ClipboardPasteAndCut) {
     CloseClipboard();
 }
 
+TEST_F(EditField, ReadOnlyFieldTakesNoInputAndLooksGrey) {
+    Bound shown(Value("fest"));
+    auto get = TGet::New({.nRow = 10, .nCol = 10, .bSetGet = shown.action(), .oWnd = dlg.get(), .nWidth = 60,
+                          .nHeight = 12, .lPixel = true, .lReadOnly = true});
+    next = TButton::New({.nRow = 40, .nCol = 10, .cCaption = "&Weiter", .oWnd = dlg.get(), .lPixel = true});
+    dlg.Show();
+    EXPECT_FALSE(GetWindowLongA(get->hWnd, GWL_STYLE) & WS_TABSTOP);
+    EXPECT_EQ(get->nClrPane, GetSysColor(COLOR_BTNFACE));
+    Enter(get);
+    Type("xy");
+    Press(VK_DELETE);
+    EXPECT_EQ(TextOf(get->hWnd), "fest");
+    Leave();
+    EXPECT_EQ(*shown.stores, 0);
+}
+
 TEST_F(EditField, RefreshShowsTheBoundValueAndGeometryFollowsTheCaption) {
     Bound ext(Value("JPG"));
     auto get = Field(ext, "@K !!!");
