@@ -25,6 +25,8 @@ namespace pixa {
 class TDialog;
 
 class TControl : public TWindow {
+    friend class TDialog;
+
 public:
     Action bSetGet;                    // value binding: () yields the value, (x) stores it
     Action bChange;                    // action on value change (used by subclasses)
@@ -66,6 +68,22 @@ public:
     virtual void Default();
 
     Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    // bSetGet() when bound.
+    Value VarGet();
+    // bSetGet(x) when bound.
+    Value VarPut(const Value& xValue);
+    // Focuses the control when lWhen(), else its next sibling.
+    void SetFocus() override;
+    // Keys a control does not use (Esc, Tab, Enter).
+    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
+    // Removes the control from its parent, then closes it like a window.
+    bool End() override;
+    // The control's help topic, else the parent's.
+    void HelpTopic() override;
+    // Posts XM_CHANGEFOCUS to the control.
+    void ChangeFocus();
+
+protected:
     // Standard controls paint themselves: nothing here.
     Value Display() override { return Value(); }
     Value Paint() override { return Value(); }
@@ -75,13 +93,7 @@ public:
     virtual Value Click();
     // XM_COLOR: sets the device context's colours and yields the background brush.
     virtual Value Colors(HDC hDCControl);
-    // bSetGet() when bound.
-    Value VarGet();
-    // bSetGet(x) when bound.
-    Value VarPut(const Value& xValue);
 
-    // Focuses the control when lWhen(), else its next sibling.
-    void SetFocus() override;
     Value GotFocus(HWND hWndOld) override;
     Value LostFocus(HWND hWndNew) override;
     // WM_KILLFOCUS: posts the deferred validation (or skips it for a cancel button).
@@ -92,16 +104,9 @@ public:
     virtual void ForWhen();
 
     Value GetDlgCode(WPARAM nKey) override;
-    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
     Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
     Value LButtonDown(int nRow, int nCol, WPARAM nFlags) override;
     Value LButtonUp(int nRow, int nCol, WPARAM nFlags) override;
-    // Removes the control from its parent, then closes it like a window.
-    bool End() override;
-    // The control's help topic, else the parent's.
-    void HelpTopic() override;
-    // Posts XM_CHANGEFOCUS to the control.
-    void ChangeFocus();
 };
 
 // True when two windows have a common ancestor below the nearest top-level dialog,

@@ -78,6 +78,8 @@ public:
     std::string cToChar(HWND hWndOwner);
     // WM_INITDIALOG: binds the native dialog and its controls; false keeps bInit's focus.
     virtual Value Initiate(HWND hWndFocus, HWND hDlg);
+    // Keys a control does not use (Esc, Tab, Enter).
+    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
     // Native handle of the control with that identifier.
     HWND GetItem(int nId) const;
     // Posts XM_CHANGEFOCUS to the dialog.
@@ -90,19 +92,18 @@ public:
     static int ActivationDepth();
 
     Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    void SetFont(std::shared_ptr<TFont> font) override;
+
+protected:
     Value Display() override;
     Value EraseBkGnd(HDC hDCErase) override;
     Value Close(WPARAM nResult) override;
     Value Destroy() override;
     Value Command(WPARAM nWParam, LPARAM nLParam) override;
-    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
     Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
     Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
     Value GotFocus(HWND hWndOld) override;
     Value LostFocus(HWND hWndNew) override;
-    void SetFont(std::shared_ptr<TFont> font) override;
-
-protected:
     void Construct(const DialogNew& args);
 
 private:

@@ -147,6 +147,11 @@ void ToolTips::DestroyTipWindow() {
 }
 
 void ToolTips::Forget(HWND hWnd) {
+    if (hWnd && tip_ && tip_->hWnd == hWnd) {  // the tip window itself went (with its owner)
+        tip_ = nullptr;
+        lines_.clear();
+        return;
+    }
     if (hWnd && hWnd != current_ && !(tip_ && tip_->hWnd && GetWindow(tip_->hWnd, GW_OWNER) == hWnd)) {
         if (hWnd == timerOwner_) KillPendingTimer();
         return;

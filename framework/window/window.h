@@ -24,6 +24,10 @@ namespace pixa {
 class TControl;
 
 class TWindow : public Object, public std::enable_shared_from_this<TWindow> {
+    friend class TDialog;
+    friend class TControl;
+    friend class ToolTips;
+
 public:
     TWindow() = default;
     ~TWindow() override;
@@ -136,46 +140,11 @@ public:
     // Turns one platform message into the named operation; absent = default processing.
     virtual Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
-    // ---- event operations (called by HandleEvent, and by children on their parent) ----
-    virtual Value Destroy();
-    virtual Value Moved(int nRow, int nCol);
-    virtual Value ReSize(const Value& nType = {}, const Value& nWidth = {}, const Value& nHeight = {});
-    virtual Value GotFocus(HWND hWndOld);
-    virtual Value LostFocus(HWND hWndNew);
-    virtual Value Paint();
-    virtual Value Display();
-    virtual Value Close(WPARAM nWParam);
-    virtual Value QueryEndSession();
-    virtual Value EraseBkGnd(HDC hDCErase);
-    virtual Value GetMinMaxInfo(LPARAM pInfo);
-    virtual Value DrawItem(WPARAM nId, LPARAM pItem);
-    virtual Value MeasureItem(WPARAM nId, LPARAM pItem);
-    virtual Value QueryDragIcon();
-    virtual Value NcActivate(bool lActivating);
-    virtual Value GetDlgCode(WPARAM nKey);
-    virtual Value NcMouseMove(WPARAM nHitTest, int nRow, int nCol);
+    // ---- keys (public: a control hands keys it does not use on to its parent) ----
+    // WM_KEYDOWN: Tab moves between controls, the key table, F1 help, bKeyDown, the parent.
     virtual Value KeyDown(WPARAM nKey, LPARAM nFlags);
+    // WM_CHAR: the key table for extended keys, bKeyChar, Esc to the parent.
     virtual Value KeyChar(WPARAM nKey, LPARAM nFlags);
-    virtual Value Command(WPARAM nWParam, LPARAM nLParam);
-    virtual Value SysCommand(WPARAM nCmd, LPARAM nLParam);
-    virtual Value Timer(WPARAM nId, LPARAM nLParam);
-    virtual Value VScroll(WPARAM nWParam, LPARAM nLParam);
-    virtual Value HScroll(WPARAM nWParam, LPARAM nLParam);
-    virtual Value InitMenuPopup(HMENU hPopup, int nPos, bool lSystem);
-    virtual Value MenuSelect(int nIdItem, int nFlags, HMENU hMenu);
-    virtual Value CtlColor(HWND hWndChild, HDC hDCChild);
-    virtual Value MouseMove(int nRow, int nCol, WPARAM nFlags);
-    virtual Value LButtonDown(int nRow, int nCol, WPARAM nFlags);
-    virtual Value LButtonUp(int nRow, int nCol, WPARAM nFlags);
-    virtual Value LDblClick(int nRow, int nCol, WPARAM nFlags);
-    virtual Value RButtonDown(int nRow, int nCol, WPARAM nFlags);
-    virtual Value RButtonUp(int nRow, int nCol, WPARAM nFlags);
-    virtual Value MButtonDown(int nRow, int nCol, WPARAM nFlags);
-    virtual Value MButtonUp(int nRow, int nCol, WPARAM nFlags);
-    virtual Value MouseWheel(int nKeys, int nDelta, int nX, int nY);
-    virtual Value DropFiles(HDROP hDropped);
-    virtual Value HelpF1();
-    virtual Value DropOver(int nRow, int nCol, LPARAM nLParam);
 
     // ---- conditions ----
     // bWhen(), true when absent.
@@ -296,6 +265,49 @@ public:
     void DestroyToolTip();  // destroys the tooltip window and forgets the current window
 
 protected:
+    // ---- event operations ----
+    // The named operations HandleEvent turns messages into. Subclasses override them;
+    // the application reacts through the actions above instead. Protected: only the
+    // dispatcher and the framework's own classes (a control forwarding a key to its
+    // dialog, a dialog settling a control's focus) call them.
+    virtual Value Destroy();
+    virtual Value Moved(int nRow, int nCol);
+    virtual Value ReSize(const Value& nType = {}, const Value& nWidth = {}, const Value& nHeight = {});
+    virtual Value GotFocus(HWND hWndOld);
+    virtual Value LostFocus(HWND hWndNew);
+    virtual Value Paint();
+    virtual Value Display();
+    virtual Value Close(WPARAM nWParam);
+    virtual Value QueryEndSession();
+    virtual Value EraseBkGnd(HDC hDCErase);
+    virtual Value GetMinMaxInfo(LPARAM pInfo);
+    virtual Value DrawItem(WPARAM nId, LPARAM pItem);
+    virtual Value MeasureItem(WPARAM nId, LPARAM pItem);
+    virtual Value QueryDragIcon();
+    virtual Value NcActivate(bool lActivating);
+    virtual Value GetDlgCode(WPARAM nKey);
+    virtual Value NcMouseMove(WPARAM nHitTest, int nRow, int nCol);
+    virtual Value Command(WPARAM nWParam, LPARAM nLParam);
+    virtual Value SysCommand(WPARAM nCmd, LPARAM nLParam);
+    virtual Value Timer(WPARAM nId, LPARAM nLParam);
+    virtual Value VScroll(WPARAM nWParam, LPARAM nLParam);
+    virtual Value HScroll(WPARAM nWParam, LPARAM nLParam);
+    virtual Value InitMenuPopup(HMENU hPopup, int nPos, bool lSystem);
+    virtual Value MenuSelect(int nIdItem, int nFlags, HMENU hMenu);
+    virtual Value CtlColor(HWND hWndChild, HDC hDCChild);
+    virtual Value MouseMove(int nRow, int nCol, WPARAM nFlags);
+    virtual Value LButtonDown(int nRow, int nCol, WPARAM nFlags);
+    virtual Value LButtonUp(int nRow, int nCol, WPARAM nFlags);
+    virtual Value LDblClick(int nRow, int nCol, WPARAM nFlags);
+    virtual Value RButtonDown(int nRow, int nCol, WPARAM nFlags);
+    virtual Value RButtonUp(int nRow, int nCol, WPARAM nFlags);
+    virtual Value MButtonDown(int nRow, int nCol, WPARAM nFlags);
+    virtual Value MButtonUp(int nRow, int nCol, WPARAM nFlags);
+    virtual Value MouseWheel(int nKeys, int nDelta, int nX, int nY);
+    virtual Value DropFiles(HDROP hDropped);
+    virtual Value HelpF1();
+    virtual Value DropOver(int nRow, int nCol, LPARAM nLParam);
+
     // Applies the construction arguments (called by New after the object exists).
     void Construct(const WindowNew& args);
     // Releases the objects the window holds (brush, cursor, icon, font, menus).
