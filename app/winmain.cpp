@@ -1,3 +1,7 @@
 #include <windows.h>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return 0; }
+#include "app/shell/startup.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    return pixa::app::Main() ? 0 : 1;
+}

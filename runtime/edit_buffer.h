@@ -24,6 +24,7 @@ namespace pixa {
 
 class EditBuffer {
 public:
+    // The kind of value edited: decides the template, the accepted keys and the typed value.
     enum class Kind { Text, Number, Date };
     // What became of a typed character.
     enum class TypeResult {
@@ -76,14 +77,17 @@ public:
     // Inserts text at the cursor: a text takes the characters its picture accepts;
     // a number or date is read again from the combined text. True when anything changed.
     bool Paste(std::string_view text);
-    // Cursor one editable position left / right; false when it cannot move.
+    // Cursor one editable position left; false when it cannot move.
     bool Left();
+    // Cursor one editable position right; false when it cannot move.
     bool Right();
-    // Cursor to the start of the previous / next word.
+    // Cursor to the start of the word before it (Ctrl+Left).
     bool WordLeft();
+    // Cursor to the start of the next word (Ctrl+Right).
     bool WordRight();
-    // Cursor to the first editable position / after the last non-blank one.
+    // Cursor to the first editable position.
     bool Home();
+    // Cursor after the last non-blank character (on the last position when that is filled).
     bool End();
     // Puts the cursor on the editable position at or after pos (mouse placement).
     void SetPos(std::size_t pos);

@@ -1,5 +1,8 @@
 #include "runtime/value.h"
 
+#include <cmath>
+#include <limits>
+
 namespace pixa {
 
 Value Action::operator()(const Args& args) const {
@@ -43,7 +46,13 @@ double Value::AsNumber() const {
 
 std::int64_t Value::AsInteger() const {
     if (auto i = std::get_if<std::int64_t>(&v_)) return *i;
-    if (auto d = std::get_if<double>(&v_)) return static_cast<std::int64_t>(*d);
+    if (auto d = std::get_if<double>(&v_)) {
+        // Out-of-range doubles saturate and NaN reads as 0: a plain cast would be undefined.
+        if (std::isnan(*d)) return 0;
+        if (*d >= 9223372036854775807.0) return std::numeric_limits<std::int64_t>::max();
+        if (*d <= -9223372036854775808.0) return std::numeric_limits<std::int64_t>::min();
+        return static_cast<std::int64_t>(*d);
+    }
     return 0;
 }
 

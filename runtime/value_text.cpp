@@ -28,6 +28,8 @@ std::string PadLeft(std::string_view text, std::size_t width) {
     return out.append(text);
 }
 
+std::string Str(const Value& number, std::size_t width) { return PadLeft(NumberText(number), width); }
+
 std::string PadRight(std::string_view text, std::size_t width) {
     std::string out(text);
     if (out.size() < width) out.append(width - out.size(), ' ');

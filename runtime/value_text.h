@@ -20,6 +20,8 @@ std::string NumberText(const Value& number);
 
 // Text right-aligned in a field of the given width; longer text is kept whole.
 std::string PadLeft(std::string_view text, std::size_t width);
+// A number trimmed and right-aligned in the given width (10 when none is stated).
+std::string Str(const Value& number, std::size_t width = 10);
 // Text left-aligned in a field of the given width; longer text is kept whole.
 std::string PadRight(std::string_view text, std::size_t width);
 

@@ -12,7 +12,7 @@ pixa_prepare_prefix
 if locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then export LC_ALL=de_DE.UTF-8; fi
 
 cd build/program
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 || xset q >/dev/null 2>&1; then
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   echo "Starting Pixaport on display $DISPLAY."
   exec wine pixaport.exe
 fi

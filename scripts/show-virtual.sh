@@ -18,7 +18,11 @@ echo "Screenshot of the running program: $shot"
 if [ -n "$win" ]; then
   xdotool search --name '^ Qor Pixaport' getwindowgeometry 2>/dev/null | sed 's/^/  /' | head -n 3
   echo "Closing the program window."
-  xdotool windowactivate --sync "$win" key --clearmodifiers alt+F4 2>/dev/null || true
+  # Wine's desktop takes keys only after a click inside the window.
+  eval "$(xdotool getwindowgeometry --shell "$win")"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 2)) click 1 2>/dev/null || true
+  sleep 0.5
+  xdotool key --clearmodifiers alt+F4 2>/dev/null || true
 fi
 for _ in $(seq 1 20); do pgrep -f 'pixaport.exe' >/dev/null || break; sleep 0.5; done
 wineserver -k 2>/dev/null || true

@@ -19,10 +19,10 @@ using BrushRef = std::shared_ptr<TBrush>;
 // The positional arguments of TBrush::New, in their order.
 // arguments, in their positional order.
 struct BrushNew {
-    std::string cStyle;                     // empty: solid; "NULL": hollow; or a hatch style name
-    std::optional<std::uint32_t> nRGBColor; // colour of a solid or hatched brush
-    std::string cBmpFile;                   // bitmap file of a pattern brush
-    std::string cBmpRes;                    // bitmap resource of a pattern brush
+    std::string cStyle{};                     // empty: solid; "NULL": hollow; or a hatch style name
+    std::optional<std::uint32_t> nRGBColor{}; // colour of a solid or hatched brush
+    std::string cBmpFile{};                   // bitmap file of a pattern brush
+    std::string cBmpRes{};                    // bitmap resource of a pattern brush
 };
 
 class TBrush : public Object, public std::enable_shared_from_this<TBrush> {

@@ -19,8 +19,8 @@ class TCursor : public Object, public WindowCursor {
 public:
     // The construction arguments, in their positional order.
     struct Params {
-        std::string cResName;  // a cursor resource of the program
-        std::string cPredef;   // a predefined cursor name; wins when given
+        std::string cResName{};  // a cursor resource of the program
+        std::string cPredef{};   // a predefined cursor name; wins when given
     };
 
     // A cursor object; an unknown predefined name shows a message box and leaves hCursor empty.

@@ -22,15 +22,15 @@ public:
     struct Params {
         int nRow = 0;                 // row (× 14 pixels)
         int nCol = 0;                 // column (× 8 pixels)
-        std::string cResName;         // icon resource of the program
-        std::string cIcoFile;         // icon file; wins when not empty
+        std::string cResName{};         // icon resource of the program
+        std::string cIcoFile{};         // icon file; wins when not empty
         bool lBorder = false;         // framed
-        Action bClick;                // click action (stored as bLClicked)
-        Value oWnd;                   // parent; none for a plain icon holder
+        Action bClick{};                // click action (stored as bLClicked)
+        Value oWnd{};                   // parent; none for a plain icon holder
         bool lUpdate = false;         // refreshed with its dialog
-        Action bWhen;                 // enabling condition
-        std::optional<COLORREF> nClrFore;  // text colour
-        std::optional<COLORREF> nClrBack;  // background colour
+        Action bWhen{};                 // enabling condition
+        std::optional<COLORREF> nClrFore{};  // text colour
+        std::optional<COLORREF> nClrBack{};  // background colour
     };
 
     // Loads the icon (from the file when one is named, else from the resource).

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using pixa::Value;
 
 TEST(Value, TypesAndLetters) {
@@ -28,4 +31,12 @@ TEST(Value, ArraysAreSharedAndActionsSeeMissingArgumentsAsAbsent) {
     EXPECT_TRUE(second.Call(1).IsAbsent());
     EXPECT_EQ(second.Call(1, "b").AsString(), "b");
     EXPECT_TRUE(Value(2) == Value(2.0));
+}
+
+TEST(Value, FloatingNumbersReadAsIntegersTowardsZeroAndSaturate) {
+    EXPECT_EQ(Value(5.9).AsInteger(), 5);
+    EXPECT_EQ(Value(-5.9).AsInteger(), -5);
+    EXPECT_EQ(Value(1e300).AsInteger(), std::numeric_limits<std::int64_t>::max());
+    EXPECT_EQ(Value(-1e300).AsInteger(), std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(Value(std::nan("")).AsInteger(), 0);
 }

@@ -74,4 +74,6 @@ TEST(ValueText, Padding) {
     EXPECT_EQ(pixa::PadLeft("12345", 4), "12345");
     EXPECT_EQ(pixa::PadRight("ab", 4), "ab  ");
     EXPECT_EQ(pixa::PadRight("abcde", 4), "abcde");
+    EXPECT_EQ(pixa::Str(42), "        42");
+    EXPECT_EQ(pixa::Str(2.5, 4), " 2.5");
 }

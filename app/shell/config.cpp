@@ -1,0 +1,111 @@
+#include "app/shell/config.h"
+
+#include <cctype>
+#include <climits>
+
+#include "app/shell/publics.h"
+#include "platform/process.h"
+#include "platform/profile.h"
+
+namespace pixa::app {
+
+namespace {
+
+std::string Read(const char* section, const char* key, const std::string& fallback) {
+    return platform::ReadIniValue(G().cIniFile, section, key, fallback);
+}
+
+void Write(const char* section, const char* key, const std::string& value) {
+    // A file that cannot be written fails silently; the program goes on with its values.
+    platform::WriteIniValue(G().cIniFile, section, key, value);
+}
+
+}  // namespace
+
+bool IniLogical(const std::string& text) {
+    return !text.empty() && text[0] == '1';
+}
+
+long IniNumber(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > LONG_MAX) return negative ? LONG_MIN : LONG_MAX;  // saturate rather than wrap
+    }
+    return static_cast<long>(negative ? -value : value);
+}
+
+std::string IniExtension(const std::string& text) {
+    std::string extension = text.substr(0, 3);
+    extension.resize(3, ' ');
+    return extension;
+}
+
+std::string IniText(bool value) {
+    return value ? "1" : "0";
+}
+
+std::string IniText(long value) {
+    return std::to_string(value);
+}
+
+std::string CurrentProgramPath() {
+    return platform::CurrentDirectory();
+}
+
+bool LoadPublics() {
+    Publics& g = G();
+    g.cMyPath = CurrentProgramPath();
+    g.cIniFile = g.cMyPath + "\\" + ini::kFile;
+
+    g.cS_Email_M = g.cS_Email = g.cS_WWW_M = g.cS_WWW = "";
+    g.nColBH = 9240575;
+    g.nColB = 13697023;
+    g.nColF = 1;
+    g.aDFBeg = {"Canon", "Olympus", "Sony"};
+    g.lSimulier = false;
+    g.oQuelle = g.oZiel = g.oExtens = g.oSpeicher = g.oSubOrd = g.oDFBeg = g.oSimulier = nullptr;
+
+    g.cRelease = Read(ini::kProject, "Program", "Qor Pixaport");
+    g.cRelease += " " + Read(ini::kProject, "Version", "v1.05");
+
+    g.cS_Email_M = Read(ini::kProject, "Email_Menue", "");
+    g.cS_Email = Read(ini::kProject, "Email_URL", "");
+    g.cS_WWW_M = Read(ini::kProject, "Internet_Menue", "");
+    g.cS_WWW = Read(ini::kProject, "Internet_URL", "");
+
+    g.lS_Konvert = IniLogical(Read(ini::kData, "Konvert", "0"));
+    g.cExtens = IniExtension(Read(ini::kData, "Extens", ""));
+    g.cDFBeg = Read(ini::kData, "Beginn", "Sony");
+    g.cQuelle = Read(ini::kData, "Quelle", "");
+    g.lSubOrd = IniLogical(Read(ini::kData, "SubOrd", "0"));
+    g.cZiel = Read(ini::kData, "Ziel", "");
+    g.nSpeicher = IniNumber(Read(ini::kData, "Speicher", "8"));
+
+    Write(ini::kProject, "Product", g.cRelease);
+    Write(ini::kProject, "Copyright", kCopyright);
+    Write(ini::kProject, "MyPath", g.cMyPath);
+    return true;
+}
+
+bool GetCoords(long& top, long& left, long& bottom, long& right) {
+    top = IniNumber(Read(ini::kWindow, "Top", "0"));
+    left = IniNumber(Read(ini::kWindow, "Left", "0"));
+    bottom = IniNumber(Read(ini::kWindow, "Bottom", "480"));
+    right = IniNumber(Read(ini::kWindow, "Right", "640"));
+    return true;
+}
+
+bool CheckIni() {
+    // Built afresh from the program path, as the shutdown step names the file itself.
+    const std::string file = G().cMyPath + "\\" + ini::kFile;
+    platform::WriteIniValue(file, ini::kData, "Quelle", G().cQuelle);
+    platform::WriteIniValue(file, ini::kData, "Ziel", G().cZiel);
+    return true;
+}
+
+}  // namespace pixa::app

@@ -1,0 +1,10 @@
+#include "app/shell/publics.h"
+
+namespace pixa::app {
+
+Publics& G() {
+    static Publics publics;
+    return publics;
+}
+
+}  // namespace pixa::app

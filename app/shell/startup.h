@@ -1,0 +1,17 @@
+#pragma once
+// The program's entry operation: start-up, the main window's run and shutdown.
+
+namespace pixa::app {
+
+// Runs the whole program; true when the main window has closed.
+bool Main();
+
+// The start-up steps before the main window: program folder, process-wide
+// settings, configuration and the remembered window rectangle.
+void StartUp();
+
+// The shutdown steps after the main window has closed: store the folders,
+// delete the work table.
+void ShutDown();
+
+}  // namespace pixa::app
