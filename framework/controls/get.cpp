@@ -4,6 +4,7 @@
 
 #include "framework/controls/cursor.h"
 #include "framework/controls/font.h"
+#include "framework/window/hot_keys.h"
 
 namespace pixa {
 
@@ -323,6 +324,11 @@ void TGet::LeaveTo(bool previous, WPARAM nKey, LPARAM nFlags) {
 }
 
 Value TGet::KeyChar(WPARAM nKey, LPARAM nFlags) {
+    if (nFlags & (1 << 24))
+        if (Action hotKey = KeyAction(static_cast<int>(nKey))) {
+            hotKey.Call("", 0, shared_from_this());
+            return Value(0);
+        }
     if (lReadOnly) {
         if (nKey == VK_ESCAPE)
             if (auto parent = Parent()) parent->KeyChar(VK_ESCAPE, nFlags);

@@ -180,6 +180,26 @@ TEST_F(EditField, ClipboardPasteAndCut) {
     CloseClipboard();
 }
 
+TEST_F(EditField, AButtonClickSeesTheTypedValue) {
+    Bound ext(Value("JPG"));
+    auto get = TGet::New({.nRow = 10, .nCol = 10, .bSetGet = ext.action(), .oWnd = dlg.get(), .nWidth = 30,
+                          .nHeight = 12, .cPicture = "@K !!!", .lPixel = true});
+    auto seen = std::make_shared<std::string>();
+    auto value = ext.value;
+    auto save = TButton::New({.nRow = 40, .nCol = 10, .cCaption = "&Speichern", .oWnd = dlg.get(),
+                              .bAction = Action([seen, value](const Args&) {
+                                  *seen = value->AsString();
+                                  return Value();
+                              }),
+                              .lPixel = true});
+    dlg.Show();
+    Enter(get);
+    Type("png");
+    test::ClickButton(save->hWnd);
+    EXPECT_EQ(*seen, "PNG") << "the field's edit is written back before the click's action";
+    EXPECT_EQ(*ext.stores, 1);
+}
+
 TEST_F(EditField, ReadOnlyFieldTakesNoInputAndLooksGrey) {
     Bound shown(Value("fest"));
     auto get = TGet::New({.nRow = 10, .nCol = 10, .bSetGet = shown.action(), .oWnd = dlg.get(), .nWidth = 60,
