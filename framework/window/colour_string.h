@@ -1,28 +1,11 @@
 #pragma once
-// Colour strings in the classic text-mode notation ("N/W", "W+/B", "N*/W"):
-// text colour, slash, background colour.
+// Colour arguments: wherever a colour pair is accepted, a colour string in the
+// classic text-mode notation ("N/W", "W+/B") may stand for the pair.
 #include <cstdint>
-#include <string_view>
-
-namespace pixa {
-
-// A text/background pair of 24-bit colours (red + green*256 + blue*65536).
-struct ColourPair {
-    std::uint32_t text = 0;  // text (foreground) colour
-    std::uint32_t back = 0;  // background colour
-};
-
-// The 8-bit attribute of a colour string: foreground in the low, background in the high nibble.
-int ColourStringAttribute(std::string_view colours);
-// The colour of one attribute nibble (colour bits 1, 2, 4 and intensity bit 8).
-std::uint32_t NibbleToRgb(int nibble);
-// The colour pair a colour string stands for.
-ColourPair ColourStringToPair(std::string_view colours);
-
-}  // namespace pixa
-
 #include <optional>
 #include <string>
+
+#include "runtime/colour.h"
 
 namespace pixa {
 
@@ -48,7 +31,7 @@ public:
     // The single colour, when one was given.
     std::optional<std::uint32_t> Rgb() const { return rgb_; }
     // The pair of a colour string (black on black when no string was given).
-    ColourPair Pair() const { return ColourStringToPair(text_.value_or("")); }
+    ColourPair Pair() const { return ParseColours(text_.value_or("")); }
 
 private:
     std::optional<std::uint32_t> rgb_;

@@ -223,6 +223,32 @@ TEST(WindowActivation, InitRunsAndResizeCallsResizedOnce) {
     EXPECT_TRUE(script.Succeeded());
 }
 
+TEST(WindowActivation, FirstTopLevelWindowStaysTheMainWindow) {
+    auto first = PixelWindow("Erstes");
+    auto second = PixelWindow("Zweites");
+    HWND firstHandle = first->hWnd, mainInside = nullptr;
+    bool runningInside = false;
+    GuiScript script;
+    script.Do("look", [&] {
+        second->Activate({});  // a loop runs: this one does not become the main window
+        mainInside = GetWndApp();
+        runningInside = lWRunning();
+        SetWndApp(second->hWnd);  // ignored while the main window lives
+    })
+        .Until("main unchanged", [&] { return GetWndApp() == firstHandle; })
+        .Do("close", [&] { first->End(); });
+    script.Start();
+    first->Activate({});
+    EXPECT_TRUE(script.Succeeded());
+    EXPECT_EQ(mainInside, firstHandle);
+    EXPECT_TRUE(runningInside);
+    EXPECT_FALSE(lWRunning());
+    EXPECT_EQ(first->hWnd, nullptr);
+    EXPECT_NE(second->hWnd, nullptr);  // not the main window: closing the main one left it alone
+    EXPECT_EQ(WndMain(), nullptr);
+    DestroyNow(second);
+}
+
 TEST(WindowPainting, DeviceContextIsRequestedOncePerNesting) {
     auto w = PixelWindow("Zeichnen");
     HDC first = w->GetDC();
