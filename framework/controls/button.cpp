@@ -1,0 +1,113 @@
+#include "framework/controls/button.h"
+
+#include <algorithm>
+
+#include "framework/window/messages.h"
+
+namespace pixa {
+
+ButtonLayout LayoutButton(const ButtonNew& a) {
+    int width = a.nWidth.value_or(std::max(6 * static_cast<int>(a.cCaption.size()), 30));
+    int top = a.lPixel ? a.nRow : a.nRow * 18;
+    int left = a.lPixel ? a.nCol : a.nCol * 6;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    if (a.lDefault) style |= BS_DEFPUSHBUTTON;
+    if (a.lDesign) style |= WS_CLIPSIBLINGS;
+    return {top, left, top + a.nHeight, left + width, style};
+}
+
+std::shared_ptr<TButton> TButton::New(const ButtonNew& a) {
+    auto button = std::make_shared<TButton>();
+    auto parent = DefaultParent(a.oWnd);
+    ButtonLayout layout = LayoutButton(a);
+    button->nTop = layout.nTop;
+    button->nLeft = layout.nLeft;
+    button->nBottom = layout.nBottom;
+    button->nRight = layout.nRight;
+    button->nStyle = layout.nStyle;
+    button->cCaption = a.cCaption;
+    button->nHelpId = a.nHelpId;
+    button->bAction = a.bAction;
+    button->oFont = a.oFont;
+    button->nId = GetNewId();
+    button->lDrag = a.lDesign;
+    button->cMsg = a.cMsg;
+    button->lUpdate = a.lUpdate;
+    button->bWhen = a.bWhen;
+    button->bValid = a.bValid;
+    button->lDefault = a.lDefault;
+    button->lCancel = a.lCancel;
+    button->Attach(parent, "BUTTON");
+    return button;
+}
+
+void TButton::Initiate(HWND hDlg) {
+    TControl::Initiate(hDlg);
+    if (!hWnd) return;
+    lDefault = (GetWindowLongA(hWnd, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+    lProcessing = false;
+    if (!cCaption.empty()) SetWindowTextA(hWnd, cCaption.c_str());
+}
+
+void TButton::SetButtonStyle(bool asDefault) {
+    if (hWnd) SendMessageA(hWnd, BM_SETSTYLE, asDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+Value TButton::Click() {
+    if (lProcessing) return Value();  // the previous click's action is still running
+    auto self = shared_from_this();   // the action may end the dialog and drop the last reference
+    lProcessing = true;
+    if (bAction) bAction();
+    TControl::Click();
+    if (hWnd && IsWindow(hWnd)) {
+        if (GetFocus() == hWnd)
+            SetButtonStyle(true);
+        else if (!lDefault)
+            SetButtonStyle(false);
+    }
+    lProcessing = false;
+    return Value();
+}
+
+Value TButton::GotFocus(HWND hWndOld) {
+    SetButtonStyle(true);
+    return TControl::GotFocus(hWndOld);
+}
+
+Value TButton::LostFocus(HWND hWndNew) {
+    if (!lDefault) SetButtonStyle(false);
+    return TControl::LostFocus(hWndNew);
+}
+
+Value TButton::KeyDown(WPARAM nKey, LPARAM nFlags) {
+    auto parent = Parent();
+    if (parent) parent->nLastKey = static_cast<int>(nKey);
+    switch (nKey) {
+        case VK_UP:
+        case VK_LEFT:
+            if (parent) parent->GoPrevCtrl(hWnd);
+            return Value(0);
+        case VK_DOWN:
+        case VK_RIGHT:
+            if (parent) parent->GoNextCtrl(hWnd);
+            return Value(0);
+        case VK_RETURN:
+            PostMsg(XM_CLICK);
+            return Value(0);
+        default:
+            return TControl::KeyDown(nKey, nFlags);
+    }
+}
+
+Value TButton::GetDlgCode(WPARAM nKey) {
+    TControl::GetDlgCode(nKey);
+    LRESULT standard = nOldProc ? CallWindowProcA(nOldProc, hWnd, WM_GETDLGCODE, nKey, 0) : DLGC_BUTTON;
+    return Value(static_cast<long long>(standard | DLGC_WANTARROWS));
+}
+
+Value TButton::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+    TControl::MouseMove(nRow, nCol, nFlags);
+    return Value();
+}
+
+}  // namespace pixa

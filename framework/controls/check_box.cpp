@@ -1,0 +1,96 @@
+#include "framework/controls/check_box.h"
+
+namespace pixa {
+
+std::shared_ptr<TCheckBox> TCheckBox::New(const CheckBoxNew& a) {
+    auto box = std::make_shared<TCheckBox>();
+    auto parent = DefaultParent(a.oWnd);
+    int width = a.nWidth.value_or(7 * static_cast<int>(a.cCaption.size()));
+    box->nTop = a.lPixel ? a.nRow : a.nRow * 13;
+    box->nLeft = a.lPixel ? a.nCol : a.nCol * 7;
+    box->nBottom = box->nTop + a.nHeight;
+    box->nRight = box->nLeft + width - (a.lPixel ? 0 : 24);
+    box->cCaption = a.cCaption;
+    if (a.bSetGet) {
+        box->bSetGet = a.bSetGet;
+    } else {
+        auto own = std::make_shared<Value>(false);
+        box->bSetGet = Action([own](const Args& args) {
+            if (!args.empty()) *own = args[0];
+            return *own;
+        });
+    }
+    box->nStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP;
+    if (a.lDesign) box->nStyle |= WS_CLIPSIBLINGS;
+    box->nId = GetNewId();
+    box->nHelpId = a.nHelpId;
+    box->bChange = a.bChange;
+    box->oFont = a.oFont;
+    box->bValid = a.bValid;
+    box->lDrag = a.lDesign;
+    box->lDesign = a.lDesign;
+    box->cMsg = a.cMsg;
+    box->lUpdate = a.lUpdate;
+    box->bWhen = a.bWhen;
+    box->LogicalOnly();
+    std::optional<std::uint32_t> fore = a.nClrFore, back = a.nClrBack;
+    if (parent) {
+        if (!fore) fore = parent->nClrText;
+        if (!back) back = parent->nClrPane;
+    }
+    box->SetColor(ColourArg(fore), back);
+    box->LogicalOnly();
+    box->Attach(parent, "BUTTON");
+    if (box->hWnd) box->Default();
+    return box;
+}
+
+void TCheckBox::LogicalOnly() {
+    if (!VarGet().IsLogical()) VarPut(false);
+}
+
+void TCheckBox::Initiate(HWND hDlg) {
+    TControl::Initiate(hDlg);
+    Refresh();
+}
+
+void TCheckBox::Default() {
+    TControl::Default();
+    if (oFont)
+        SetFont(oFont);
+    else
+        GetFont();
+    Refresh();
+}
+
+void TCheckBox::Refresh() {
+    if (hWnd) SendMessageA(hWnd, BM_SETCHECK, VarGet().AsLogical() ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+Value TCheckBox::Click() {
+    auto self = shared_from_this();
+    if (bSetGet) {
+        VarPut(!VarGet().AsLogical());
+        Refresh();
+    }
+    if (bChange) bChange.Call(VarGet(), self);
+    return TControl::Click();
+}
+
+void TCheckBox::Reset() {
+    Value current = VarGet();
+    if (current.IsNumber())
+        VarPut(0);
+    else if (current.IsString())
+        VarPut("");
+    else
+        VarPut(false);
+    if (hWnd) SendMessageA(hWnd, 1035, 0, 0);
+}
+
+Value TCheckBox::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+    TControl::MouseMove(nRow, nCol, nFlags);
+    return Value();
+}
+
+}  // namespace pixa

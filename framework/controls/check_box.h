@@ -1,0 +1,39 @@
+#pragma once
+// TCheckBox: an automatic check box whose native check mark always mirrors its
+// bound logical value. Its caption is the template text, kept in code page 850.
+#include <memory>
+
+#include "framework/controls/control_params.h"
+#include "framework/window/control.h"
+
+namespace pixa {
+
+class TCheckBox : public TControl {
+public:
+    // Builds a check box (18 positions, see CheckBoxNew).
+    static std::shared_ptr<TCheckBox> New(const CheckBoxNew& args);
+    // "TCHECKBOX".
+    std::string ClassName() const override { return "TCHECKBOX"; }
+    // Its dialog-template item, of the platform class "BUTTON".
+    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
+        return TControl::TemplateItem(units, "BUTTON");
+    }
+
+    // Binds the template box and shows the bound value.
+    void Initiate(HWND hDlg) override;
+    // Applies the font (or the parent's) and shows the bound value.
+    void Default() override;
+    // Shows the bound value as the check mark.
+    void Refresh();
+    // Stores the negated value, calls bChange and re-evaluates the siblings' conditions.
+    Value Click() override;
+    // Empties the bound value (false, 0 or "") and resets the native box.
+    void Reset();
+    // Cursor, status text and tooltip; the platform also sees the move.
+    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
+
+private:
+    void LogicalOnly();
+};
+
+}  // namespace pixa

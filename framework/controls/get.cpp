@@ -1,0 +1,434 @@
+#include "framework/controls/get.h"
+
+#include <algorithm>
+
+#include "framework/controls/cursor.h"
+#include "framework/controls/font.h"
+#include "framework/window/hot_keys.h"
+
+namespace pixa {
+
+namespace {
+
+bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
+
+std::string Trimmed(const std::string& text) {
+    auto end = text.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+// The clipboard's text, or nothing when the clipboard cannot be opened.
+std::optional<std::string> ClipboardText(HWND owner) {
+    if (!OpenClipboard(owner)) return std::nullopt;
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (auto chars = static_cast<const char*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool PutClipboardText(HWND owner, const std::string& text) {
+    if (!OpenClipboard(owner)) return false;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    if (memory) {
+        std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<char*>(GlobalLock(memory)));
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
+    }
+    CloseClipboard();
+    return true;
+}
+
+}  // namespace
+
+std::shared_ptr<TGet> TGet::New(const GetNew& a) {
+    auto get = std::make_shared<TGet>();
+    auto parent = DefaultParent(a.oWnd);
+    Action binding = a.bSetGet;
+    if (!binding) {
+        auto own = std::make_shared<Value>(std::string(50, ' '));
+        binding = Action([own](const Args& args) {
+            if (!args.empty()) *own = args[0];
+            return *own;
+        });
+    }
+    get->bSetGet = binding;
+    get->cPicture = a.cPicture;
+    get->oGet = std::make_unique<EditBuffer>(binding(), a.cPicture);
+    get->cCaption = get->oGet->Text();
+
+    int height = a.nHeight.value_or(a.oFont ? a.oFont->nHeight() : 12);
+    if (a.lSpinner) height = std::max(height, 15);
+    double width = a.nWidth ? *a.nWidth - 1 : (1 + get->cCaption.size()) * 3.5;
+    if (a.lSpinner) width += 20;
+    get->nTop = a.lPixel ? a.nRow : a.nRow * 13;
+    get->nLeft = a.lPixel ? a.nCol : a.nCol * 8;
+    get->nBottom = get->nTop + height - 1;
+    get->nRight = get->nLeft + static_cast<int>(width);
+
+    DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | WS_BORDER;
+    if (!a.lReadOnly) style |= WS_TABSTOP;
+    if (a.lDesign) style |= WS_CLIPSIBLINGS;
+    if (a.lSpinner) style |= WS_VSCROLL;
+    if (a.lReadOnly) style |= ES_READONLY;
+    if (a.lCenter)
+        style |= ES_CENTER;
+    else if (a.lRight)
+        style |= ES_RIGHT;
+    if (a.lNoBorder) style &= ~static_cast<DWORD>(WS_BORDER);
+    get->nStyle = style;
+
+    get->bValid = a.bValid;
+    get->lDrag = a.lDesign;
+    get->lDesign = a.lDesign;
+    get->lPassword = a.lPassword;
+    get->oFont = a.oFont;
+    get->oCursor = a.oCursor;
+    get->cMsg = a.cMsg;
+    get->lUpdate = a.lUpdate;
+    get->bWhen = a.bWhen;
+    get->bChange = a.bChanged;
+    get->lReadOnly = a.lReadOnly;
+    get->nHelpId = a.nHelpId;
+    get->bMin = a.bMin;
+    get->bMax = a.bMax;
+    std::uint32_t fore = a.nClrFore.value_or(GetSysColor(COLOR_WINDOWTEXT));
+    std::uint32_t back = a.nClrBack.value_or(GetSysColor(COLOR_WINDOW));
+    get->SetColor(ColourArg(fore), back);
+    get->nClrDef = back;
+    get->nId = GetNewId();
+    get->Attach(parent, "EDIT");
+    if (get->hWnd) {
+        get->oGet->BeginEdit();
+        get->DispText();
+        get->oGet->EndEdit();
+    }
+    return get;
+}
+
+LRESULT TGet::Native(UINT nMsg, WPARAM wp, LPARAM lp) {
+    return nOldProc ? CallWindowProcA(nOldProc, hWnd, nMsg, wp, lp) : DefWindowProcA(hWnd, nMsg, wp, lp);
+}
+
+bool TGet::OnlyControl() const {
+    auto parent = Parent();
+    return !parent || parent->aControls.size() <= 1;
+}
+
+void TGet::Initiate(HWND hDlg) {
+    TControl::Initiate(hDlg);
+    if (!hWnd) return;
+    oGet->BeginEdit();
+    if (GetWindowLongA(hWnd, GWL_STYLE) & ES_PASSWORD) lPassword = true;
+    if (lReadOnly && nClrText == GetSysColor(COLOR_WINDOWTEXT) && nClrPane == GetSysColor(COLOR_WINDOW))
+        SetColor(ColourArg(static_cast<std::uint32_t>(GetSysColor(COLOR_GRAYTEXT))),
+                 static_cast<std::uint32_t>(GetSysColor(COLOR_BTNFACE)));
+    DispText();
+    oGet->EndEdit();
+}
+
+void TGet::DispText() {
+    if (!hWnd) return;
+    std::string shown = oGet->Text();
+    if (lPassword && oGet->kind() == EditBuffer::Kind::Text) shown = std::string(Trimmed(shown).size(), '*');
+    cCaption = shown;
+    SetWindowTextA(hWnd, shown.c_str());
+    int at = static_cast<int>(oGet->Pos());
+    SendMessageA(hWnd, EM_SETSEL, at, at);
+}
+
+void TGet::CursorMoved() {
+    nPos = static_cast<int>(oGet->Pos()) + 1;
+    int at = static_cast<int>(oGet->Pos());
+    SendMessageA(hWnd, EM_SETSEL, at, at);
+}
+
+void TGet::Refresh() {
+    oGet->SetValue(bSetGet ? bSetGet() : Value());
+    DispText();
+    oGet->SetPos(0);
+    CursorMoved();
+}
+
+void TGet::UnDo() {
+    oGet->Undo();
+    DispText();
+}
+
+Value TGet::VarGet() { return bSetGet ? bSetGet() : Value(); }
+
+std::string TGet::cText() const {
+    char text[1024] = "";
+    if (hWnd) GetWindowTextA(hWnd, text, sizeof text);
+    return text;
+}
+
+void TGet::cText(const Value& xValue) {
+    oGet->SetValue(xValue);
+    DispText();
+}
+
+void TGet::SetSel(int nStart, int nEnd) {
+    if (hWnd) SendMessageA(hWnd, EM_SETSEL, nStart, nEnd);
+}
+
+std::pair<int, int> TGet::GetSel() const {
+    DWORD start = 0, end = 0;
+    if (hWnd) SendMessageA(hWnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+bool TGet::HasSelection() const {
+    auto [start, end] = GetSel();
+    return end > start;
+}
+
+void TGet::DeleteSelection() {
+    auto [start, end] = GetSel();
+    if (end <= start) return;
+    oGet->DeleteRange(start, end);
+    oGet->SetPos(start);
+    DispText();
+}
+
+void TGet::Copy() {
+    auto [start, end] = GetSel();
+    if (end <= start) return;
+    if (!PutClipboardText(hWnd, oGet->Text().substr(start, end - start)))
+        MessageBoxA(hWnd, "The clipboard is not available now!", "Alert", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void TGet::Cut() {
+    if (lReadOnly) return;
+    Copy();
+    DeleteSelection();
+}
+
+void TGet::Paste(std::optional<std::string> text) {
+    if (lReadOnly) return;
+    if (!text) text = ClipboardText(hWnd);
+    if (!text) {
+        MessageBoxA(hWnd, "The clipboard is not available!", "Alert", MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    DeleteSelection();
+    oGet->Paste(*text);
+    DispText();
+}
+
+bool TGet::lValid() {
+    if (oGet->BadDate()) {
+        Beep(100, 3 * 55);  // a low tone: the date cannot be read
+        return false;
+    }
+    bool ok = !bValid || bValid.Call(shared_from_this()).AsLogical();
+    if (!ok)
+        if (auto parent = Parent()) parent->nLastKey = 0;
+    return ok;
+}
+
+Value TGet::GetDlgCode(WPARAM nKey) {
+    if (auto parent = Parent(); parent && !OnlyControl()) parent->nLastKey = static_cast<int>(nKey);
+    return Value(static_cast<long long>(DLGC_WANTALLKEYS));
+}
+
+bool TGet::CallChange(WPARAM nKey, LPARAM nFlags) {
+    if (!bChange) return true;
+    Value result = bChange.Call(static_cast<long long>(nKey), static_cast<long long>(nFlags), shared_from_this());
+    return !(result.IsLogical() && !result.AsLogical());
+}
+
+void TGet::ShowInsertCaret() {
+    if (GetFocus() != hWnd) return;
+    TEXTMETRICA tm{};
+    HDC dc = ::GetDC(hWnd);
+    HGDIOBJ old = oFont ? SelectObject(dc, oFont->hFont) : nullptr;
+    GetTextMetricsA(dc, &tm);
+    if (old) SelectObject(dc, old);
+    ::ReleaseDC(hWnd, dc);
+    CreateCaret(hWnd, nullptr, EditBuffer::InsertMode() ? 6 : 1, tm.tmHeight);
+    CursorMoved();
+    ShowCaret(hWnd);
+}
+
+Value TGet::KeyDown(WPARAM nKey, LPARAM nFlags) {
+    auto parent = Parent();
+    if (parent) parent->nLastKey = static_cast<int>(nKey);
+    bool control = KeyHeld(VK_CONTROL), shift = KeyHeld(VK_SHIFT);
+    switch (nKey) {
+        case VK_UP:
+        case VK_DOWN:
+            if (parent && !OnlyControl()) {
+                nKey == VK_UP ? parent->GoPrevCtrl(hWnd) : parent->GoNextCtrl(hWnd);
+                return Value(1);
+            }
+            return Value(0);
+        case VK_LEFT:
+            control ? oGet->WordLeft() : oGet->Left();
+            CursorMoved();
+            return Value(0);
+        case VK_RIGHT:
+            control ? oGet->WordRight() : oGet->Right();
+            CursorMoved();
+            return Value(0);
+        case VK_INSERT:
+            if (shift) {
+                Paste();
+                CallChange(nKey, nFlags);
+            } else if (!control) {
+                EditBuffer::ToggleInsert();
+                ShowInsertCaret();
+            }
+            return Value(0);
+        case VK_HOME:
+        case VK_END:
+            if (shift) return Value();  // the native field extends its selection
+            nKey == VK_HOME ? oGet->Home() : oGet->End();
+            CursorMoved();
+            return Value(0);
+        case VK_DELETE:
+        case VK_BACK:
+            if (lReadOnly) return Value(0);
+            if (HasSelection())
+                DeleteSelection();
+            else
+                nKey == VK_DELETE ? oGet->Delete() : oGet->Backspace();
+            DispText();
+            CursorMoved();
+            CallChange(nKey, nFlags);
+            return Value(0);
+        default:
+            break;
+    }
+    if (control && (nKey == 'V' || nKey == 'X')) {
+        nKey == 'V' ? Paste() : Cut();
+        CallChange(nKey, nFlags);
+        return Value(0);
+    }
+    return TControl::KeyDown(nKey, nFlags);
+}
+
+void TGet::LeaveTo(bool previous, WPARAM nKey, LPARAM nFlags) {
+    auto parent = Parent();
+    if (!parent) return;
+    if (bChange) {
+        Value go = bChange.Call(static_cast<long long>(nKey), static_cast<long long>(nFlags), shared_from_this());
+        if (!go.AsLogical()) return;
+    }
+    previous ? parent->GoPrevCtrl(hWnd) : parent->GoNextCtrl(hWnd);
+}
+
+Value TGet::KeyChar(WPARAM nKey, LPARAM nFlags) {
+    if (nFlags & (1 << 24))
+        if (Action hotKey = KeyAction(static_cast<int>(nKey))) {
+            hotKey.Call("", 0, shared_from_this());
+            return Value(0);
+        }
+    if (lReadOnly) {
+        if (nKey == VK_ESCAPE)
+            if (auto parent = Parent()) parent->KeyChar(VK_ESCAPE, nFlags);
+        return Value(0);
+    }
+    if (nKey == VK_BACK) return Value(0);
+    if (nKey == VK_TAB) {
+        if (auto parent = Parent()) parent->nLastKey = VK_TAB;
+        LeaveTo(KeyHeld(VK_SHIFT), nKey, nFlags);
+        return Value(0);
+    }
+    if (nKey == VK_RETURN) {
+        LeaveTo(false, nKey, nFlags);
+        TControl::KeyChar(nKey, nFlags);
+        return Value(0);
+    }
+    if (nKey == 0x16 || nKey == 0x18) return Value(0);  // Ctrl+V, Ctrl+X: done in KeyDown
+    if (nKey < 32 || nKey > 255) return TControl::KeyChar(nKey, nFlags);
+
+    if (HasSelection()) DeleteSelection();
+    if (!CallChange(nKey, nFlags)) return Value(0);
+    EditBuffer::TypeResult result = oGet->Type(static_cast<char>(nKey));
+    DispText();
+    CursorMoved();
+    switch (result) {
+        case EditBuffer::TypeResult::Rejected:
+        case EditBuffer::TypeResult::FullStay:
+            MessageBeep(MB_OK);
+            break;
+        case EditBuffer::TypeResult::FullNext:
+            if (auto parent = Parent()) parent->nLastKey = VK_RETURN;
+            LeaveTo(false, VK_RETURN, nFlags);
+            break;
+        case EditBuffer::TypeResult::Accepted:
+            break;
+    }
+    return Value(0);
+}
+
+Value TGet::GotFocus(HWND hWndOld) {
+    if (!lDesign) {
+        oGet->BeginEdit();
+        DispText();
+        if (oGet->kind() != EditBuffer::Kind::Text) oGet->SetPos(0);
+        Native(WM_SETFOCUS, reinterpret_cast<WPARAM>(hWndOld), 0);  // the native field's caret
+        CursorMoved();
+        if (EditBuffer::InsertMode()) ShowInsertCaret();
+    }
+    TControl::GotFocus(hWndOld);
+    return Value(0);
+}
+
+Value TGet::LostFocus(HWND hWndNew) {
+    Value result = TControl::LostFocus(hWndNew);
+    bool changed = oGet->Changed() || !(oGet->Current() == oGet->Original());
+    if (!lReadOnly && changed && !oGet->BadDate() && bSetGet) {
+        bSetGet.Call(oGet->Current());
+    }
+    if (!oGet->EndEdit()) {
+        DispText();  // an unreadable date stays in the edit state
+        return result;
+    }
+    DispText();
+    oGet->SetPos(0);
+    nPos = 1;
+    return result;
+}
+
+Value TGet::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
+    TControl::LButtonDown(nRow, nCol, nFlags);
+    if (lDesign) return Value();
+    Native(WM_LBUTTONDOWN, nFlags, MAKELPARAM(nCol, nRow));
+    auto [start, end] = GetSel();
+    (void)start;
+    oGet->SetPos(end);
+    nPos = static_cast<int>(oGet->Pos()) + 1;
+    return Value(1);
+}
+
+Value TGet::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
+    TControl::LButtonUp(nRow, nCol, nFlags);
+    Native(WM_LBUTTONUP, nFlags, MAKELPARAM(nCol, nRow));
+    Value current = oGet->Current();
+    bool empty = Trimmed(oGet->Text()).empty() || (current.IsNumber() && current.AsNumber() == 0);
+    if (empty) {
+        oGet->SetPos(0);
+    } else {
+        oGet->SetPos(GetSel().second);
+    }
+    nPos = static_cast<int>(oGet->Pos()) + 1;
+    if (!HasSelection()) CursorMoved();
+    return Value(0);
+}
+
+Value TGet::RButtonDown(int nRow, int nCol, WPARAM nFlags) {
+    if (GetFocus() != hWnd) {
+        ::SetFocus(hWnd);
+        if (GetFocus() != hWnd) return Value(0);
+    }
+    return bRClicked ? bRClicked.Call(nRow, nCol, static_cast<long long>(nFlags)) : Value();
+}
+
+}  // namespace pixa

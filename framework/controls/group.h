@@ -1,0 +1,26 @@
+#pragma once
+// TGroup: a group-box frame with a label; its hollow brush lets the dialog's
+// background show through.
+#include <memory>
+
+#include "framework/controls/control_params.h"
+#include "framework/window/control.h"
+
+namespace pixa {
+
+class TGroup : public TControl {
+public:
+    // Builds a group box (12 positions, see GroupNew).
+    static std::shared_ptr<TGroup> New(const GroupNew& args);
+    // "TGROUP".
+    std::string ClassName() const override { return "TGROUP"; }
+    // Its dialog-template item, of the platform class "BUTTON".
+    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
+        return TControl::TemplateItem(units, "BUTTON");
+    }
+    // Binds the template frame; sets its label (or reads it when none was given).
+    void Initiate(HWND hDlg) override;
+    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+};
+
+}  // namespace pixa

@@ -1,0 +1,44 @@
+#pragma once
+// TSay: a static text label. Its text comes from an action and may be formatted
+// with a picture ("999", "@E 999,999,999"); Refresh reads the action again.
+#include <memory>
+
+#include "framework/controls/control_params.h"
+#include "framework/window/control.h"
+
+namespace pixa {
+
+class TSay : public TControl {
+public:
+    bool l3D = false;         // shaded, boxed or raised look
+    std::string cPicture;     // display format
+    Action bGet;              // yields the text or value
+    bool lWantClick = false;  // the label takes mouse clicks itself
+
+    // Builds a label (19 positions, see SayNew).
+    static std::shared_ptr<TSay> New(const SayNew& args);
+    // "TSAY".
+    std::string ClassName() const override { return "TSAY"; }
+    // Its dialog-template item, of the platform class "STATIC".
+    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
+        return TControl::TemplateItem(units, "STATIC");
+    }
+
+    // The text a value shows under a picture (its plain text without one).
+    static std::string Format(const Value& value, const std::string& picture);
+
+    // Binds the template label and sets its text.
+    void Initiate(HWND hDlg) override;
+    // Applies the label's font, or the parent's.
+    void Default() override;
+    // Shows bGet()'s current value.
+    void Refresh();
+    // Shows a value (formatted with the picture).
+    void SetText(const Value& xValue);
+    // Fixes the shown value: formats it now and makes bGet yield that text.
+    void VarPut(const Value& xValue);
+
+    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+};
+
+}  // namespace pixa

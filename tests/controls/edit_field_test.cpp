@@ -1,0 +1,235 @@
+// The edit field on a live dialog: pictures, keys, clipboard and write-back.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "framework/controls/button.h"
+#include "framework/controls/get.h"
+#include "runtime/settings.h"
+#include "tests/controls/gui.h"
+
+namespace pixa {
+namespace {
+
+using test::Press;
+using test::Pump;
+using test::TestDialog;
+using test::TextOf;
+using test::Type;
+
+// A bound value that counts how often it is stored.
+struct Bound {
+    std::shared_ptr<Value> value;
+    std::shared_ptr<int> stores = std::make_shared<int>(0);
+    explicit Bound(Value initial) : value(std::make_shared<Value>(std::move(initial))) {}
+    Action action() const {
+        auto v = value;
+        auto n = stores;
+        return Action([v, n](const Args& args) {
+            if (!args.empty()) {
+                *v = args[0];
+                ++*n;
+            }
+            return *v;
+        });
+    }
+};
+
+class EditField : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved = Settings();
+        Settings().confirm = true;  // as the program runs
+        Settings().insert = false;
+    }
+    void TearDown() override { Settings() = saved; }
+
+    // A field at the top and a button below it to leave to.
+    std::shared_ptr<TGet> Field(const Bound& bound, const std::string& picture, int width = 60) {
+        auto get = TGet::New({.nRow = 10, .nCol = 10, .bSetGet = bound.action(), .oWnd = dlg.get(), .nWidth = width,
+                              .nHeight = 12, .cPicture = picture, .lPixel = true});
+        next = TButton::New({.nRow = 40, .nCol = 10, .cCaption = "&Weiter", .oWnd = dlg.get(), .lPixel = true});
+        dlg.Show();
+        return get;
+    }
+    void Enter(const std::shared_ptr<TGet>& get) {
+        get->SetFocus();
+        Pump();
+    }
+    void Leave() {
+        next->SetFocus();
+        Pump();
+    }
+
+    RuntimeSettings saved;
+    TestDialog dlg;
+    std::shared_ptr<TButton> next;
+};
+
+TEST_F(EditField, KeepFirstKeyReplacesTheWholeBuffer) {
+    Bound ext(Value("JPG"));
+    auto get = Field(ext, "@K !!!");
+    EXPECT_EQ(TextOf(get->hWnd), "JPG");
+    Enter(get);
+    Type("b");
+    EXPECT_EQ(TextOf(get->hWnd), "B  ");
+    Leave();
+    EXPECT_EQ(ext.value->AsString(), "B  ");
+    EXPECT_EQ(*ext.stores, 1);
+}
+
+TEST_F(EditField, AfterACursorKeyTypingKeepsTheRest) {
+    Bound ext(Value("JPG"));
+    auto get = Field(ext, "@K !!!");
+    Enter(get);
+    Press(VK_RIGHT);
+    Type("x");
+    EXPECT_EQ(TextOf(get->hWnd), "JXG");
+    EXPECT_EQ(get->nPos, 3);
+    Leave();
+    EXPECT_EQ(ext.value->AsString(), "JXG");
+}
+
+TEST_F(EditField, DigitsOnlyAndAFullFieldKeepsTheFocus) {
+    Bound size(64);
+    auto get = Field(size, "9999");
+    EXPECT_EQ(TextOf(get->hWnd), "  64");
+    Enter(get);
+    Type("a");
+    EXPECT_EQ(TextOf(get->hWnd).find('a'), std::string::npos) << "a letter is rejected";
+    Type("2048");
+    EXPECT_EQ(GetFocus(), get->hWnd) << "confirm mode: a full field beeps and stays";
+    Leave();
+    EXPECT_TRUE(size.value->IsNumber());
+    EXPECT_EQ(size.value->AsInteger(), 2048);
+    EXPECT_EQ(TextOf(get->hWnd), "2048");
+}
+
+TEST_F(EditField, WithoutConfirmAFullFieldMovesOn) {
+    Settings().confirm = false;
+    Bound ext(Value("JPG"));
+    auto get = Field(ext, "@K !!!");
+    Enter(get);
+    Type("tif");
+    EXPECT_EQ(GetFocus(), next->hWnd);
+    EXPECT_EQ(ext.value->AsString(), "TIF");
+}
+
+TEST_F(EditField, WriteBackOnlyWhenChanged) {
+    Bound folder(Value("C:\\Bilder\\          "));
+    auto get = Field(folder, "", 160);
+    Enter(get);
+    Leave();
+    Enter(get);
+    Press(VK_END);
+    Leave();
+    EXPECT_EQ(*folder.stores, 0) << "an unchanged field stores nothing";
+    Enter(get);
+    Press(VK_END);
+    Type("Neu");
+    Leave();
+    EXPECT_EQ(*folder.stores, 1);
+    EXPECT_EQ(folder.value->AsString(), "C:\\Bilder\\Neu       ");
+}
+
+TEST_F(EditField, EditingKeysAndInsertMode) {
+    Bound name(Value("Hallo     "));
+    auto get = Field(name, "", 100);
+    Enter(get);
+    Press(VK_DELETE);
+    EXPECT_EQ(TextOf(get->hWnd), "allo      ");
+    Press(VK_END);
+    Press(VK_BACK);
+    EXPECT_EQ(TextOf(get->hWnd), "all       ");
+    Press(VK_HOME);
+    Press(VK_INSERT);
+    EXPECT_TRUE(Settings().insert);
+    Type("B");
+    EXPECT_EQ(TextOf(get->hWnd), "Ball      ");
+    Press(VK_INSERT);
+    Type("W");
+    EXPECT_EQ(TextOf(get->hWnd), "BWll      ") << "overwrite again";
+    get->UnDo();
+    EXPECT_EQ(TextOf(get->hWnd), "Hallo     ");
+}
+
+TEST_F(EditField, ClipboardPasteAndCut) {
+    Bound name(Value("abcdef    "));
+    auto get = Field(name, "", 100);
+    Enter(get);
+    ASSERT_TRUE(OpenClipboard(get->hWnd));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 3);
+    std::memcpy(GlobalLock(memory), "XY", 3);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+    Press(VK_RIGHT);
+    Press('V', false, true);
+    EXPECT_EQ(TextOf(get->hWnd), "aXYbcdef  ");
+
+    get->SetSel(0, 3);
+    Press('X', false, true);
+    EXPECT_EQ(TextOf(get->hWnd), "bcdef     ");
+    ASSERT_TRUE(OpenClipboard(get->hWnd));
+    auto text = static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)));
+    EXPECT_STREQ(text, "aXY");
+    GlobalUnlock(GetClipboardData(CF_TEXT));
+    CloseClipboard();
+}
+
+TEST_F(EditField, AButtonClickSeesTheTypedValue) {
+    Bound ext(Value("JPG"));
+    auto get = TGet::New({.nRow = 10, .nCol = 10, .bSetGet = ext.action(), .oWnd = dlg.get(), .nWidth = 30,
+                          .nHeight = 12, .cPicture = "@K !!!", .lPixel = true});
+    auto seen = std::make_shared<std::string>();
+    auto value = ext.value;
+    auto save = TButton::New({.nRow = 40, .nCol = 10, .cCaption = "&Speichern", .oWnd = dlg.get(),
+                              .bAction = Action([seen, value](const Args&) {
+                                  *seen = value->AsString();
+                                  return Value();
+                              }),
+                              .lPixel = true});
+    dlg.Show();
+    Enter(get);
+    Type("png");
+    test::ClickButton(save->hWnd);
+    EXPECT_EQ(*seen, "PNG") << "the field's edit is written back before the click's action";
+    EXPECT_EQ(*ext.stores, 1);
+}
+
+TEST_F(EditField, ReadOnlyFieldTakesNoInputAndLooksGrey) {
+    Bound shown(Value("fest"));
+    auto get = TGet::New({.nRow = 10, .nCol = 10, .bSetGet = shown.action(), .oWnd = dlg.get(), .nWidth = 60,
+                          .nHeight = 12, .lPixel = true, .lReadOnly = true});
+    next = TButton::New({.nRow = 40, .nCol = 10, .cCaption = "&Weiter", .oWnd = dlg.get(), .lPixel = true});
+    dlg.Show();
+    EXPECT_FALSE(GetWindowLongA(get->hWnd, GWL_STYLE) & WS_TABSTOP);
+    EXPECT_EQ(get->nClrPane, GetSysColor(COLOR_BTNFACE));
+    Enter(get);
+    Type("xy");
+    Press(VK_DELETE);
+    EXPECT_EQ(TextOf(get->hWnd), "fest");
+    Leave();
+    EXPECT_EQ(*shown.stores, 0);
+}
+
+TEST_F(EditField, RefreshShowsTheBoundValueAndGeometryFollowsTheCaption) {
+    Bound ext(Value("JPG"));
+    auto get = Field(ext, "@K !!!");
+    *ext.value = "PNG";
+    get->Refresh();
+    EXPECT_EQ(TextOf(get->hWnd), "PNG");
+    EXPECT_EQ(get->nPos, 1);
+    TestDialog unshown;
+    auto plain = TGet::New({.nRow = 2, .nCol = 3, .bSetGet = Bound(Value("abcd")).action(), .oWnd = unshown.get()});
+    EXPECT_EQ(plain->nTop, 26);
+    EXPECT_EQ(plain->nLeft, 24);
+    EXPECT_EQ(plain->nRight - plain->nLeft, static_cast<int>((1 + 4) * 3.5)) << "as wide as the value";
+    EXPECT_EQ(plain->nBottom - plain->nTop + 1, 12);
+}
+
+}  // namespace
+}  // namespace pixa
