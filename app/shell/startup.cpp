@@ -1,10 +1,12 @@
 #include "app/shell/startup.h"
 
-#include <windows.h>
+#include <memory>
+#include <utility>
 
 #include "app/shell/config.h"
 #include "app/shell/publics.h"
-#include "platform/plain_window.h"
+#include "app/shell/window_place.h"
+#include "framework/window/window.h"
 #include "platform/process.h"
 #include "runtime/codepage.h"
 #include "runtime/settings.h"
@@ -14,7 +16,6 @@ namespace pixa::app {
 namespace {
 
 constexpr const char* kWorkTable = "TEMP.DBF";
-constexpr unsigned long kLightGrey = 192 + 192 * 256 + 192 * 65536;  // "N/W" background
 
 // Makes the program folder current. A folder on a lettered drive is entered
 // by drive root first, then by its path; a network path is entered whole.
@@ -51,19 +52,46 @@ void ShutDown() {
     platform::RemoveFile(kWorkTable);  // a missing table is not an error
 }
 
+// Creates the main window at the remembered place and runs it until it is closed.
+void RunMainWindow() {
+    Publics& g = G();
+    auto window = TWindow::New({
+        .nTop = static_cast<int>(g.nTop),
+        .nLeft = static_cast<int>(g.nLeft),
+        .nBottom = static_cast<int>(g.nBottom),
+        .nRight = static_cast<int>(g.nRight),
+        .cTitle = " " + Cp850ToAnsi(g.cRelease),
+        .oIcon = std::string("AIcon"),
+        .nClrFore = std::string("N/W"),
+        .lSysMenu = true,
+        .lCaption = true,
+        .lMin = true,
+        .lMax = false,
+        .lPixel = true,
+    });
+    g.oWnd = window;
+    window->Activate({
+        // The platform also reports a "move" when the window is first shown and when
+        // it is sized from the top or left edge; only a changed position is a move.
+        .bMoved = Action([window, last = std::make_shared<std::pair<int, int>>(window->nTop, window->nLeft)](
+                             const Args&) {
+            window->CoorsUpdate();
+            std::pair<int, int> now{window->nTop, window->nLeft};
+            if (now != *last) {
+                *last = now;
+                PutCoords();
+            }
+            return Value();
+        }),
+    });
+    // The moved action holds the window; let both go once the loop has ended.
+    window->bMoved = Action();
+    g.oWnd = nullptr;
+}
+
 bool Main() {
     StartUp();
-    const Publics& g = G();
-    platform::RunPlainWindow({
-        .top = g.nTop,
-        .left = g.nLeft,
-        .bottom = g.nBottom,
-        .right = g.nRight,
-        .title = " " + Cp850ToAnsi(g.cRelease),
-        .background = kLightGrey,
-        .style = WS_CLIPCHILDREN | WS_THICKFRAME | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-        .iconResource = "AIcon",
-    });
+    RunMainWindow();
     ShutDown();
     return true;
 }

@@ -35,6 +35,11 @@ protected:
 
     // Starts the program from another current folder, so it must find its own.
     HWND Start() {
+        if (process_.hProcess) {
+            CloseHandle(process_.hProcess);
+            CloseHandle(process_.hThread);
+            process_ = {};
+        }
         STARTUPINFOA si{};
         si.cb = sizeof si;
         std::string command = "\"" + exe_ + "\"";
@@ -70,12 +75,17 @@ TEST_F(ProgramRun, FirstStartOpensTheDefaultWindowAndShutdownStoresFoldersAndDel
     EXPECT_EQ(rect.top, 0);
     EXPECT_EQ(rect.right - rect.left, 641);
     EXPECT_EQ(rect.bottom - rect.top, 481);
+    LONG style = GetWindowLongA(hwnd, GWL_STYLE);
+    for (LONG bit : {WS_CLIPCHILDREN, WS_THICKFRAME, WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX})
+        EXPECT_EQ(style & bit, bit) << std::hex << bit;
+    EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_VSCROLL | WS_HSCROLL), 0);
 
     std::string ini = dir_.Read("PIXAPORT.INI");
     EXPECT_NE(ini.find("Product=Qor Pixaport v1.05"), std::string::npos) << ini;
     EXPECT_NE(ini.find("Copyright="), std::string::npos) << ini;
     EXPECT_NE(ini.find("MyPath=" + dir_.str() + "\r\n"), std::string::npos) << ini;
     EXPECT_EQ(ini.find("[Data]"), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("[Pixaport]"), std::string::npos) << ini;  // not moved yet
 
     ASSERT_TRUE(CloseAndWait(hwnd));
     ini = dir_.Read("PIXAPORT.INI");
@@ -98,6 +108,30 @@ TEST_F(ProgramRun, OpensAtTheRememberedRectangleAndKeepsConfiguredFolders) {
     ASSERT_TRUE(CloseAndWait(hwnd));
     std::string ini = dir_.Read("PIXAPORT.INI");
     EXPECT_NE(ini.find("Quelle=C:\\Bilder\r\nZiel=E:\\DCIM\r\n"), std::string::npos) << ini;
+}
+
+TEST_F(ProgramRun, MovingStoresTheSnappedRectangleAndResizingAloneStoresNothing) {
+    HWND hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    SetWindowPos(hwnd, nullptr, 0, 0, 700, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Sleep(200);
+    EXPECT_EQ(dir_.Read("PIXAPORT.INI").find("[Pixaport]"), std::string::npos) << dir_.Read("PIXAPORT.INI");
+
+    // 645 pixels wide snaps to 640 (stored right = left + 640, so 641 wide at the next start).
+    SetWindowPos(hwnd, nullptr, 60, 50, 645, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(CloseAndWait(hwnd));
+    std::string ini = dir_.Read("PIXAPORT.INI");
+    EXPECT_NE(ini.find("[Pixaport]\r\nTop=50\r\nLeft=60\r\nBottom=349\r\nRight=700\r\n"), std::string::npos)
+        << ini;
+
+    hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    EXPECT_EQ(rect.left, 60);
+    EXPECT_EQ(rect.top, 50);
+    EXPECT_EQ(rect.right - rect.left, 641);
+    EXPECT_EQ(rect.bottom - rect.top, 300);
 }
 
 }  // namespace

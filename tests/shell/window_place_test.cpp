@@ -1,0 +1,28 @@
+#include "app/shell/window_place.h"
+
+#include <gtest/gtest.h>
+
+using pixa::app::SnapWindowRect;
+using pixa::app::StoredRect;
+
+TEST(WindowPlace, SizesNearCommonScreenSizesSnapAndOthersStay) {
+    struct Case {
+        long height, width;        // platform size (exclusive edges)
+        long storedH, storedW;     // bottom - top, right - left after snapping
+    };
+    for (const Case& c : {Case{481, 641, 480, 640}, Case{490, 650, 480, 640}, Case{491, 651, 490, 650}, Case{300, 500, 299, 499},
+                          Case{610, 810, 600, 800}, Case{601, 801, 600, 800}, Case{775, 1030, 768, 1024},
+                          Case{1030, 1290, 1024, 1280}, Case{1031, 1291, 1030, 1290}}) {
+        StoredRect r = SnapWindowRect(10, 20, 10 + c.height, 20 + c.width);
+        EXPECT_EQ(r.top, 10);
+        EXPECT_EQ(r.left, 20);
+        EXPECT_EQ(r.bottom - r.top, c.storedH) << c.height;
+        EXPECT_EQ(r.right - r.left, c.storedW) << c.width;
+    }
+}
+
+TEST(WindowPlace, NegativeTopAndLeftBecomeZeroWhileTheFarEdgesStay) {
+    // A window pushed 8 pixels off the top-left corner: 400 x 300 on the platform.
+    StoredRect r = SnapWindowRect(-8, -8, 292, 392);
+    EXPECT_EQ(r, (StoredRect{0, 0, 291, 391}));
+}
