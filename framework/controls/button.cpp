@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/control_setup.h"
 #include "framework/window/messages.h"
 
 namespace pixa {
@@ -26,15 +27,10 @@ std::shared_ptr<TButton> TButton::New(const ButtonNew& a) {
     button->nRight = layout.nRight;
     button->nStyle = layout.nStyle;
     button->cCaption = a.cCaption;
-    button->nHelpId = a.nHelpId;
     button->bAction = a.bAction;
     button->oFont = a.oFont;
-    button->nId = GetNewId();
-    button->lDrag = a.lDesign;
-    button->cMsg = a.cMsg;
-    button->lUpdate = a.lUpdate;
-    button->bWhen = a.bWhen;
-    button->bValid = a.bValid;
+    TakeCommonArgs(*button, a);
+    TakeHelpArgs(*button, a);
     button->lDefault = a.lDefault;
     button->lCancel = a.lCancel;
     button->Attach(parent, "BUTTON");

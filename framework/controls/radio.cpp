@@ -1,5 +1,7 @@
 #include "framework/controls/radio.h"
 
+#include "framework/controls/control_setup.h"
+
 namespace pixa {
 
 // ---- TRadMenu ----
@@ -126,20 +128,9 @@ std::shared_ptr<TRadio> TRadio::New(const RadioNew& a) {
     radio->nPos = a.nPos;
     radio->oRadMenu = a.oRadMenu;
     radio->bSetGet = a.oRadMenu ? a.oRadMenu->bSetGet : Action();
-    radio->nId = GetNewId();
-    radio->nHelpId = a.nHelpId;
-    radio->cMsg = a.cMsg;
-    radio->lUpdate = a.lUpdate;
-    radio->bWhen = a.bWhen;
-    radio->bValid = a.bValid;
-    radio->lDrag = a.lDesign;
-    radio->lDesign = a.lDesign;
-    std::optional<std::uint32_t> fore = a.nClrText, back = a.nClrPane;
-    if (parent) {
-        if (!fore) fore = parent->nClrText;
-        if (!back) back = parent->nClrPane;
-    }
-    radio->SetColor(ColourArg(fore), back);
+    TakeCommonArgs(*radio, a);
+    TakeHelpArgs(*radio, a);
+    SetParentColors(*radio, parent, a.nClrText, a.nClrPane);
     radio->Attach(parent, "BUTTON");
     if (radio->hWnd) radio->Default();
     return radio;
