@@ -95,11 +95,7 @@ Value TButton::KeyDown(WPARAM nKey, LPARAM nFlags) {
     }
 }
 
-Value TButton::GetDlgCode(WPARAM nKey) {
-    TControl::GetDlgCode(nKey);
-    LRESULT standard = nOldProc ? CallWindowProcA(nOldProc, hWnd, WM_GETDLGCODE, nKey, 0) : DLGC_BUTTON;
-    return Value(static_cast<long long>(standard | DLGC_WANTARROWS));
-}
+Value TButton::GetDlgCode(WPARAM nKey) { return ButtonDlgCode(nKey); }
 
 Value TButton::MouseMove(int nRow, int nCol, WPARAM nFlags) {
     TControl::MouseMove(nRow, nCol, nFlags);

@@ -188,11 +188,7 @@ Value TRadio::KeyDown(WPARAM nKey, LPARAM nFlags) {
     return Value(0);
 }
 
-Value TRadio::GetDlgCode(WPARAM nKey) {
-    TControl::GetDlgCode(nKey);
-    LRESULT standard = nOldProc ? CallWindowProcA(nOldProc, hWnd, WM_GETDLGCODE, nKey, 0) : DLGC_BUTTON;
-    return Value(static_cast<long long>(standard | DLGC_WANTARROWS));
-}
+Value TRadio::GetDlgCode(WPARAM nKey) { return ButtonDlgCode(nKey); }
 
 Value TRadio::MouseMove(int nRow, int nCol, WPARAM nFlags) {
     TControl::MouseMove(nRow, nCol, nFlags);

@@ -125,14 +125,8 @@ void TControl::SetFocus() {
 }
 
 Value TControl::KeyChar(WPARAM nKey, LPARAM nFlags) {
+    if (TabToSibling(nKey)) return Value(0);
     auto parent = Parent();
-    if (nKey == VK_TAB && parent) {
-        if (GetKeyState(VK_SHIFT) & 0x8000)
-            parent->GoPrevCtrl(hWnd);
-        else
-            parent->GoNextCtrl(hWnd);
-        return Value(0);
-    }
     if (nKey == VK_ESCAPE && parent) {
         parent->KeyChar(VK_ESCAPE, nFlags);
         return Value(0);
@@ -153,6 +147,12 @@ Value TControl::GetDlgCode(WPARAM nKey) {
         (nKey == VK_RETURN || nKey == VK_TAB || nKey == VK_DOWN || nKey == VK_UP))
         parent->nLastKey = static_cast<int>(nKey);
     return nDlgCode ? Value(*nDlgCode) : Value();
+}
+
+Value TControl::ButtonDlgCode(WPARAM nKey) {
+    TControl::GetDlgCode(nKey);
+    LRESULT standard = nOldProc ? CallWindowProcA(nOldProc, hWnd, WM_GETDLGCODE, nKey, 0) : DLGC_BUTTON;
+    return Value(static_cast<long long>(standard | DLGC_WANTARROWS));
 }
 
 Value TControl::SysCommand(WPARAM nCmd, LPARAM lp) {

@@ -109,6 +109,8 @@ protected:
 
     // WM_GETDLGCODE: remembers the navigation key in the parent; nDlgCode.
     Value GetDlgCode(WPARAM nKey) override;
+    // WM_GETDLGCODE of a button that asks for the arrow keys as well.
+    Value ButtonDlgCode(WPARAM nKey);
     // Alt+letter: focuses and clicks the control with that hot key.
     Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
     // WM_LBUTTONDOWN: marks a mouse click (no moving on after validation).

@@ -269,6 +269,10 @@ public:
     void DestroyToolTip();  // destroys the tooltip window and forgets the current window
 
 protected:
+    // Tab (Shift+Tab) moves the focus to the parent's next (previous) control; false
+    // for another key or without a parent.
+    bool TabToSibling(WPARAM nKey);
+
     // ---- event operations ----
     // The named operations HandleEvent turns messages into. Subclasses override them;
     // the application reacts through the actions above instead. Protected: only the
