@@ -22,6 +22,7 @@ std::shared_ptr<TWindow> TControl::DefaultParent(const std::shared_ptr<TWindow>&
 
 void TControl::Attach(const std::shared_ptr<TWindow>& parent, const std::string& cClassName) {
     oWnd = parent;
+    cPlatformClass = cClassName;
     if (!nId) nId = GetNewId();
     if (!nStyle) nStyle = kDefaultStyle;
     auto self = std::static_pointer_cast<TControl>(shared_from_this());
@@ -37,7 +38,7 @@ void TControl::Attach(const std::shared_ptr<TWindow>& parent, const std::string&
     }
 }
 
-DialogItem TControl::TemplateItem(const DialogUnits& units, const std::string& cClassName) {
+DialogItem TControl::TemplateItem(const DialogUnits& units) {
     if (!nId) nId = GetNewId();
     if (!nStyle) nStyle = kDefaultStyle;
     DialogItem item;
@@ -47,15 +48,15 @@ DialogItem TControl::TemplateItem(const DialogUnits& units, const std::string& c
     item.cx = units.ItemX(nRight) - item.x + 1;
     item.cy = units.ItemY(nBottom) - item.y + 1;
     item.id = nId;
-    item.className = cClassName.empty() ? ClassName() : cClassName;
+    item.className = cPlatformClass.empty() ? ClassName() : cPlatformClass;
     item.text = cCaption;
     return item;
 }
 
-std::string TControl::cToChar(const std::string& cClassName) {
+std::string TControl::cToChar() {
     // An empty header: the item bytes are what follows its 24 bytes.
     DialogTemplate single(DialogHeader{});
-    single.Add(TemplateItem(DialogUnits::FromPlatform(), cClassName));
+    single.Add(TemplateItem(DialogUnits::FromPlatform()));
     return single.Bytes().substr(24);
 }
 
