@@ -4,7 +4,7 @@
 
 #include "framework/controls/control_setup.h"
 #include "framework/controls/cursor.h"
-#include "framework/controls/font.h"
+#include "framework/window/font.h"
 #include "framework/window/hot_keys.h"
 
 namespace pixa {

@@ -1,6 +1,6 @@
 #include "framework/controls/group.h"
 
-#include "framework/controls/brush.h"
+#include "framework/window/brush.h"
 #include "framework/controls/control_setup.h"
 
 namespace pixa {
