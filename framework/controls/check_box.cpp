@@ -46,10 +46,7 @@ void TCheckBox::Initiate(HWND hDlg) {
 
 void TCheckBox::Default() {
     TControl::Default();
-    if (oFont)
-        SetFont(oFont);
-    else
-        GetFont();
+    ApplyFont();
     Refresh();
 }
 

@@ -28,10 +28,7 @@ void TControl::Attach(const std::shared_ptr<TWindow>& parent, const std::string&
     auto self = std::static_pointer_cast<TControl>(shared_from_this());
     if (parent && parent->hWnd) {
         if (!Create(cClassName)) return;
-        if (oFont)
-            SetFont(oFont);
-        else
-            GetFont();
+        ApplyFont();
         parent->AddControl(self);
     } else if (auto dialog = std::dynamic_pointer_cast<TDialog>(parent)) {
         dialog->DefControl(self);
@@ -71,10 +68,7 @@ void TControl::Initiate(HWND hDlg) {
     else
         Disable();
     Link(true);
-    if (oFont)
-        SetFont(oFont);
-    else
-        GetFont();
+    ApplyFont();
 }
 
 void TControl::Default() {

@@ -216,6 +216,8 @@ public:
     virtual void SetFont(std::shared_ptr<TFont> font);
     // The window's font: its own, the parent's, the native one, or a default.
     std::shared_ptr<TFont> GetFont();
+    // Sends the window's own font to the native window, else takes one as GetFont does.
+    void ApplyFont();
     // Attaches a menu: owner, native menu, accelerators.
     void SetMenu(std::shared_ptr<WindowMenu> menu);
     // Ends the old icon, takes the new one and shows it in the caption.
