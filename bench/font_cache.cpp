@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <vector>
 
-#include "framework/controls/brush.h"
-#include "framework/controls/font.h"
+#include "framework/window/brush.h"
+#include "framework/window/font.h"
 
 int main() {
     using Clock = std::chrono::steady_clock;

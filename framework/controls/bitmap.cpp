@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/control_setup.h"
 #include "framework/controls/cursor.h"
 
 namespace pixa {
@@ -25,15 +26,10 @@ std::shared_ptr<TBitmap> TBitmap::New(const BitmapNew& a) {
     if (!a.lNoBorder) style |= WS_BORDER;
     if (a.lScroll) style |= WS_VSCROLL | WS_HSCROLL;
     bitmap->nStyle = style;
-    bitmap->nId = GetNewId();
-    bitmap->lDrag = a.lDesign;
-    bitmap->lDesign = a.lDesign;
+    TakeCommonArgs(*bitmap, a);
     bitmap->bLClicked = a.bLClicked;
     bitmap->bRClicked = a.bRClicked;
     bitmap->lScroll = a.lScroll;
-    bitmap->lUpdate = a.lUpdate;
-    bitmap->bWhen = a.bWhen;
-    bitmap->bValid = a.bValid;
     bitmap->SetColor(ColourArg(static_cast<std::uint32_t>(GetSysColor(COLOR_WINDOWTEXT))),
                      static_cast<std::uint32_t>(GetSysColor(COLOR_BTNFACE)));
     if (!a.cBmpFile.empty()) bitmap->cBmpFile = a.cBmpFile;

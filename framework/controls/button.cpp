@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/control_setup.h"
 #include "framework/window/messages.h"
 
 namespace pixa {
@@ -26,15 +27,10 @@ std::shared_ptr<TButton> TButton::New(const ButtonNew& a) {
     button->nRight = layout.nRight;
     button->nStyle = layout.nStyle;
     button->cCaption = a.cCaption;
-    button->nHelpId = a.nHelpId;
     button->bAction = a.bAction;
     button->oFont = a.oFont;
-    button->nId = GetNewId();
-    button->lDrag = a.lDesign;
-    button->cMsg = a.cMsg;
-    button->lUpdate = a.lUpdate;
-    button->bWhen = a.bWhen;
-    button->bValid = a.bValid;
+    TakeCommonArgs(*button, a);
+    TakeHelpArgs(*button, a);
     button->lDefault = a.lDefault;
     button->lCancel = a.lCancel;
     button->Attach(parent, "BUTTON");
@@ -99,11 +95,7 @@ Value TButton::KeyDown(WPARAM nKey, LPARAM nFlags) {
     }
 }
 
-Value TButton::GetDlgCode(WPARAM nKey) {
-    TControl::GetDlgCode(nKey);
-    LRESULT standard = nOldProc ? CallWindowProcA(nOldProc, hWnd, WM_GETDLGCODE, nKey, 0) : DLGC_BUTTON;
-    return Value(static_cast<long long>(standard | DLGC_WANTARROWS));
-}
+Value TButton::GetDlgCode(WPARAM nKey) { return ButtonDlgCode(nKey); }
 
 Value TButton::MouseMove(int nRow, int nCol, WPARAM nFlags) {
     TControl::MouseMove(nRow, nCol, nFlags);

@@ -19,10 +19,6 @@ public:
     static std::shared_ptr<TButton> New(const ButtonNew& args);
     // "TBUTTON".
     std::string ClassName() const override { return "TBUTTON"; }
-    // Its dialog-template item, of the platform class "BUTTON".
-    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
-        return TControl::TemplateItem(units, "BUTTON");
-    }
 
     // Binds the template button; takes its default style and sets the caption.
     void Initiate(HWND hDlg) override;

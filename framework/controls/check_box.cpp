@@ -1,5 +1,7 @@
 #include "framework/controls/check_box.h"
 
+#include "framework/controls/control_setup.h"
+
 namespace pixa {
 
 std::shared_ptr<TCheckBox> TCheckBox::New(const CheckBoxNew& a) {
@@ -22,24 +24,12 @@ std::shared_ptr<TCheckBox> TCheckBox::New(const CheckBoxNew& a) {
     }
     box->nStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP;
     if (a.lDesign) box->nStyle |= WS_CLIPSIBLINGS;
-    box->nId = GetNewId();
-    box->nHelpId = a.nHelpId;
+    TakeCommonArgs(*box, a);
+    TakeHelpArgs(*box, a);
     box->bChange = a.bChange;
     box->oFont = a.oFont;
-    box->bValid = a.bValid;
-    box->lDrag = a.lDesign;
-    box->lDesign = a.lDesign;
-    box->cMsg = a.cMsg;
-    box->lUpdate = a.lUpdate;
-    box->bWhen = a.bWhen;
     box->LogicalOnly();
-    std::optional<std::uint32_t> fore = a.nClrFore, back = a.nClrBack;
-    if (parent) {
-        if (!fore) fore = parent->nClrText;
-        if (!back) back = parent->nClrPane;
-    }
-    box->SetColor(ColourArg(fore), back);
-    box->LogicalOnly();
+    SetParentColors(*box, parent, a.nClrFore, a.nClrBack);
     box->Attach(parent, "BUTTON");
     if (box->hWnd) box->Default();
     return box;
@@ -56,10 +46,7 @@ void TCheckBox::Initiate(HWND hDlg) {
 
 void TCheckBox::Default() {
     TControl::Default();
-    if (oFont)
-        SetFont(oFont);
-    else
-        GetFont();
+    ApplyFont();
     Refresh();
 }
 

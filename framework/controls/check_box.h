@@ -14,10 +14,6 @@ public:
     static std::shared_ptr<TCheckBox> New(const CheckBoxNew& args);
     // "TCHECKBOX".
     std::string ClassName() const override { return "TCHECKBOX"; }
-    // Its dialog-template item, of the platform class "BUTTON".
-    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
-        return TControl::TemplateItem(units, "BUTTON");
-    }
 
     // Binds the template box and shows the bound value.
     void Initiate(HWND hDlg) override;

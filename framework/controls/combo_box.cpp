@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/controls/control_setup.h"
 #include "framework/window/messages.h"
 #include "runtime/value_text.h"
 
@@ -42,18 +43,10 @@ std::shared_ptr<TComboBox> TComboBox::New(const ComboBoxNew& a) {
     box->bSetGet = a.bSetGet ? a.bSetGet : Action([](const Args&) { return Value(); });
     box->oFont = a.oFont;
     box->lOwnerDraw = !a.acBitmaps.empty();
-    box->nId = GetNewId();
-    box->nHelpId = a.nHelpId;
-    box->bValid = a.bValid;
-    box->lDrag = a.lDesign;
-    box->lDesign = a.lDesign;
-    box->cMsg = a.cMsg;
-    box->lUpdate = a.lUpdate;
-    box->bWhen = a.bWhen;
+    TakeCommonArgs(*box, a);
+    TakeHelpArgs(*box, a);
     box->bDrawItem = a.bDrawItem;
-    std::uint32_t text = a.nClrText.value_or(GetSysColor(COLOR_WINDOWTEXT));
-    std::uint32_t pane = a.nClrPane.value_or(GetSysColor(COLOR_WINDOW));
-    box->SetColor(ColourArg(text), pane);
+    SetFieldColors(*box, a.nClrText, a.nClrPane);
     box->Attach(parent, "COMBOBOX");
     if (box->hWnd) box->Default();
     return box;

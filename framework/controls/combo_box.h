@@ -24,10 +24,6 @@ public:
     static std::shared_ptr<TComboBox> New(const ComboBoxNew& args);
     // "TCOMBOBOX".
     std::string ClassName() const override { return "TCOMBOBOX"; }
-    // Its dialog-template item, of the platform class "COMBOBOX".
-    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
-        return TControl::TemplateItem(units, "COMBOBOX");
-    }
 
     // Binds the template box, fills it and shows the bound value.
     void Initiate(HWND hDlg) override;

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "framework/controls/control_setup.h"
 #include "framework/controls/cursor.h"
-#include "framework/controls/font.h"
+#include "framework/window/font.h"
 #include "framework/window/hot_keys.h"
 
 namespace pixa {
@@ -83,25 +84,16 @@ std::shared_ptr<TGet> TGet::New(const GetNew& a) {
     if (a.lNoBorder) style &= ~static_cast<DWORD>(WS_BORDER);
     get->nStyle = style;
 
-    get->bValid = a.bValid;
-    get->lDrag = a.lDesign;
-    get->lDesign = a.lDesign;
+    TakeCommonArgs(*get, a);
+    TakeHelpArgs(*get, a);
     get->lPassword = a.lPassword;
     get->oFont = a.oFont;
     get->oCursor = a.oCursor;
-    get->cMsg = a.cMsg;
-    get->lUpdate = a.lUpdate;
-    get->bWhen = a.bWhen;
     get->bChange = a.bChanged;
     get->lReadOnly = a.lReadOnly;
-    get->nHelpId = a.nHelpId;
     get->bMin = a.bMin;
     get->bMax = a.bMax;
-    std::uint32_t fore = a.nClrFore.value_or(GetSysColor(COLOR_WINDOWTEXT));
-    std::uint32_t back = a.nClrBack.value_or(GetSysColor(COLOR_WINDOW));
-    get->SetColor(ColourArg(fore), back);
-    get->nClrDef = back;
-    get->nId = GetNewId();
+    get->nClrDef = SetFieldColors(*get, a.nClrFore, a.nClrBack);
     get->Attach(parent, "EDIT");
     if (get->hWnd) {
         get->oGet->BeginEdit();

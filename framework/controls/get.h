@@ -26,10 +26,6 @@ public:
     static std::shared_ptr<TGet> New(const GetNew& args);
     // "TGET".
     std::string ClassName() const override { return "TGET"; }
-    // Its dialog-template item, of the platform class "EDIT".
-    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
-        return TControl::TemplateItem(units, "EDIT");
-    }
 
     // Binds the template field and shows the value.
     void Initiate(HWND hDlg) override;

@@ -1,6 +1,7 @@
 #include "framework/controls/group.h"
 
-#include "framework/controls/brush.h"
+#include "framework/window/brush.h"
+#include "framework/controls/control_setup.h"
 
 namespace pixa {
 
@@ -18,12 +19,7 @@ std::shared_ptr<TGroup> TGroup::New(const GroupNew& a) {
     group->lDrag = a.lDesign;
     group->lDesign = a.lDesign;
     group->oFont = a.oFont;
-    std::optional<std::uint32_t> fore = a.nClrFore, back = a.nClrBack;
-    if (parent) {
-        if (!fore) fore = parent->nClrText;
-        if (!back) back = parent->nClrPane;
-    }
-    group->SetColor(ColourArg(fore), back, TBrush::New({.cStyle = "NULL"}));
+    SetParentColors(*group, parent, a.nClrFore, a.nClrBack, TBrush::New({.cStyle = "NULL"}));
     group->Attach(parent, "BUTTON");
     return group;
 }

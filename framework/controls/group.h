@@ -14,10 +14,6 @@ public:
     static std::shared_ptr<TGroup> New(const GroupNew& args);
     // "TGROUP".
     std::string ClassName() const override { return "TGROUP"; }
-    // Its dialog-template item, of the platform class "BUTTON".
-    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
-        return TControl::TemplateItem(units, "BUTTON");
-    }
     // Binds the template frame; sets its label (or reads it when none was given).
     void Initiate(HWND hDlg) override;
     Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;

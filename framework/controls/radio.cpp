@@ -1,5 +1,7 @@
 #include "framework/controls/radio.h"
 
+#include "framework/controls/control_setup.h"
+
 namespace pixa {
 
 // ---- TRadMenu ----
@@ -126,20 +128,9 @@ std::shared_ptr<TRadio> TRadio::New(const RadioNew& a) {
     radio->nPos = a.nPos;
     radio->oRadMenu = a.oRadMenu;
     radio->bSetGet = a.oRadMenu ? a.oRadMenu->bSetGet : Action();
-    radio->nId = GetNewId();
-    radio->nHelpId = a.nHelpId;
-    radio->cMsg = a.cMsg;
-    radio->lUpdate = a.lUpdate;
-    radio->bWhen = a.bWhen;
-    radio->bValid = a.bValid;
-    radio->lDrag = a.lDesign;
-    radio->lDesign = a.lDesign;
-    std::optional<std::uint32_t> fore = a.nClrText, back = a.nClrPane;
-    if (parent) {
-        if (!fore) fore = parent->nClrText;
-        if (!back) back = parent->nClrPane;
-    }
-    radio->SetColor(ColourArg(fore), back);
+    TakeCommonArgs(*radio, a);
+    TakeHelpArgs(*radio, a);
+    SetParentColors(*radio, parent, a.nClrText, a.nClrPane);
     radio->Attach(parent, "BUTTON");
     if (radio->hWnd) radio->Default();
     return radio;
@@ -197,11 +188,7 @@ Value TRadio::KeyDown(WPARAM nKey, LPARAM nFlags) {
     return Value(0);
 }
 
-Value TRadio::GetDlgCode(WPARAM nKey) {
-    TControl::GetDlgCode(nKey);
-    LRESULT standard = nOldProc ? CallWindowProcA(nOldProc, hWnd, WM_GETDLGCODE, nKey, 0) : DLGC_BUTTON;
-    return Value(static_cast<long long>(standard | DLGC_WANTARROWS));
-}
+Value TRadio::GetDlgCode(WPARAM nKey) { return ButtonDlgCode(nKey); }
 
 Value TRadio::MouseMove(int nRow, int nCol, WPARAM nFlags) {
     TControl::MouseMove(nRow, nCol, nFlags);

@@ -74,10 +74,6 @@ public:
     static std::shared_ptr<TRadio> New(const RadioNew& args);
     // "TRADIO".
     std::string ClassName() const override { return "TRADIO"; }
-    // Its dialog-template item, of the platform class "BUTTON".
-    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
-        return TControl::TemplateItem(units, "BUTTON");
-    }
 
     // Binds the template button and shows its check mark.
     void Initiate(HWND hDlg) override;

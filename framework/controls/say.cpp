@@ -76,10 +76,7 @@ void TSay::Initiate(HWND hDlg) {
 
 void TSay::Default() {
     TControl::Default();
-    if (oFont)
-        SetFont(oFont);
-    else
-        GetFont();
+    ApplyFont();
 }
 
 void TSay::Refresh() {

@@ -19,10 +19,6 @@ public:
     static std::shared_ptr<TSay> New(const SayNew& args);
     // "TSAY".
     std::string ClassName() const override { return "TSAY"; }
-    // Its dialog-template item, of the platform class "STATIC".
-    DialogItem TemplateItem(const DialogUnits& units, const std::string& = {}) override {
-        return TControl::TemplateItem(units, "STATIC");
-    }
 
     // The text a value shows under a picture (its plain text without one).
     static std::string Format(const Value& value, const std::string& picture);

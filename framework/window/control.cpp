@@ -22,22 +22,20 @@ std::shared_ptr<TWindow> TControl::DefaultParent(const std::shared_ptr<TWindow>&
 
 void TControl::Attach(const std::shared_ptr<TWindow>& parent, const std::string& cClassName) {
     oWnd = parent;
+    cPlatformClass = cClassName;
     if (!nId) nId = GetNewId();
     if (!nStyle) nStyle = kDefaultStyle;
     auto self = std::static_pointer_cast<TControl>(shared_from_this());
     if (parent && parent->hWnd) {
         if (!Create(cClassName)) return;
-        if (oFont)
-            SetFont(oFont);
-        else
-            GetFont();
+        ApplyFont();
         parent->AddControl(self);
     } else if (auto dialog = std::dynamic_pointer_cast<TDialog>(parent)) {
         dialog->DefControl(self);
     }
 }
 
-DialogItem TControl::TemplateItem(const DialogUnits& units, const std::string& cClassName) {
+DialogItem TControl::TemplateItem(const DialogUnits& units) {
     if (!nId) nId = GetNewId();
     if (!nStyle) nStyle = kDefaultStyle;
     DialogItem item;
@@ -47,15 +45,15 @@ DialogItem TControl::TemplateItem(const DialogUnits& units, const std::string& c
     item.cx = units.ItemX(nRight) - item.x + 1;
     item.cy = units.ItemY(nBottom) - item.y + 1;
     item.id = nId;
-    item.className = cClassName.empty() ? ClassName() : cClassName;
+    item.className = cPlatformClass.empty() ? ClassName() : cPlatformClass;
     item.text = cCaption;
     return item;
 }
 
-std::string TControl::cToChar(const std::string& cClassName) {
+std::string TControl::cToChar() {
     // An empty header: the item bytes are what follows its 24 bytes.
     DialogTemplate single(DialogHeader{});
-    single.Add(TemplateItem(DialogUnits::FromPlatform(), cClassName));
+    single.Add(TemplateItem(DialogUnits::FromPlatform()));
     return single.Bytes().substr(24);
 }
 
@@ -70,10 +68,7 @@ void TControl::Initiate(HWND hDlg) {
     else
         Disable();
     Link(true);
-    if (oFont)
-        SetFont(oFont);
-    else
-        GetFont();
+    ApplyFont();
 }
 
 void TControl::Default() {
@@ -125,14 +120,8 @@ void TControl::SetFocus() {
 }
 
 Value TControl::KeyChar(WPARAM nKey, LPARAM nFlags) {
+    if (TabToSibling(nKey)) return Value(0);
     auto parent = Parent();
-    if (nKey == VK_TAB && parent) {
-        if (GetKeyState(VK_SHIFT) & 0x8000)
-            parent->GoPrevCtrl(hWnd);
-        else
-            parent->GoNextCtrl(hWnd);
-        return Value(0);
-    }
     if (nKey == VK_ESCAPE && parent) {
         parent->KeyChar(VK_ESCAPE, nFlags);
         return Value(0);
@@ -153,6 +142,12 @@ Value TControl::GetDlgCode(WPARAM nKey) {
         (nKey == VK_RETURN || nKey == VK_TAB || nKey == VK_DOWN || nKey == VK_UP))
         parent->nLastKey = static_cast<int>(nKey);
     return nDlgCode ? Value(*nDlgCode) : Value();
+}
+
+Value TControl::ButtonDlgCode(WPARAM nKey) {
+    TControl::GetDlgCode(nKey);
+    LRESULT standard = nOldProc ? CallWindowProcA(nOldProc, hWnd, WM_GETDLGCODE, nKey, 0) : DLGC_BUTTON;
+    return Value(static_cast<long long>(standard | DLGC_WANTARROWS));
 }
 
 Value TControl::SysCommand(WPARAM nCmd, LPARAM lp) {

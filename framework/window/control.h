@@ -42,6 +42,7 @@ public:
     std::weak_ptr<TWindow> oJump;      // focus goes here after a successful validation
     bool l97Look = false;              // flat look (unused)
     int nClientBevel = 0;              // bevel width when docked in the client area
+    std::string cPlatformClass;        // platform window class it was attached with ("BUTTON", "EDIT", ...)
 
     // Default style of a control: WS_CHILD + WS_VISIBLE + WS_TABSTOP.
     static constexpr DWORD kDefaultStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
@@ -55,13 +56,14 @@ public:
 
     // "TCONTROL".
     std::string ClassName() const override { return "TCONTROL"; }
-    // Step 4 of construction: create on an existing window (then AddControl), or
-    // become a template item of a dialog being built (DefControl).
+    // Step 4 of construction: remembers the platform class, then creates the control
+    // on an existing window (then AddControl) or makes it a template item of a dialog
+    // being built (DefControl).
     void Attach(const std::shared_ptr<TWindow>& parent, const std::string& cClassName);
-    // The control's dialog-template item (class defaults to ClassName()).
-    virtual DialogItem TemplateItem(const DialogUnits& units, const std::string& cClassName = {});
+    // The control's dialog-template item, of its platform class (ClassName() when none was given).
+    virtual DialogItem TemplateItem(const DialogUnits& units);
     // The template item as bytes, as it appears in the dialog's template.
-    std::string cToChar(const std::string& cClassName = {});
+    std::string cToChar();
     // Binds a template control to its native window in the initialising dialog (error 1 when missing).
     virtual void Initiate(HWND hDlg);
     // Applies the control's look once the native window exists.
@@ -109,6 +111,8 @@ protected:
 
     // WM_GETDLGCODE: remembers the navigation key in the parent; nDlgCode.
     Value GetDlgCode(WPARAM nKey) override;
+    // WM_GETDLGCODE of a button that asks for the arrow keys as well.
+    Value ButtonDlgCode(WPARAM nKey);
     // Alt+letter: focuses and clicks the control with that hot key.
     Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
     // WM_LBUTTONDOWN: marks a mouse click (no moving on after validation).

@@ -204,10 +204,7 @@ Value TDialog::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
 Value TDialog::Initiate(HWND, HWND hDlg) {
     hWnd = hDlg;
     if (!lModal) Link(true);  // from now on dispatched like any window
-    if (oFont)
-        SetFont(oFont);
-    else
-        GetFont();
+    ApplyFont();
     auto controls = aControls;  // a control's binding may end others
     for (auto& control : controls) control->Initiate(hWnd);
     if (lCentered) {

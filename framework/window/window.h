@@ -216,6 +216,8 @@ public:
     virtual void SetFont(std::shared_ptr<TFont> font);
     // The window's font: its own, the parent's, the native one, or a default.
     std::shared_ptr<TFont> GetFont();
+    // Sends the window's own font to the native window, else takes one as GetFont does.
+    void ApplyFont();
     // Attaches a menu: owner, native menu, accelerators.
     void SetMenu(std::shared_ptr<WindowMenu> menu);
     // Ends the old icon, takes the new one and shows it in the caption.
@@ -269,6 +271,10 @@ public:
     void DestroyToolTip();  // destroys the tooltip window and forgets the current window
 
 protected:
+    // Tab (Shift+Tab) moves the focus to the parent's next (previous) control; false
+    // for another key or without a parent.
+    bool TabToSibling(WPARAM nKey);
+
     // ---- event operations ----
     // The named operations HandleEvent turns messages into. Subclasses override them;
     // the application reacts through the actions above instead. Protected: only the

@@ -206,14 +206,7 @@ Value TWindow::NcMouseMove(WPARAM, int, int) {
 }
 
 Value TWindow::KeyDown(WPARAM nKey, LPARAM nFlags) {
-    auto parent = Parent();
-    if (nKey == VK_TAB && parent) {
-        if (GetKeyState(VK_SHIFT) & 0x8000)
-            parent->GoPrevCtrl(hWnd);
-        else
-            parent->GoNextCtrl(hWnd);
-        return Value(0);
-    }
+    if (TabToSibling(nKey)) return Value(0);
     if (Action hotKey = KeyAction(static_cast<int>(nKey))) {
         hotKey.Call("", 0, shared_from_this());
         return Value(0);
@@ -224,6 +217,7 @@ Value TWindow::KeyDown(WPARAM nKey, LPARAM nFlags) {
     }
     if (OnKeyDown) OnKeyDown.Call(shared_from_this(), Num(nKey), Num(nFlags));
     if (bKeyDown) return bKeyDown.Call(Num(nKey), Num(nFlags));
+    auto parent = Parent();
     if (parent && parent->hWnd && IsChild(parent->hWnd, hWnd)) return parent->KeyDown(nKey, nFlags);
     return Value();
 }

@@ -129,6 +129,13 @@ void TWindow::SetFont(std::shared_ptr<TFont> font) {
     }
 }
 
+void TWindow::ApplyFont() {
+    if (oFont)
+        SetFont(oFont);
+    else
+        GetFont();
+}
+
 std::shared_ptr<TFont> TWindow::GetFont() {
     auto parent = Parent();
     if (!oFont && parent && parent->oFont) {

@@ -58,6 +58,16 @@ void TWindow::GoNextCtrl(HWND hCtl) { GoCtrl(*this, hCtl, false); }
 
 void TWindow::GoPrevCtrl(HWND hCtl) { GoCtrl(*this, hCtl, true); }
 
+bool TWindow::TabToSibling(WPARAM nKey) {
+    auto parent = Parent();
+    if (nKey != VK_TAB || !parent) return false;
+    if (GetKeyState(VK_SHIFT) & 0x8000)
+        parent->GoPrevCtrl(hWnd);
+    else
+        parent->GoNextCtrl(hWnd);
+    return true;
+}
+
 std::shared_ptr<TControl> TWindow::FirstActiveCtrl() const {
     for (auto& control : aControls)
         if (IsActiveTabStop(*control)) return control;

@@ -12,32 +12,16 @@
 #include "framework/controls/say.h"
 #include "framework/window/messages.h"
 #include "runtime/codepage.h"
+#include "tests/controls/bound_value.h"
 #include "tests/controls/gui.h"
 
 namespace pixa {
 namespace {
 
+using test::Bound;
 using test::Pump;
 using test::TestDialog;
 using test::TextOf;
-
-// An action over a shared value: () yields it, (x) stores it; counts the stores.
-struct Bound {
-    std::shared_ptr<Value> value;
-    std::shared_ptr<int> stores = std::make_shared<int>(0);
-    explicit Bound(Value initial) : value(std::make_shared<Value>(std::move(initial))) {}
-    Action action() const {
-        auto v = value;
-        auto n = stores;
-        return Action([v, n](const Args& args) {
-            if (!args.empty()) {
-                *v = args[0];
-                ++*n;
-            }
-            return *v;
-        });
-    }
-};
 
 Action Counter(std::shared_ptr<int> count) {
     return Action([count](const Args&) {

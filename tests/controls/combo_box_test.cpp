@@ -5,26 +5,16 @@
 
 #include "framework/controls/button.h"
 #include "framework/controls/combo_box.h"
+#include "tests/controls/bound_value.h"
 #include "tests/controls/gui.h"
 
 namespace pixa {
 namespace {
 
+using test::Bound;
 using test::Pump;
 using test::TestDialog;
 using test::TextOf;
-
-struct Bound {
-    std::shared_ptr<Value> value;
-    explicit Bound(Value initial) : value(std::make_shared<Value>(std::move(initial))) {}
-    Action action() const {
-        auto v = value;
-        return Action([v](const Args& args) {
-            if (!args.empty()) *v = args[0];
-            return *v;
-        });
-    }
-};
 
 class ComboBox : public ::testing::Test {
 protected:

@@ -8,34 +8,18 @@
 #include "framework/controls/button.h"
 #include "framework/controls/get.h"
 #include "runtime/settings.h"
+#include "tests/controls/bound_value.h"
 #include "tests/controls/gui.h"
 
 namespace pixa {
 namespace {
 
 using test::Press;
+using test::Bound;
 using test::Pump;
 using test::TestDialog;
 using test::TextOf;
 using test::Type;
-
-// A bound value that counts how often it is stored.
-struct Bound {
-    std::shared_ptr<Value> value;
-    std::shared_ptr<int> stores = std::make_shared<int>(0);
-    explicit Bound(Value initial) : value(std::make_shared<Value>(std::move(initial))) {}
-    Action action() const {
-        auto v = value;
-        auto n = stores;
-        return Action([v, n](const Args& args) {
-            if (!args.empty()) {
-                *v = args[0];
-                ++*n;
-            }
-            return *v;
-        });
-    }
-};
 
 class EditField : public ::testing::Test {
 protected:

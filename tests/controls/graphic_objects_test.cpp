@@ -5,9 +5,9 @@
 
 #include <algorithm>
 
-#include "framework/controls/brush.h"
+#include "framework/window/brush.h"
 #include "framework/controls/cursor.h"
-#include "framework/controls/font.h"
+#include "framework/window/font.h"
 #include "framework/controls/icon.h"
 #include "tests/support/temp_dir.h"
 

@@ -14,7 +14,7 @@
 #include "framework/controls/button.h"
 #include "framework/controls/check_box.h"
 #include "framework/controls/combo_box.h"
-#include "framework/controls/font.h"
+#include "framework/window/font.h"
 #include "framework/controls/get.h"
 #include "framework/controls/group.h"
 #include "framework/controls/icon.h"

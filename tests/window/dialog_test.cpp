@@ -144,8 +144,8 @@ TEST(DialogModal, InitBindsControlsAndSetsTheCaption) {
 
 TEST(DialogModal, MissingControlRaisesError1) {
     struct Misplaced : PlainControl {
-        DialogItem TemplateItem(const DialogUnits& units, const std::string& c) override {
-            DialogItem item = PlainControl::TemplateItem(units, c);
+        DialogItem TemplateItem(const DialogUnits& units) override {
+            DialogItem item = PlainControl::TemplateItem(units);
             item.id += 1000;  // the native control gets another identifier than the object
             return item;
         }
@@ -153,7 +153,6 @@ TEST(DialogModal, MissingControlRaisesError1) {
     ErrorRecorder recorder;
     auto dialog = PixelDialog("Fehlt");
     auto control = std::make_shared<Misplaced>();
-    control->platformClass = "BUTTON";
     control->nTop = 0, control->nLeft = 0, control->nBottom = 10, control->nRight = 40;
     control->nId = 321;
     control->Attach(dialog, "BUTTON");

@@ -11,7 +11,6 @@ namespace pixa::test {
 
 class PlainControl : public TControl {
 public:
-    std::string platformClass;  // "BUTTON", "EDIT", ...
     int clicks = 0;             // XM_CLICK received
     // Consulted first for every message; an absent result goes on to the normal dispatch.
     std::function<Value(UINT, WPARAM, LPARAM)> intercept;
@@ -24,17 +23,12 @@ public:
                                              const std::string& caption, int top, int left, int height, int width,
                                              DWORD style = 0, int id = 0) {
         auto c = std::make_shared<PlainControl>();
-        c->platformClass = cls;
         c->cCaption = caption;
         c->nTop = top, c->nLeft = left, c->nBottom = top + height, c->nRight = left + width;
         c->nStyle = style ? style : kDefaultStyle;
         c->nId = id ? id : GetNewId();
         c->Attach(DefaultParent(parent), cls);
         return c;
-    }
-
-    DialogItem TemplateItem(const DialogUnits& units, const std::string&) override {
-        return TControl::TemplateItem(units, platformClass);
     }
 
     Value HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) override {
@@ -50,9 +44,9 @@ public:
     void Initiate(HWND hDlg) override {
         TControl::Initiate(hDlg);
         DWORD kind = nStyle & 0x0F;
-        bool checkOrRadio = platformClass == "BUTTON" && (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX ||
+        bool checkOrRadio = cPlatformClass == "BUTTON" && (kind == BS_CHECKBOX || kind == BS_AUTOCHECKBOX ||
                                                          kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON);
-        if (hWnd && !checkOrRadio && platformClass != "COMBOBOX") SetWindowTextA(hWnd, cCaption.c_str());
+        if (hWnd && !checkOrRadio && cPlatformClass != "COMBOBOX") SetWindowTextA(hWnd, cCaption.c_str());
     }
 
     Value Click() override {

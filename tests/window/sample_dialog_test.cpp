@@ -58,7 +58,7 @@ TEST(SampleDialog, StandardControlsLaidOutInControlUnits) {
     script.Until("dialog is up", [&] { return dialog->hWnd && IsWindowVisible(dialog->hWnd); })
         .Do("check the layout", [&] {
             for (auto& c : controls) {
-                if (c->platformClass == "COMBOBOX") continue;  // its height is the closed box's
+                if (c->cPlatformClass == "COMBOBOX") continue;  // its height is the closed box's
                 RECT r = test::RectIn(c->hWnd, dialog->hWnd);
                 bool ok = r.left == 2 * c->nLeft && r.top == 2 * c->nTop &&
                           r.right - r.left == 2 * (c->nRight - c->nLeft + 1) &&

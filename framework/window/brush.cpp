@@ -1,9 +1,9 @@
-#include "framework/controls/brush.h"
+#include "framework/window/brush.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "framework/controls/resource_log.h"
+#include "framework/window/resource_log.h"
 
 namespace pixa {
 

@@ -1,4 +1,4 @@
-#include "framework/controls/resource_log.h"
+#include "framework/window/resource_log.h"
 
 #include <cstdio>
 

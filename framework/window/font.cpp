@@ -1,4 +1,4 @@
-#include "framework/controls/font.h"
+#include "framework/window/font.h"
 
 #include <commdlg.h>
 
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "framework/controls/resource_log.h"
+#include "framework/window/resource_log.h"
 
 namespace pixa {
 
