@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
+#include "app/transfer/collection.h"
 #include "app/transfer/transfer_ui.h"
 
 namespace pixa::bench {
@@ -82,6 +84,19 @@ public:
 private:
     std::string unix_, dos_;
 };
+
+// A host command that fills the host folder (made when missing) with count pictures
+// IMG_<n>.JPG of the given size in random bytes.
+inline std::string RandomPictures(const std::string& unixFolder, int count, std::size_t bytes) {
+    return "mkdir -p '" + unixFolder + "' && cd '" + unixFolder + "' && for i in $(seq -w 1 " +
+           std::to_string(count) + "); do head -c " + std::to_string(bytes) + " /dev/urandom > IMG_$i.JPG; done";
+}
+
+// The "JPG" files of a folder without its subfolders, collected and ordered as the transfer does.
+inline std::vector<std::string> CollectPictures(const std::string& dosFolder) {
+    SilentProgress silent;
+    return CollectFiles({.source = dosFolder + "\\", .includeSub = false, .target = "", .extens = "JPG"}, silent);
+}
 
 // Wall-clock seconds that fn takes.
 inline double Seconds(const std::function<void()>& fn) {

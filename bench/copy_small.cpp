@@ -1,6 +1,5 @@
 // copy-small: our copy loop with 200 pictures of 1 MB against cp on the host.
 #include "app/transfer/camera_copy.h"
-#include "app/transfer/collection.h"
 #include "bench/bench_support.h"
 
 using namespace pixa;
@@ -8,12 +7,9 @@ using namespace pixa;
 int main() {
     bench::Scratch scratch("copysmall");
     std::string u = scratch.Unix();
-    scratch.Host("mkdir -p '" + u + "/src' '" + u + "/ref' '" + u + "/card' && cd '" + u +
-                 "/src' && for i in $(seq -w 1 200); do head -c 1048576 /dev/urandom > IMG_$i.JPG; done");
+    scratch.Host("mkdir -p '" + u + "/ref' '" + u + "/card' && " + bench::RandomPictures(u + "/src", 200, 1048576));
     double reference = scratch.Host("cp '" + u + "'/src/* '" + u + "/ref/'");
-    SilentProgress silent;
-    auto files = CollectFiles({.source = scratch.Dos() + "\\src\\", .includeSub = false, .target = "", .extens = "JPG"},
-                              silent);
+    auto files = bench::CollectPictures(scratch.Dos() + "\\src");
     bench::PumpingProgress progress;
     bench::NoPrompts prompts;
     CopyTally tally;

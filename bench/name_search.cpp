@@ -1,7 +1,6 @@
 // name-search: 100 copies onto a card folder already holding 5,000 camera files,
 // against the same copies onto an empty folder (both ours).
 #include "app/transfer/camera_copy.h"
-#include "app/transfer/collection.h"
 #include "bench/bench_support.h"
 
 using namespace pixa;
@@ -9,12 +8,9 @@ using namespace pixa;
 int main() {
     bench::Scratch scratch("namesearch");
     std::string u = scratch.Unix();
-    scratch.Host("mkdir -p '" + u + "/src' '" + u + "/full' '" + u + "/empty' && cd '" + u +
-                 "/src' && for i in $(seq -w 1 100); do head -c 262144 /dev/urandom > IMG_$i.JPG; done && cd '" + u +
-                 "/full' && python3 -c \"[open('DSC%05d.JPG' % n, 'w').close() for n in range(1, 5001)]\"");
-    SilentProgress silent;
-    auto files = CollectFiles({.source = scratch.Dos() + "\\src\\", .includeSub = false, .target = "", .extens = "JPG"},
-                              silent);
+    scratch.Host("mkdir -p '" + u + "/full' '" + u + "/empty' && " + bench::RandomPictures(u + "/src", 100, 262144) +
+                 " && cd '" + u + "/full' && python3 -c \"[open('DSC%05d.JPG' % n, 'w').close() for n in range(1, 5001)]\"");
+    auto files = bench::CollectPictures(scratch.Dos() + "\\src");
     bench::PumpingProgress progress;
     bench::NoPrompts prompts;
     auto run = [&](const char* folder) {

@@ -6,6 +6,12 @@ namespace {
 
 unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
 
+std::string MapChars(std::string_view text, char (*map)(char)) {
+    std::string out(text);
+    for (char& c : out) c = map(c);
+    return out;
+}
+
 }  // namespace
 
 bool AnsiIsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -36,5 +42,23 @@ char AnsiUpper(char c) {
         default: return c;
     }
 }
+
+char AnsiToLower(char c) {
+    const unsigned char u = Byte(c);
+    if (u >= 'A' && u <= 'Z') return static_cast<char>(u + 0x20);
+    // À..Þ lie 0x20 below à..þ; × is no letter.
+    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) return static_cast<char>(u + 0x20);
+    switch (u) {
+        case 0x8A: return static_cast<char>(0x9A);  // Š → š
+        case 0x8C: return static_cast<char>(0x9C);  // Œ → œ
+        case 0x8E: return static_cast<char>(0x9E);  // Ž → ž
+        case 0x9F: return static_cast<char>(0xFF);  // Ÿ → ÿ
+        default: return c;
+    }
+}
+
+std::string AnsiUpperText(std::string_view text) { return MapChars(text, AnsiUpper); }
+
+std::string AnsiLowerText(std::string_view text) { return MapChars(text, AnsiToLower); }
 
 }  // namespace pixa

@@ -1,6 +1,8 @@
 #pragma once
-// Character classes and case of single Windows-1252 characters, independent
+// Character classes and case of Windows-1252 characters and texts, independent
 // of the C library's locale.
+#include <string>
+#include <string_view>
 
 namespace pixa {
 
@@ -10,5 +12,12 @@ bool AnsiIsDigit(char c);
 bool AnsiIsAlpha(char c);
 // The upper-case form of a Windows-1252 letter; any other character unchanged.
 char AnsiUpper(char c);
+// The lower-case form of a Windows-1252 letter; any other character unchanged.
+char AnsiToLower(char c);
+// The text with every Windows-1252 letter in upper case. (Not named AnsiUpper:
+// <windows.h> defines AnsiUpper and AnsiLower as macros.)
+std::string AnsiUpperText(std::string_view text);
+// The text with every Windows-1252 letter in lower case.
+std::string AnsiLowerText(std::string_view text);
 
 }  // namespace pixa

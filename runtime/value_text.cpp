@@ -36,6 +36,11 @@ std::string PadRight(std::string_view text, std::size_t width) {
     return out;
 }
 
+std::string TrimRight(std::string_view text) {
+    const std::size_t end = text.find_last_not_of(' ');
+    return std::string(end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1));
+}
+
 std::string cValToChar(const Value& value) {
     switch (value.type()) {
         case Value::Type::String: return value.AsString();

@@ -24,6 +24,8 @@ std::string PadLeft(std::string_view text, std::size_t width);
 std::string Str(const Value& number, std::size_t width = 10);
 // Text left-aligned in a field of the given width; longer text is kept whole.
 std::string PadRight(std::string_view text, std::size_t width);
+// The text without trailing blanks.
+std::string TrimRight(std::string_view text);
 
 // The value text: text unchanged, a date in the date format, a logical as ".t."
 // or ".f.", a number trimmed, an action as "{|| ... }", an array as "{ ... }",

@@ -2,7 +2,7 @@
 
 #include "app/transfer/camera_names.h"
 #include "app/transfer/file_copy.h"
-#include "app/transfer/string_order.h"
+#include "runtime/string_order.h"
 
 namespace pixa {
 

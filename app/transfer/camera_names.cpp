@@ -3,7 +3,8 @@
 #include <cstdio>
 
 #include "app/transfer/directory.h"
-#include "app/transfer/text_case.h"
+#include "runtime/ansi_chars.h"
+#include "runtime/value_text.h"
 
 namespace pixa {
 
@@ -13,7 +14,7 @@ std::string TypeFor(const std::string& extens, const std::string& source) {
     if (TrimRight(extens) != "*") return TrimRight(extens);
     std::string name = source.substr(source.find_last_of('\\') + 1);
     auto dot = name.find_last_of('.');
-    return dot == std::string::npos ? std::string() : UpperText(name.substr(dot + 1));
+    return dot == std::string::npos ? std::string() : AnsiUpperText(name.substr(dot + 1));
 }
 }  // namespace
 

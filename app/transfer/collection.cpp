@@ -4,8 +4,9 @@
 #include <iterator>
 
 #include "app/transfer/directory.h"
-#include "app/transfer/string_order.h"
-#include "app/transfer/text_case.h"
+#include "runtime/ansi_chars.h"
+#include "runtime/string_order.h"
+#include "runtime/value_text.h"
 
 namespace pixa {
 
@@ -20,10 +21,10 @@ struct FolderFiles {
 // the name ends in "." + type, case ignored; the type "*" matches every name.
 class TypeMatch {
 public:
-    explicit TypeMatch(const std::string& extens) : suffix_(1, '.') { suffix_ += UpperText(TrimRight(extens)); }
+    explicit TypeMatch(const std::string& extens) : suffix_(1, '.') { suffix_ += AnsiUpperText(TrimRight(extens)); }
     bool operator()(const std::string& name) const {
         if (suffix_ == ".*") return true;
-        return name.size() >= suffix_.size() && UpperText(name.substr(name.size() - suffix_.size())) == suffix_;
+        return name.size() >= suffix_.size() && AnsiUpperText(name.substr(name.size() - suffix_.size())) == suffix_;
     }
 
 private:
@@ -46,13 +47,13 @@ std::vector<std::string> ListFolder(const std::string& folder, const TypeMatch& 
 }
 
 std::string BaseFolder(const std::string& source) {
-    std::string base = UpperText(source);
+    std::string base = AnsiUpperText(source);
     if (base.empty() || base.back() != '\\') base += '\\';
     return base;
 }
 }  // namespace
 
-std::string FileMask(const std::string& extens) { return "*." + UpperText(TrimRight(extens)); }
+std::string FileMask(const std::string& extens) { return "*." + AnsiUpperText(TrimRight(extens)); }
 
 std::vector<std::string> CollectFiles(const CollectRequest& request, TransferProgress& progress) {
     std::string base = BaseFolder(request.source);
@@ -71,7 +72,7 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
         progress.SetMeterPos(static_cast<int>(i + 1));
     }
     std::sort(folders.begin(), folders.end(),
-              [](const FolderFiles& a, const FolderFiles& b) { return ByteLess(a.folder, b.folder); });
+              [](const FolderFiles& a, const FolderFiles& b) { return StringLess(a.folder, b.folder); });
 
     if (request.includeSub) {
         std::string mask = FileMask(request.extens);
@@ -84,7 +85,8 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
             progress.SetMeterPos(static_cast<int>(i + 1));
         }
     }
-    return ASort(files);
+    ASort(files);
+    return files;
 }
 
 bool GetInDir(const CollectRequest& request, TransferProgress& progress, const SelectFiles& select,

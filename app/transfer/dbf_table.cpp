@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/transfer/text_case.h"
+#include "runtime/ansi_chars.h"
 #include "runtime/settings.h"
 
 namespace pixa {
@@ -143,7 +143,7 @@ std::shared_ptr<DbfTable> DbfTable::Open(const std::string& path, const std::str
     // A file cut short keeps the records that are complete.
     count = std::min<std::uint32_t>(count, static_cast<std::uint32_t>((bytes.size() - headerLength) / recordLength));
     table->file_ = std::move(file);
-    table->alias_ = UpperText(alias);
+    table->alias_ = AnsiUpperText(alias);
     table->recordLength_ = static_cast<std::uint16_t>(recordLength);
     std::uint16_t offset = 1;
     for (const auto& f : table->fields_) {
@@ -160,9 +160,9 @@ std::shared_ptr<DbfTable> DbfTable::Open(const std::string& path, const std::str
 DbfTable::~DbfTable() { Close(); }
 
 int DbfTable::FieldPos(std::string_view name) const {
-    std::string wanted = UpperText(name);
+    std::string wanted = AnsiUpperText(name);
     for (std::size_t i = 0; i < fields_.size(); ++i)
-        if (UpperText(fields_[i].name) == wanted) return static_cast<int>(i);
+        if (AnsiUpperText(fields_[i].name) == wanted) return static_cast<int>(i);
     return -1;
 }
 

@@ -4,9 +4,9 @@
 
 #include <cstdio>
 
-#include "app/transfer/julian_date.h"
-#include "app/transfer/text_case.h"
 #include "platform/handles.h"
+#include "runtime/ansi_chars.h"
+#include "runtime/date.h"
 
 namespace pixa {
 
@@ -22,7 +22,7 @@ struct Filter {
 
 Filter ParseFilter(const std::string& letters) {
     Filter f;
-    for (char c : UpperText(letters)) {
+    for (char c : AnsiUpperText(letters)) {
         f.hidden |= c == 'H';
         f.system |= c == 'S';
         f.folders |= c == 'D';
@@ -55,7 +55,7 @@ void SetStamp(DirRow& row, const FILETIME& written) {
     FILETIME local;
     SYSTEMTIME st;
     if (!FileTimeToLocalFileTime(&written, &local) || !FileTimeToSystemTime(&local, &st)) return;
-    row.date = DateFromYmd(st.wYear, st.wMonth, st.wDay);
+    row.date = Date::FromYmd(st.wYear, st.wMonth, st.wDay);
     char text[16];
     std::snprintf(text, sizeof text, "%02d:%02d:%02d", st.wHour % 100, st.wMinute % 100, st.wSecond % 100);
     row.time = text;

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/transfer/text_case.h"
+#include "runtime/ansi_chars.h"
 
 namespace pixa {
 
@@ -24,7 +24,7 @@ bool lIsDir(const std::string& path) {
 
 char CurDrive() {
     std::string dir = CurrentDirectory();
-    return dir.size() >= 2 && dir[1] == ':' ? UpperText(dir.substr(0, 1))[0] : '\0';
+    return dir.size() >= 2 && dir[1] == ':' ? AnsiUpperText(dir.substr(0, 1))[0] : '\0';
 }
 
 std::string CurDir() {
@@ -36,12 +36,12 @@ std::string CurDir() {
 
 std::string cFilePath(const std::string& path) {
     auto cut = path.find_last_of('\\');
-    return cut == std::string::npos ? std::string() : UpperText(path.substr(0, cut + 1));
+    return cut == std::string::npos ? std::string() : AnsiUpperText(path.substr(0, cut + 1));
 }
 
 std::string cFileNoPath(const std::string& path) {
     auto cut = path.find_last_of('\\');
-    return UpperText(cut == std::string::npos ? path : path.substr(cut + 1));
+    return AnsiUpperText(cut == std::string::npos ? path : path.substr(cut + 1));
 }
 
 }  // namespace pixa

@@ -2,8 +2,9 @@
 
 #include "app/transfer/directory.h"
 #include "app/transfer/table_areas.h"
-#include "app/transfer/text_case.h"
+#include "runtime/ansi_chars.h"
 #include "runtime/settings.h"
+#include "runtime/value_text.h"
 
 namespace pixa {
 
@@ -30,7 +31,7 @@ private:
 std::string DisplayName(const std::string& path) {
     auto last = path.find_last_of('\\');
     if (last == std::string::npos || last < 3) return path;
-    std::string folder = LowerText(path.substr(0, last));
+    std::string folder = AnsiLowerText(path.substr(0, last));
     auto cut = folder.find_last_of('\\');
     return folder.substr(cut == std::string::npos ? 0 : cut + 1) + path.substr(last);
 }

@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "app/transfer/text_case.h"
+#include "runtime/ansi_chars.h"
 
 namespace pixa {
 
@@ -21,7 +21,7 @@ void CloseArea(const std::string& key) {
 }  // namespace
 
 std::shared_ptr<DbfTable> DbUseArea(const std::string& path, const std::string& alias) {
-    std::string key = UpperText(alias);
+    std::string key = AnsiUpperText(alias);
     CloseArea(key);
     auto table = DbfTable::Open(path, key);
     if (table) Areas()[key] = table;
@@ -29,7 +29,7 @@ std::shared_ptr<DbfTable> DbUseArea(const std::string& path, const std::string& 
 }
 
 std::shared_ptr<DbfTable> DbArea(const std::string& alias) {
-    auto it = Areas().find(UpperText(alias));
+    auto it = Areas().find(AnsiUpperText(alias));
     return it == Areas().end() ? nullptr : it->second;
 }
 

@@ -77,3 +77,10 @@ TEST(ValueText, Padding) {
     EXPECT_EQ(pixa::Str(42), "        42");
     EXPECT_EQ(pixa::Str(2.5, 4), " 2.5");
 }
+
+TEST(ValueText, TrimRightCutsOnlyTrailingBlanks) {
+    EXPECT_EQ(pixa::TrimRight("  DSC 01.JPG   "), "  DSC 01.JPG");
+    EXPECT_EQ(pixa::TrimRight("JPG\t"), "JPG\t");
+    EXPECT_EQ(pixa::TrimRight("    "), "");
+    EXPECT_EQ(pixa::TrimRight(""), "");
+}

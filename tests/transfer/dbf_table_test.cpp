@@ -5,6 +5,7 @@
 #include "app/transfer/table_areas.h"
 #include "runtime/settings.h"
 #include "tests/support/temp_dir.h"
+#include "tests/transfer/table_test_base.h"
 
 namespace pixa {
 namespace {
@@ -16,18 +17,7 @@ const std::vector<DbfField> kFields = {
 unsigned Byte(const std::string& s, std::size_t i) { return static_cast<unsigned char>(s.at(i)); }
 unsigned U16(const std::string& s, std::size_t i) { return Byte(s, i) | Byte(s, i + 1) << 8; }
 
-// Runs the test with deleted records hidden, as the program does, and restores the switch.
-class DbfTableTest : public ::testing::Test {
-protected:
-    void SetUp() override { Settings().deletedHidden = true; }
-    void TearDown() override {
-        DbCloseAll();
-        Settings().deletedHidden = previous_;
-    }
-
-    test::TempDir dir_;
-    bool previous_ = Settings().deletedHidden;
-};
+using DbfTableTest = test::TableTestBase;
 
 TEST_F(DbfTableTest, FileLayoutIsDbaseThree) {
     std::string path = dir_ / "TEMP.DBF";

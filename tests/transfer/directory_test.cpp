@@ -7,9 +7,8 @@
 #include <algorithm>
 
 #include "app/transfer/folders.h"
-#include "app/transfer/julian_date.h"
-#include "app/transfer/string_order.h"
 #include "platform/handles.h"
+#include "runtime/date.h"
 #include "tests/support/temp_dir.h"
 
 namespace pixa {
@@ -65,7 +64,7 @@ TEST(Directory, RowCarriesSizeLocalStampAndAttributeLetters) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].name, "pic.jpg");
     EXPECT_EQ(rows[0].size, 1234u);
-    EXPECT_EQ(rows[0].date, DateFromYmd(2003, 7, 14));
+    EXPECT_EQ(rows[0].date, Date::FromYmd(2003, 7, 14));
     EXPECT_EQ(rows[0].time, "09:05:07");
     EXPECT_EQ(rows[0].attributes, "RA");
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -75,12 +74,6 @@ TEST(Directory, RowCarriesSizeLocalStampAndAttributeLetters) {
     ASSERT_NE(dot, folders.end());
     EXPECT_EQ(dot->size, 0u);
     EXPECT_NE(dot->attributes.find('D'), std::string::npos);
-}
-
-TEST(Directory, JulianDayNumbers) {
-    EXPECT_EQ(DateFromYmd(2000, 1, 1).julian, 2451545);
-    EXPECT_EQ(DateFromYmd(1970, 1, 1).julian, 2440588);
-    EXPECT_EQ(DateFromYmd(2004, 2, 29).julian + 1, DateFromYmd(2004, 3, 1).julian);
 }
 
 TEST(Directory, FileFindsAnyEntryIgnoringCase) {
@@ -143,14 +136,6 @@ TEST(Folders, PathParts) {
     EXPECT_EQ(cFileNoPath("c:\\Bilder\\Urlaub\\dsc_äö.jpg"), "DSC_ÄÖ.JPG");
     EXPECT_EQ(cFilePath("c:\\"), "C:\\");
     EXPECT_EQ(cFileNoPath("c:\\x"), "X");
-}
-
-TEST(StringOrder, ByteWiseWithoutCaseFolding) {
-    std::vector<std::string> list = {"IMG2.JPG", "abc.JPG", "IMG10.JPG", "Zoo.JPG", "IMG1.JPG", "C:\\A_B", "C:\\A\\B",
-                                     "Ärger.JPG", "IMG1"};
-    ASort(list);
-    EXPECT_EQ(list, (std::vector<std::string>{"C:\\A\\B", "C:\\A_B", "IMG1", "IMG1.JPG", "IMG10.JPG", "IMG2.JPG",
-                                              "Zoo.JPG", "abc.JPG", "Ärger.JPG"}));
 }
 
 }  // namespace

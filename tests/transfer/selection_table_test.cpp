@@ -10,6 +10,7 @@
 #include "app/transfer/table_areas.h"
 #include "runtime/settings.h"
 #include "tests/support/temp_dir.h"
+#include "tests/transfer/table_test_base.h"
 #include "tests/transfer/transfer_fakes.h"
 
 namespace pixa {
@@ -28,13 +29,8 @@ struct ShownTotals {
     }
 };
 
-class SelectionTableTest : public ::testing::Test {
+class SelectionTableTest : public test::TableTestBase {
 protected:
-    void SetUp() override { Settings().deletedHidden = true; }
-    void TearDown() override {
-        DbCloseAll();
-        Settings().deletedHidden = previous_;
-    }
     // A source tree with the given files (name and size), returning their full paths.
     std::vector<std::string> Files(const std::vector<std::pair<std::string, std::size_t>>& files) {
         std::vector<std::string> paths;
@@ -43,8 +39,7 @@ protected:
     }
     std::string Folder() const { return dir_.str() + "\\"; }
 
-    test::TempDir dir_, src_;
-    bool previous_ = Settings().deletedHidden;
+    test::TempDir src_;
 };
 
 constexpr std::size_t kMb = 1024 * 1024;
