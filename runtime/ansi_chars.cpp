@@ -29,7 +29,7 @@ bool AnsiIsAlpha(char c) {
     }
 }
 
-char AnsiUpper(char c) {
+char AnsiToUpper(char c) {
     const unsigned char u = Byte(c);
     if (u >= 'a' && u <= 'z') return static_cast<char>(u - 0x20);
     // à..þ lie 0x20 above À..Þ; ÷ is no letter. ß (0xDF) has no single upper-case letter.
@@ -57,7 +57,7 @@ char AnsiToLower(char c) {
     }
 }
 
-std::string AnsiUpperText(std::string_view text) { return MapChars(text, AnsiUpper); }
+std::string AnsiUpperText(std::string_view text) { return MapChars(text, AnsiToUpper); }
 
 std::string AnsiLowerText(std::string_view text) { return MapChars(text, AnsiToLower); }
 

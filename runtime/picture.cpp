@@ -12,7 +12,7 @@ Picture Picture::Parse(std::string_view picture) {
     }
     const std::size_t blank = picture.find(' ');
     const std::string_view functions = picture.substr(1, blank == std::string_view::npos ? picture.npos : blank - 1);
-    for (char c : functions) p.functions += AnsiUpper(c);
+    for (char c : functions) p.functions += AnsiToUpper(c);
     if (blank != std::string_view::npos) p.mask = picture.substr(blank + 1);
     return p;
 }
@@ -39,7 +39,7 @@ std::optional<char> AcceptChar(char maskChar, char c, bool numeric, bool upperAl
         default: break;
     }
     if (!ok) return std::nullopt;
-    return upperAll ? AnsiUpper(c) : c;
+    return upperAll ? AnsiToUpper(c) : c;
 }
 
 }  // namespace pixa

@@ -84,10 +84,7 @@ std::string TransformNumber(const Value& number, const Picture& p) {
 std::string TransformText(const std::string& text, const Picture& p) {
     const bool upper = p.Has('!');
     if (!p.mask.empty()) return FormatText(text, p.mask, upper);
-    if (!upper) return text;
-    std::string out = text;
-    for (char& c : out) c = AnsiUpper(c);
-    return out;
+    return upper ? AnsiUpperText(text) : text;
 }
 
 }  // namespace
@@ -135,7 +132,7 @@ std::string FormatText(std::string_view text, std::string_view mask, bool upperA
             continue;
         }
         char c = next < text.size() ? text[next++] : ' ';
-        if (upperAll || m == '!') c = AnsiUpper(c);
+        if (upperAll || m == '!') c = AnsiToUpper(c);
         out += c;
     }
     return out;

@@ -4,14 +4,11 @@
 
 #include "framework/window/event_loop.h"
 #include "framework/window/window.h"
+#include "runtime/value_text.h"
 
 namespace pixa {
 
 namespace {
-void TrimRight(std::string& s) {
-    while (!s.empty() && s.back() == ' ') s.pop_back();
-}
-
 bool HasToolTip(const TWindow& w) {
     return (w.cToolTip.IsString() && !w.cToolTip.AsString().empty()) || w.cToolTip.IsAction();
 }
@@ -28,13 +25,10 @@ std::vector<std::string> SplitToolTipText(const std::string& text, std::size_t w
         while (paragraph.size() > width) {
             std::size_t cut = paragraph.rfind(' ', width);
             if (cut == std::string::npos || cut == 0) cut = width;
-            std::string line = paragraph.substr(0, cut);
-            TrimRight(line);
-            lines.push_back(line);
+            lines.push_back(TrimRight(std::string_view(paragraph).substr(0, cut)));
             paragraph.erase(0, paragraph[cut] == ' ' ? cut + 1 : cut);
         }
-        TrimRight(paragraph);
-        lines.push_back(paragraph);
+        lines.push_back(TrimRight(paragraph));
         if (end == std::string::npos) break;
         start = end + 1;
     }

@@ -5,13 +5,13 @@
 TEST(AnsiChars, UpperAndLowerCaseArePairedForEveryLetter) {
     for (int code = 0; code < 256; ++code) {
         const char c = static_cast<char>(code);
-        const char upper = pixa::AnsiUpper(c), lower = pixa::AnsiToLower(c);
+        const char upper = pixa::AnsiToUpper(c), lower = pixa::AnsiToLower(c);
         // A letter changed by one direction comes back by the other; nothing else changes.
         if (upper != c) {
             EXPECT_EQ(pixa::AnsiToLower(upper), c) << code;
         }
         if (lower != c) {
-            EXPECT_EQ(pixa::AnsiUpper(lower), c) << code;
+            EXPECT_EQ(pixa::AnsiToUpper(lower), c) << code;
         }
         if (!pixa::AnsiIsAlpha(c)) {
             EXPECT_EQ(upper, c) << code;
