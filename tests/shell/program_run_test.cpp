@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <ostream>
 
 #include "tests/support/temp_dir.h"
 
@@ -16,6 +17,22 @@ std::string ProgramPath() {
     std::string path = "Z:" + std::string(PIXA_PROGRAM_EXE);
     for (char& c : path) if (c == '/') c = '\\';
     return path;
+}
+
+// A window's outer rectangle as left, top, width and height.
+struct Placement {
+    long left, top, width, height;
+    bool operator==(const Placement&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Placement& p) {
+    return out << p.width << "x" << p.height << " at " << p.left << "," << p.top;
+}
+
+Placement OuterRect(HWND hwnd) {
+    RECT rect;
+    GetWindowRect(hwnd, &rect);
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
 class ProgramRun : public ::testing::Test {
@@ -69,12 +86,7 @@ TEST_F(ProgramRun, FirstStartOpensTheDefaultWindowAndShutdownStoresFoldersAndDel
     HWND hwnd = Start();
     ASSERT_NE(hwnd, nullptr) << "no window titled '" << kTitle << "'";
 
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    EXPECT_EQ(rect.left, 0);
-    EXPECT_EQ(rect.top, 0);
-    EXPECT_EQ(rect.right - rect.left, 641);
-    EXPECT_EQ(rect.bottom - rect.top, 481);
+    EXPECT_EQ(OuterRect(hwnd), (Placement{0, 0, 641, 481}));
     LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     for (LONG bit : {WS_CLIPCHILDREN, WS_THICKFRAME, WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX})
         EXPECT_EQ(style & bit, bit) << std::hex << bit;
@@ -99,12 +111,7 @@ TEST_F(ProgramRun, OpensAtTheRememberedRectangleAndKeepsConfiguredFolders) {
                "[Pixaport]\r\nTop=10\r\nLeft=20\r\nBottom=309\r\nRight=419\r\n");
     HWND hwnd = Start();
     ASSERT_NE(hwnd, nullptr);
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    EXPECT_EQ(rect.left, 20);
-    EXPECT_EQ(rect.top, 10);
-    EXPECT_EQ(rect.right - rect.left, 400);
-    EXPECT_EQ(rect.bottom - rect.top, 300);
+    EXPECT_EQ(OuterRect(hwnd), (Placement{20, 10, 400, 300}));
     ASSERT_TRUE(CloseAndWait(hwnd));
     std::string ini = dir_.Read("PIXAPORT.INI");
     EXPECT_NE(ini.find("Quelle=C:\\Bilder\r\nZiel=E:\\DCIM\r\n"), std::string::npos) << ini;
@@ -126,12 +133,7 @@ TEST_F(ProgramRun, MovingStoresTheSnappedRectangleAndResizingAloneStoresNothing)
 
     hwnd = Start();
     ASSERT_NE(hwnd, nullptr);
-    RECT rect;
-    GetWindowRect(hwnd, &rect);
-    EXPECT_EQ(rect.left, 60);
-    EXPECT_EQ(rect.top, 50);
-    EXPECT_EQ(rect.right - rect.left, 641);
-    EXPECT_EQ(rect.bottom - rect.top, 300);
+    EXPECT_EQ(OuterRect(hwnd), (Placement{60, 50, 641, 300}));
 }
 
 }  // namespace
