@@ -7,21 +7,7 @@ export WINEARCH=win64
 
 pixa_prepare_prefix() {
   [ -f "$WINEPREFIX/.pixaport-ready" ] || pixa_create_prefix
-  [ -f "$WINEPREFIX/.pixaport-unmanaged" ] || pixa_unmanage_windows
-}
-
-# Without a window manager, destroying a managed window waits 2 s for one to react:
-# unmanaged windows close at once (Wine draws their frames itself).
-pixa_unmanage_windows() {
-  cat > "$WINEPREFIX/pixaport-unmanaged.reg" <<'REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Wine\X11 Driver]
-"Managed"="N"
-REG
-  wine regedit /S "$WINEPREFIX/pixaport-unmanaged.reg" >/dev/null 2>&1 || true
-  wineserver -w
-  touch "$WINEPREFIX/.pixaport-unmanaged"
+  [ -f "$WINEPREFIX/.pixaport-x11" ] || pixa_set_x11_options
 }
 
 pixa_create_prefix() {
@@ -31,14 +17,21 @@ pixa_create_prefix() {
   wineserver -w
   # Without Wine's own fonts the system font is substituted and dialog units come out wrong.
   cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
-  # Let Wine draw frames and captions itself when there is no window manager.
-  cat > "$WINEPREFIX/pixaport.reg" <<'REG'
+  touch "$WINEPREFIX/.pixaport-ready"
+}
+
+# There is no window manager under Xvfb: Wine draws frames and captions itself
+# (Decorated), and unmanaged windows close at once instead of waiting 2 s for a
+# window manager to react (Managed).
+pixa_set_x11_options() {
+  cat > "$WINEPREFIX/pixaport-x11.reg" <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Decorated"="N"
+"Managed"="N"
 REG
-  wine regedit /S "$WINEPREFIX/pixaport.reg" >/dev/null 2>&1 || true
+  wine regedit /S "$WINEPREFIX/pixaport-x11.reg" >/dev/null 2>&1 || true
   wineserver -w
-  touch "$WINEPREFIX/.pixaport-ready"
+  touch "$WINEPREFIX/.pixaport-x11"
 }

@@ -15,12 +15,12 @@ std::string Read(const char* section, const char* key, const std::string& fallba
     return platform::ReadIniValue(G().cIniFile, section, key, fallback);
 }
 
-void Write(const char* section, const char* key, const std::string& value) {
+}  // namespace
+
+void WriteIni(const char* section, const char* key, const std::string& value) {
     // A file that cannot be written fails silently; the program goes on with its values.
     platform::WriteIniValue(G().cIniFile, section, key, value);
 }
-
-}  // namespace
 
 bool IniLogical(const std::string& text) {
     return !text.empty() && text[0] == '1';
@@ -86,9 +86,9 @@ bool LoadPublics() {
     g.cZiel = Read(ini::kData, "Ziel", "");
     g.nSpeicher = IniNumber(Read(ini::kData, "Speicher", "8"));
 
-    Write(ini::kProject, "Product", g.cRelease);
-    Write(ini::kProject, "Copyright", kCopyright);
-    Write(ini::kProject, "MyPath", g.cMyPath);
+    WriteIni(ini::kProject, "Product", g.cRelease);
+    WriteIni(ini::kProject, "Copyright", kCopyright);
+    WriteIni(ini::kProject, "MyPath", g.cMyPath);
     return true;
 }
 
@@ -101,10 +101,8 @@ bool GetCoords(long& top, long& left, long& bottom, long& right) {
 }
 
 bool CheckIni() {
-    // Built afresh from the program path, as the shutdown step names the file itself.
-    const std::string file = G().cMyPath + "\\" + ini::kFile;
-    platform::WriteIniValue(file, ini::kData, "Quelle", G().cQuelle);
-    platform::WriteIniValue(file, ini::kData, "Ziel", G().cZiel);
+    WriteIni(ini::kData, "Quelle", G().cQuelle);
+    WriteIni(ini::kData, "Ziel", G().cZiel);
     return true;
 }
 

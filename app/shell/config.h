@@ -26,6 +26,9 @@ bool GetCoords(long& top, long& left, long& bottom, long& right);
 // Writes the current source and target folders into section "Data". Always true.
 bool CheckIni();
 
+// Writes one key of the configuration file `cIniFile`; a failed write is silent.
+void WriteIni(const char* section, const char* key, const std::string& value);
+
 // Value rules of the file: a logical is true when its text begins with "1";
 // a number is the text's leading number (0 when there is none);
 // the file type is cut or padded with blanks to exactly 3 characters.

@@ -5,7 +5,6 @@
 #include "app/shell/config.h"
 #include "app/shell/publics.h"
 #include "framework/window/window.h"
-#include "platform/profile.h"
 
 namespace pixa::app {
 
@@ -41,11 +40,10 @@ bool PutCoords() {
     StoredRect r = SnapWindowRect(window->nTop, window->nLeft, window->nBottom, window->nRight);
     // A minimised window sits far off-screen; its place is not worth remembering.
     if (r.top >= 2000) return true;
-    const std::string& file = G().cIniFile;
-    platform::WriteIniValue(file, ini::kWindow, "Top", IniText(r.top));
-    platform::WriteIniValue(file, ini::kWindow, "Left", IniText(r.left));
-    platform::WriteIniValue(file, ini::kWindow, "Bottom", IniText(r.bottom));
-    platform::WriteIniValue(file, ini::kWindow, "Right", IniText(r.right));
+    WriteIni(ini::kWindow, "Top", IniText(r.top));
+    WriteIni(ini::kWindow, "Left", IniText(r.left));
+    WriteIni(ini::kWindow, "Bottom", IniText(r.bottom));
+    WriteIni(ini::kWindow, "Right", IniText(r.right));
     return true;
 }
 

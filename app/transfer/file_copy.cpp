@@ -7,6 +7,7 @@
 
 #include "app/transfer/base_error.h"
 #include "platform/handles.h"
+#include "platform/process.h"
 
 namespace pixa {
 
@@ -126,11 +127,11 @@ bool __CopyFile(const std::string& source, const std::string& target) {
     bool done = CopyBytes(in.Get(), out.Get(), source, target) && Finish(out, target) && MoveIntoPlace(temp, target);
     if (!done) {
         out.Close();
-        DeleteFileA(temp.c_str());
+        platform::RemoveFile(temp);
     }
     return done;
 }
 
-int FErase(const std::string& path) { return DeleteFileA(path.c_str()) ? 0 : -1; }
+int FErase(const std::string& path) { return platform::RemoveFile(path) ? 0 : -1; }
 
 }  // namespace pixa

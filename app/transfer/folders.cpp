@@ -1,24 +1,17 @@
 #include "app/transfer/folders.h"
 
-#include <windows.h>
-
+#include "platform/process.h"
 #include "runtime/ansi_chars.h"
 
 namespace pixa {
 
-namespace {
-std::string CurrentDirectory() {
-    DWORD size = GetCurrentDirectoryA(0, nullptr);
-    std::string dir(size, '\0');
-    dir.resize(GetCurrentDirectoryA(size, dir.data()));
-    return dir;
-}
-}  // namespace
+using platform::ChangeDirectory;
+using platform::CurrentDirectory;
 
 bool lIsDir(const std::string& path) {
     std::string previous = std::string(1, CurDrive()) + ":\\" + CurDir();
-    if (!SetCurrentDirectoryA(path.c_str())) return false;
-    SetCurrentDirectoryA(previous.c_str());
+    if (!ChangeDirectory(path)) return false;
+    ChangeDirectory(previous);
     return true;
 }
 
