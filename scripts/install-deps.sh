@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb x11-utils xauth xdotool imagemagick fonts-liberation
-  googletest python3 python3-dbfread locales findutils coreutils
+  googletest python3 python3-dbfread locales findutils coreutils ccache
 )
 
 missing=()
