@@ -4,6 +4,7 @@
 
 #include "framework/services/message_box.h"
 #include "framework/services/menu.h"
+#include "framework/window/control.h"
 #include "framework/window/messages.h"
 #include "framework/window/window.h"
 #include "framework/window/window_services.h"
@@ -70,8 +71,11 @@ private:
 };
 
 void InstallWindowHelp() {
-    Services().showHelp = [](TWindow&, int nHelpId) {
-        if (nHelpId)
+    Services().showHelp = [](TWindow& window, int nHelpId) {
+        // A control's own topic comes in a pop-up; a window's as a whole page.
+        if (nHelpId && dynamic_cast<TControl*>(&window))
+            HelpPopup(nHelpId);
+        else if (nHelpId)
             HelpTopic(nHelpId);
         else if (HasHelpTopic())
             HelpTopic();

@@ -119,17 +119,24 @@ TEST_F(RecordedHelp, F1InADialogSearchesItsTopic) {
                                 return *text;
                             }),
                             .oWnd = dialog, .nWidth = 80, .lPixel = true});
+    auto withId = TGet::New({.nRow = 40, .nCol = 10, .oWnd = dialog, .nWidth = 80, .lPixel = true, .nHelpId = 77});
     GuiScript script;
     script.Until("focus in the field", [&] { return field->hWnd && GetFocus() == field->hWnd; })
         .Do("F1", [] { test::PressKey(VK_F1); })
-        .Until("help asked", [&] { return !calls.empty(); })
+        .Until("help asked", [&] { return calls.size() == 1; })
+        .Do("to the field with a help id", [&] { withId->SetFocus(); })
+        .Until("focus there", [&] { return GetFocus() == withId->hWnd; })
+        .Do("F1 there", [] { test::PressKey(VK_F1); })
+        .Until("help asked again", [&] { return calls.size() == 2; })
         .Do("close", [&] { dialog->End(); });
     script.Start();
     dialog->Activate({});
     EXPECT_TRUE(script.Succeeded()) << script.FailedStep();
-    ASSERT_EQ(calls.size(), 1u);
+    ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[0].command, kHelpKey);
     EXPECT_EQ(calls[0].key, "Auswahl");
+    EXPECT_EQ(calls[1].command, kHelpContextPopup) << "a control's own help id comes in a pop-up";
+    EXPECT_EQ(calls[1].number, 77u);
 }
 
 TEST_F(RecordedHelp, F1OnAHighlightedMenuEntryShowsTheIndex) {

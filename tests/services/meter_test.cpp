@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "framework/window/dialog.h"
 #include "framework/window/window.h"
 
 namespace pixa {
@@ -83,6 +84,24 @@ TEST(MeterText, FourCharacterPercentageAfterTheCaption) {
     EXPECT_EQ(TMeter::MeterText("", false, 50), "") << "no caption, no percentage: no text";
     EXPECT_EQ(TMeter::Percentage(999, 1000), 99) << "cut, not rounded";
     EXPECT_EQ(TMeter::Percentage(3, 0), 300) << "a total of 0 takes the value as the fraction";
+}
+
+TEST(MeterOnDialog, CreatedWithTheDialogAndPainted) {
+    auto dialog = TDialog::New({.nTop = 80, .nLeft = 80, .cCaption = "Fortschritt", .lPixel = true, .nWidth = 500,
+                                .nHeight = 250});
+    auto value = std::make_shared<Value>();
+    auto meter = TMeter::New({.nRow = 10, .nCol = 10, .bSetGet = Binding(value), .nTotal = 4, .oWnd = dialog,
+                              .nWidth = 120, .nHeight = 10, .lPixel = true});
+    EXPECT_EQ(meter->hWnd, nullptr) << "made later, with the dialog";
+    dialog->Activate({.lModal = false});
+    ASSERT_NE(meter->hWnd, nullptr);
+    char cls[16] = "";
+    GetClassNameA(meter->hWnd, cls, sizeof cls);
+    EXPECT_STREQ(cls, "TMETER");
+    EXPECT_EQ(value->AsNumber(), 0) << "an absent value becomes 0";
+    meter->Set(3);
+    EXPECT_EQ(PixelAt(meter->hWnd, 2, 2), kBar);
+    DestroyWindow(dialog->hWnd);
 }
 
 TEST_F(MeterOnWindow, GeometryAndDefaults) {
