@@ -1,0 +1,138 @@
+// open-selection: the real transfer dialog over 20,000 pictures in 2,000 folders; the
+// time from the click on "Übertragung &starten" to the selection list shown, and one
+// double-click toggle with its totals and repaint. Compared with find on the host and
+// with the platform's floor: a bare Win32 walk of the same tree reading each size.
+#include <windows.h>
+
+#include "app/transfer/transfer_dialog.h"
+#include "bench/bench_support.h"
+#include "framework/window/window.h"
+#include "runtime/settings.h"
+
+using namespace pixa;
+
+namespace {
+
+struct Clock {
+    double start = 0, shown = 0, toggle = 0;
+    bool started = false, done = false;
+};
+Clock& Times() {
+    static Clock clock;
+    return clock;
+}
+
+double Now() {
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return double(now.QuadPart) / double(frequency.QuadPart);
+}
+
+HWND Top(const char* caption, const char* child) {
+    HWND top = FindWindowA("#32770", caption);
+    if (!top || !IsWindowVisible(top)) return nullptr;
+    if (child && !FindWindowExA(top, nullptr, "Button", child)) return nullptr;
+    return top;
+}
+
+HWND ButtonOf(HWND dialog, const char* caption) { return FindWindowExA(dialog, nullptr, "Button", caption); }
+
+// The first child of a dialog of the given platform class.
+HWND ChildOfClass(HWND dialog, const char* cls) { return FindWindowExA(dialog, nullptr, cls, nullptr); }
+
+// Drives the dialogs from a thread timer, inside their modal loops.
+void CALLBACK Drive(HWND, UINT, UINT_PTR, DWORD) {
+    Clock& t = Times();
+    if (t.done) return;
+    HWND transfer = Top("Bilddateien übertragen", "Übertragung &starten");
+    if (!t.started) {
+        if (!transfer) return;
+        t.started = true;
+        t.start = Now();
+        PostMessageA(ButtonOf(transfer, "Übertragung &starten"), BM_CLICK, 0, 0);
+        return;
+    }
+    HWND list = Top("Bilddateien auswählen", nullptr);
+    if (!list) return;
+    HWND browse = ChildOfClass(list, "TWBROWSE");
+    if (!browse || GetUpdateRect(browse, nullptr, FALSE)) return;  // not painted yet
+    t.shown = Now();
+    t.done = true;
+    // One double-click on the selected first row: toggle, totals, repaint.
+    double before = Now();
+    LPARAM row1 = MAKELPARAM(60, 20);
+    SendMessageA(browse, WM_LBUTTONDBLCLK, MK_LBUTTON, row1);
+    UpdateWindow(browse);
+    UpdateWindow(list);
+    t.toggle = Now() - before;
+    PostMessageA(ButtonOf(list, "&Abbrechen"), BM_CLICK, 0, 0);
+}
+
+void CALLBACK CloseTransfer(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND transfer = Top("Bilddateien übertragen", "Übertragung &starten");
+    if (!Times().done || !transfer || Top("Bilddateien auswählen", nullptr)) return;
+    KillTimer(nullptr, id);
+    PostMessageA(ButtonOf(transfer, "&Abbrechen"), BM_CLICK, 0, 0);
+}
+
+// The floor: the same tree walked with the platform's search, each file's size read once more.
+double Floor(const std::string& root) {
+    return bench::Seconds([&] {
+        std::vector<std::string> folders = {root};
+        std::size_t files = 0;
+        for (std::size_t i = 0; i < folders.size(); ++i) {
+            WIN32_FIND_DATAA data;
+            HANDLE find = FindFirstFileA((folders[i] + "\\*.*").c_str(), &data);
+            if (find == INVALID_HANDLE_VALUE) continue;
+            do {
+                if (data.cFileName[0] == '.') continue;
+                std::string path = folders[i] + "\\" + data.cFileName;
+                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                    folders.push_back(path);
+                } else {
+                    WIN32_FIND_DATAA one;
+                    HANDLE size = FindFirstFileA(path.c_str(), &one);
+                    if (size != INVALID_HANDLE_VALUE) FindClose(size), ++files;
+                }
+            } while (FindNextFileA(find, &data));
+            FindClose(find);
+        }
+        if (files != 20000) std::printf("open-selection: the floor walk found %zu files\n", files);
+    });
+}
+
+}  // namespace
+
+int main() {
+    Settings().deletedHidden = true;
+    bench::Scratch scratch("open-selection");
+    scratch.Host("cd '" + scratch.Unix() +
+                 "' && mkdir -p card program && python3 -c \""
+                 "import os\n"
+                 "for d in range(100):\n"
+                 "  top = 'Bilder/Ordner%03d' % d\n"
+                 "  for s in range(19):\n"
+                 "    os.makedirs('%s/Sub%02d' % (top, s))\n"
+                 "    for f in range(10 if s else 20): open('%s/Sub%02d/IMG_%04d.JPG' % (top, s, f), 'w').write('x' * 100)\n"
+                 "\"");
+    double reference = scratch.Host("find '" + scratch.Unix() + "/Bilder' -type f -iname '*.jpg' -printf '%s %p\\n' | "
+                                    "LC_ALL=C sort > /dev/null");
+    double floor = Floor(scratch.Dos() + "\\Bilder");
+
+    std::string source = scratch.Dos() + "\\Bilder\\", target = scratch.Dos() + "\\card\\";
+    bool subOrd = true, simulate = false;
+    auto owner = TWindow::New({.nTop = 0, .nLeft = 0, .nBottom = 200, .nRight = 300, .cTitle = "bench", .lPixel = true});
+    SetTimer(nullptr, 0, 10, Drive);
+    SetTimer(nullptr, 0, 50, CloseTransfer);
+    Konvert(owner, {.cQuelle = source, .cZiel = target, .lSubOrd = subOrd, .lSimulier = simulate, .cExtens = "JPG",
+                    .cDFBeg = "Sony", .nSpeicher = 8, .cMyPath = scratch.Dos() + "\\program"});
+    DestroyWindow(owner->hWnd);
+
+    Clock& t = Times();
+    double open = t.shown - t.start;
+    std::printf("open-selection: 20,000 pictures from the click on start to the list shown in %.3f s\n", open);
+    bench::Report("open-selection", open, reference);
+    bench::Report("open-selection-floor", open, floor);
+    bench::Report("selection-toggle", t.toggle, 0.020);
+}
