@@ -6,12 +6,12 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 bash scripts/install-deps.sh >/dev/null
 cmake -S . -B build/win -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build build/win -j2 --target bench_collect bench_copy_small bench_copy_large bench_name_search bench_table >/dev/null
+cmake --build build/win -j2 --target bench_collect bench_copy_small bench_copy_large bench_name_search bench_table bench_browse >/dev/null
 
 source scripts/wine-env.sh "$root/build/win/wineprefix"
 pixa_prepare_prefix
 
-benches=(collect copy_small name_search table)
+benches=(collect copy_small name_search table browse)
 # The 1 GB copy needs room for the file and two copies of it under /tmp.
 free_kb=$(df -Pk /tmp | awk 'NR==2 {print $4}')
 if [ "$free_kb" -gt $((4 * 1024 * 1024)) ]; then
