@@ -56,10 +56,12 @@ MainMenu BuildMainMenu(std::shared_ptr<std::string> log, std::shared_ptr<bool> w
 }
 
 TEST(MenuIds, ConsecutiveFrom20001AndWithin16Bits) {
-    auto first = TMenuItem::New({.cPrompt = "a"});
-    auto second = TMenuItem::New({.cPrompt = "b"});
-    EXPECT_GT(first->nId, 20000);
-    EXPECT_EQ(second->nId, first->nId + 1);
+    {
+        auto first = TMenuItem::New({.cPrompt = "a"});
+        auto second = TMenuItem::New({.cPrompt = "b"});
+        EXPECT_GT(first->nId, 20000);
+        EXPECT_EQ(second->nId, first->nId + 1);
+    }
     // A long run wraps round below 65536 and skips ids that living items still hold.
     TMenuItem::nInitId() = 20000;
     auto held = TMenuItem::New({.cPrompt = "gehalten"});
