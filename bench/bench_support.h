@@ -126,9 +126,10 @@ inline void ReportFloor(const char* name, double ours, double floor) {
 
 // The machine's load beside a measurement (the host's load average).
 inline void ReportLoad(const char* name, const Scratch& scratch) {
-    scratch.Host("printf '%s: load %s\\n' '" + std::string(name) + "' \"$(cut -d' ' -f1-3 /proc/loadavg)\" > " +
-                 scratch.Unix() + "/load.txt");
-    std::printf("%s", Scratch::ReadText(Scratch::ToDos(scratch.Unix() + "/load.txt")).c_str());
+    std::string file = "/tmp/pixa-bench-load-" + std::to_string(GetCurrentProcessId()) + ".txt";
+    scratch.Host("printf '%s: load %s\\n' '" + std::string(name) + "' \"$(cut -d' ' -f1-3 /proc/loadavg)\" > " + file);
+    std::printf("%s", Scratch::ReadText(Scratch::ToDos(file)).c_str());
+    DeleteFileA(Scratch::ToDos(file).c_str());
 }
 
 // The card the copy benchmarks write to: the drive letter that scripts/bench.sh maps to a

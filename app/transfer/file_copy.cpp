@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <vector>
+#include <memory>
 
 #include "app/transfer/base_error.h"
 #include "platform/handles.h"
@@ -85,17 +85,36 @@ bool WriteBlock(HANDLE out, const char* data, DWORD size, const std::string& tar
     return true;
 }
 
+// The block buffer, kept from one copy to the next: asking the platform for a fresh
+// megabyte per file costs more than copying a small picture. A copy started while
+// another is under way (from an error dialog's message loop) gets a buffer of its own.
+class BlockBuffer {
+public:
+    BlockBuffer() : data_(Spare() ? std::move(Spare()) : std::make_unique_for_overwrite<char[]>(kBlock)) {}
+    ~BlockBuffer() { Spare() = std::move(data_); }
+    BlockBuffer(const BlockBuffer&) = delete;
+    BlockBuffer& operator=(const BlockBuffer&) = delete;
+    char* Data() const { return data_.get(); }
+
+private:
+    static std::unique_ptr<char[]>& Spare() {
+        static std::unique_ptr<char[]> spare;
+        return spare;
+    }
+    std::unique_ptr<char[]> data_;
+};
+
 bool CopyBytes(HANDLE in, HANDLE out, const std::string& source, const std::string& target) {
-    std::vector<char> buffer(kBlock);
+    BlockBuffer buffer;
     for (;;) {
         DWORD got = 0;
-        if (!ReadFile(in, buffer.data(), kBlock, &got, nullptr)) {
+        if (!ReadFile(in, buffer.Data(), kBlock, &got, nullptr)) {
             if (Retry(FileError(kGenRead, kSubWrite, "Read error", source, static_cast<int>(GetLastError()))))
                 continue;
             return false;
         }
         if (got == 0) return true;
-        if (!WriteBlock(out, buffer.data(), got, target)) return false;
+        if (!WriteBlock(out, buffer.Data(), got, target)) return false;
     }
 }
 
