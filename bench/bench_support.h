@@ -135,7 +135,7 @@ inline void ReportLoad(const char* name, const Scratch& scratch) {
 // The card the copy benchmarks write to: the drive letter that scripts/bench.sh maps to a
 // tmpfs (arguments: drive, host folder, medium), else a folder under /tmp on the disk.
 struct CardMedium {
-    std::string dosRoot;           // "K:", or empty for the disk
+    std::string dosRoot;           // "M:", or empty for the disk
     std::string unixRoot = "/tmp"; // the host folder behind it
     std::string kind = "disk";     // what the medium is
 

@@ -23,7 +23,7 @@ else
   echo "copy-large: skipped, less than 4 GB free under /tmp"
 fi
 
-# The card of the copy benchmarks: a tmpfs mapped as drive K: where one can be mounted,
+# The card of the copy benchmarks: a tmpfs mapped as drive M: where one can be mounted,
 # so the medium is fast and what is measured is the program; else a folder on the disk.
 card="$root/build/win/drives/bench-card"
 medium=disk
@@ -34,8 +34,8 @@ if mountpoint -q "$card" || $SUDO mount -t tmpfs -o size=1300m tmpfs "$card" 2>/
   medium=tmpfs
   trap '$SUDO umount "$card" 2>/dev/null || true' EXIT
 fi
-ln -sfn "$card" "$WINEPREFIX/dosdevices/k:"
-card_args="K: $card $medium"
+ln -sfn "$card" "$WINEPREFIX/dosdevices/m:"
+card_args="M: $card $medium"
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wineserver -p
@@ -49,4 +49,4 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     wine build/win/bench/bench_$b.exe $args </dev/null | tr -d "\r"
   done
   wineserver -k'
-rm -f "$WINEPREFIX/dosdevices/k:"
+rm -f "$WINEPREFIX/dosdevices/m:"
