@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/transfer/base_error.h"
+#include "framework/services/frame.h"
 #include "platform/handles.h"
 #include "platform/process.h"
 
@@ -119,6 +120,8 @@ bool MoveIntoPlace(const std::string& temp, const std::string& target) {
 }  // namespace
 
 bool __CopyFile(const std::string& source, const std::string& target) {
+    Frame frame("__CopyFile");
+    frame.Param(source).Param(target);
     FileHandle in = OpenSource(source);
     if (!in) return false;
     std::string temp;
