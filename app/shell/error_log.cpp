@@ -13,6 +13,7 @@
 #include "framework/controls/radio.h"
 #include "framework/controls/say.h"
 #include "framework/services/frame.h"
+#include "framework/services/message_box.h"
 #include "framework/services/printer.h"
 #include "framework/window/dialog.h"
 #include "framework/window/font.h"
@@ -43,10 +44,7 @@ void CutInto(std::vector<std::string>& lines, const std::string& line) {
 bool Exists(const char* file) { return GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES; }
 
 void AskAndMail() {
-    // Placeholder until the message boxes arrive.
-    if (MessageBoxA(GetActiveWindow(), "Möchten Sie das Fehlerprotokoll nun per Email versenden ?",
-                    "Email-Versand", MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES)
-        return;
+    if (!MsgNoYes("Möchten Sie das Fehlerprotokoll nun per Email versenden ?", "Email-Versand")) return;
     const Publics& g = G();
     const std::string profile = ".\\SENDLET.INI";
     platform::WriteIniValue(profile, "Main", "BodyFile", g.cRunIn + kLog);

@@ -9,6 +9,7 @@
 #include "framework/controls/list_box.h"
 #include "framework/controls/say.h"
 #include "framework/services/error_report.h"
+#include "framework/services/message_box.h"
 #include "framework/services/frame.h"
 #include "framework/services/system_info.h"
 #include "framework/window/dialog.h"
@@ -35,15 +36,13 @@ public:
     // Nothing of the normal shutdown runs: the configuration is not written.
     ExitProcess(1);
 }
-
-void StopMessage(const std::string& text) { MessageBoxA(GetActiveWindow(), text.c_str(), "Stop", MB_OK | MB_ICONSTOP); }
 }  // namespace
 
 void ErrorSys() { SetErrorHandler(ErrorDialog); }
 
 ErrorAnswer ErrorFallback(const Error& error) {
     int line = static_cast<int>(RaiseSite().line());
-    StopMessage(ErrorMessage(error) + " from Errorsys, line:" + PadLeft(NumberText(static_cast<std::int64_t>(line)), 3));
+    MsgStop(ErrorMessage(error) + " from Errorsys, line:" + PadLeft(NumberText(static_cast<std::int64_t>(line)), 3));
     EndProgramNow();
 }
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/services/frame.h"
+#include "framework/services/message_box.h"
 #include "framework/services/printer_setup.h"
 
 namespace pixa {
@@ -17,7 +18,6 @@ std::shared_ptr<TPrinter>& Current() {
     return current;
 }
 
-void StopMessage(const std::string& text) { MessageBoxA(GetActiveWindow(), text.c_str(), "Stop", MB_OK | MB_ICONSTOP); }
 
 // The print dialog; on OK the setup takes the chosen printer. The context, or null.
 HDC ChoosePrinter(std::string& model) {
@@ -55,7 +55,7 @@ std::shared_ptr<TPrinter> TPrinter::New(const PrinterNew& a) {
         printer->nOrient = setup.Orientation();
     } else if (CommDlgExtendedError() != 0) {
         // A cancelled dialog reports no error; a missing printer does.
-        StopMessage("There are not installed printers!\r\nPlease exit this application and install a printer");
+        MsgStop("There are not installed printers!\r\nPlease exit this application and install a printer");
     }
     printer->cDocument = a.cDocument;
     printer->lMeta = a.lPreview;
