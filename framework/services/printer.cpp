@@ -20,9 +20,11 @@ std::shared_ptr<TPrinter>& Current() {
 
 
 // The print dialog; on OK the setup takes the chosen printer. The context, or null.
-HDC ChoosePrinter(std::string& model) {
+// Without any printer there is nothing to choose from: no dialog.
+HDC ChoosePrinter(std::string& model, bool& noPrinter) {
     PrinterSetup& setup = PrinterSetup::Instance();
-    setup.Ready();
+    noPrinter = !setup.Ready();
+    if (noPrinter) return nullptr;
     PRINTDLGA pd{};
     pd.lStructSize = sizeof pd;
     pd.hwndOwner = GetActiveWindow();
@@ -43,17 +45,20 @@ std::shared_ptr<TPrinter> TPrinter::New(const PrinterNew& a) {
     Frame frame("TPrinter:New");
     auto printer = std::make_shared<TPrinter>();
     PrinterSetup& setup = PrinterSetup::Instance();
+    bool noPrinter = false;
     if (a.lUser) {
-        printer->hDC = ChoosePrinter(printer->cModel);
+        printer->hDC = ChoosePrinter(printer->cModel, noPrinter);
     } else if (setup.Ready()) {
         printer->hDC = setup.CreateContext();
         printer->cModel = setup.Model();
+    } else {
+        noPrinter = true;
     }
     if (printer->hDC) {
         printer->nXOffset = GetDeviceCaps(printer->hDC, PHYSICALOFFSETX);
         printer->nYOffset = GetDeviceCaps(printer->hDC, PHYSICALOFFSETY);
         printer->nOrient = setup.Orientation();
-    } else if (CommDlgExtendedError() != 0) {
+    } else if (noPrinter || CommDlgExtendedError() != 0) {
         // A cancelled dialog reports no error; a missing printer does.
         MsgStop("There are not installed printers!\r\nPlease exit this application and install a printer");
     }
