@@ -3,19 +3,12 @@
 #include <windows.h>
 
 #include <exception>
-#include <memory>
 
-#include "framework/controls/button.h"
-#include "framework/controls/list_box.h"
-#include "framework/controls/say.h"
 #include "framework/services/error_report.h"
 #include "framework/services/message_box.h"
-#include "framework/services/frame.h"
 #include "framework/services/system_info.h"
-#include "framework/window/dialog.h"
 #include "framework/window/event_loop.h"
 #include "platform/handles.h"
-#include "runtime/codepage.h"
 #include "runtime/value_text.h"
 
 namespace pixa {
@@ -57,8 +50,6 @@ bool WriteErrorLog(const std::string& file, const std::string& text) {
 
 namespace {
 ErrorAnswer HandleError(const Error& error) {
-    Frame frame("ErrorDialog");
-    frame.Param(Value(std::make_shared<Error>(error)));
     ReportFacts facts = GatherFacts();
     std::vector<std::string> lines = ReportHead(error, facts);
     if (error.GenCode == 5) return ErrorAnswer::Zero;
@@ -68,7 +59,6 @@ ErrorAnswer HandleError(const Error& error) {
         return ErrorAnswer::Default;
     }
     for (auto& l : ReportTail(facts)) lines.push_back(std::move(l));
-    frame.At();
     bool written = WriteErrorLog(kLogFile, LogFileText(lines));
     ErrorChoice choice = ShowErrorDialog({
         .description = "   Error description: " + ErrorMessage(error) + "\r\n",

@@ -8,7 +8,6 @@
 #include "framework/controls/list_box.h"
 #include "framework/controls/say.h"
 #include "framework/services/error_dialog.h"
-#include "framework/services/frame.h"
 #include "framework/window/dialog.h"
 #include "runtime/codepage.h"
 
@@ -76,7 +75,6 @@ Action Fixed(std::string text) {
 }  // namespace
 
 ErrorChoice ShowErrorDialog(const ErrorDialogContent& content) {
-    Frame frame("ShowErrorDialog");
     const bool nt = IsNtFamily();
     auto dlg = TDialog::New({.cCaption = "Velmora for Tamsell", .lPixel = true, .nWidth = 300, .nHeight = nt ? 250 : 200});
     auto choice = std::make_shared<ErrorChoice>(ErrorChoice::None);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "app/transfer/file_copy.h"
 #include "framework/services/error_dialog.h"
@@ -47,10 +49,21 @@ bool IsDefaultButton(HWND dialog, const char* caption) {
     return (GetWindowLongA(ChildByText(dialog, caption), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON;
 }
 
+// With PIXA_SHOT_SECONDS set, the dialog stays open that long for a screenshot:
+//   PIXA_SHOT_SECONDS=4 wine explorer /desktop=shot,1024x768 test_errorlog.exe --gtest_filter=*LowMemory*
+void HoldForScreenshot(GuiScript& script) {
+    const char* seconds = std::getenv("PIXA_SHOT_SECONDS");
+    if (!seconds) return;
+    auto until = std::make_shared<DWORD>(0);
+    script.Until("held for a screenshot", [until, ms = static_cast<DWORD>(std::atoi(seconds) * 1000)] {
+        if (!*until) *until = GetTickCount() + ms;
+        return GetTickCount() >= *until;
+    });
+}
+
 // A script that answers a dialog that should not appear (so a fault cannot hang the test).
 void AnswerUnexpectedDialog(GuiScript& script) {
-    script.Until("unexpected error dialog", [] { return FindDialog(kCaption) != nullptr; })
-;
+    script.Until("unexpected error dialog", [] { return FindDialog(kCaption) != nullptr; });
     test::ClickAndWaitClosed(script, kCaption, "&Default");
     script.Start();
 }
@@ -108,8 +121,8 @@ TEST(ErrorHandler, LowMemoryShowsQuitAndDefaultAndTheHandlerStaysForTheNextError
             firstEntry = entry;
             HWND text = ChildByText(dlg, "   Error description: Warning BASE/5300  Memory Low\r\n");
             description = text ? test::TextOf(text) : "";
-        })
-;
+        });
+    HoldForScreenshot(script);
     test::ClickAndWaitClosed(script, kCaption, "&Default");
     script.Start();
     EXPECT_EQ(__LowMemError(), ErrorAnswer::Default);
@@ -139,8 +152,7 @@ TEST(ErrorHandler, LowMemoryShowsQuitAndDefaultAndTheHandlerStaysForTheNextError
             retry = UnitsOf(dlg, "&Retry");
             deflt = UnitsOf(dlg, "&Default");
             quitDefault = IsDefaultButton(dlg, "&Quit");
-        })
-;
+        });
     test::ClickAndWaitClosed(second, kCaption, "&Default");
     second.Start();
     EXPECT_EQ(RaiseError(Retryable(true)), ErrorAnswer::Default);
@@ -164,8 +176,7 @@ TEST(ErrorHandler, ALogThatCannotBeWrittenIsSaidInTheDialog) {
             noted = ChildByText(dlg, "Error.log not written") != nullptr;
             described = ChildByText(dlg, "   Error description: Error BASE/2016  Write error: P:\\DSC00001.JPG\r\n"
                                          "(Error.log could not be written)") != nullptr;
-        })
-;
+        });
     test::ClickAndWaitClosed(script, kCaption, "&Default");
     script.Start();
     Error e = Retryable(true);
