@@ -6,6 +6,7 @@
 # shows it below the link that names it (the source format has no inline pictures).
 # Usage: make-help.sh <source-dir> <out-dir>
 set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 src=$(cd "$1" && pwd)
 mkdir -p "$2"
 out=$(cd "$2" && pwd)
@@ -25,6 +26,7 @@ done
 
 cd "$work"
 halibut --winhelp=PIXAPORT.HLP --chm=PIXAPORT.CHM --html "$src/pixaport.but" pictures.but
+python3 "$here/sort-help-contexts.py" PIXAPORT.HLP
 mv PIXAPORT.HLP PIXAPORT.CHM "$out/"
 # halibut names the contents file in lower case; the viewer finds it either way,
 # but the program folder lists it the way it lists the help file.
