@@ -1,37 +1,54 @@
 #!/usr/bin/env bash
-# Maps the drive the tests use as a camera card into the Wine prefix, or removes it again.
+# Maps the drives the tests use into the Wine prefix, or removes them again.
 #   P:  a removable drive; a 2 MiB tmpfs when one can be mounted (the disk-full tests
 #       skip with a message when it cannot), else a plain folder.
+#   K:  a second camera card, a removable 4 MiB tmpfs (else a plain folder), for the
+#       transfer dialogs' free-space checks.
+#   S:  a fixed drive holding picture sources.
+#   \\pixasrv\share: a network share (a plain folder) for network targets.
 # Usage: test-drives.sh up|down
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/wine-env.sh" "$root/build/win/wineprefix"
-card="$root/build/win/drives/card"
+drives="$root/build/win/drives"
+card="$drives/card"
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo -n"
 
 case "${1:-}" in
   up)
-    mkdir -p "$card"
+    mkdir -p "$card" "$drives/kamera" "$drives/source" "$drives/share"
     if ! mountpoint -q "$card"; then
       $SUDO mount -t tmpfs -o size=2m tmpfs "$card" 2>/dev/null ||
         echo "test-drives: cannot mount a tmpfs card; the disk-full tests will be skipped"
     fi
-    mkdir -p "$WINEPREFIX/dosdevices"
+    if ! mountpoint -q "$drives/kamera"; then
+      $SUDO mount -t tmpfs -o size=4m tmpfs "$drives/kamera" 2>/dev/null ||
+        echo "test-drives: cannot mount the 4 MiB card; its free-space tests will be skipped"
+    fi
+    mkdir -p "$WINEPREFIX/dosdevices/unc/pixasrv"
     ln -sfn "$card" "$WINEPREFIX/dosdevices/p:"
+    ln -sfn "$drives/kamera" "$WINEPREFIX/dosdevices/k:"
+    ln -sfn "$drives/source" "$WINEPREFIX/dosdevices/s:"
+    ln -sfn "$drives/share" "$WINEPREFIX/dosdevices/unc/pixasrv/share"
     cat > "$WINEPREFIX/pixaport-drives.reg" <<'REG'
 REGEDIT4
 
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "p:"="floppy"
+"k:"="floppy"
+"s:"="hd"
 REG
     wine regedit /S "$WINEPREFIX/pixaport-drives.reg" >/dev/null 2>&1 || true
     wineserver -w
     ;;
   down)
-    rm -f "$WINEPREFIX/dosdevices/p:"
-    if mountpoint -q "$card"; then $SUDO umount "$card" || true; fi
-    rmdir "$card" 2>/dev/null || true
+    rm -f "$WINEPREFIX/dosdevices/p:" "$WINEPREFIX/dosdevices/k:" "$WINEPREFIX/dosdevices/s:"
+    rm -f "$WINEPREFIX/dosdevices/unc/pixasrv/share"
+    for m in "$card" "$drives/kamera"; do
+      if mountpoint -q "$m"; then $SUDO umount "$m" || true; fi
+    done
+    rmdir "$card" "$drives/kamera" 2>/dev/null || true
     ;;
   *)
     echo "usage: $0 up|down" >&2

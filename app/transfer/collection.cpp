@@ -17,32 +17,60 @@ struct FolderFiles {
     std::vector<std::string> files;  // full paths of its matching files
 };
 
-// Matches a file name against the file type the way the file system matches "*." + type:
-// the name ends in "." + type, case ignored; the type "*" matches every name.
+bool PlainLettersAndDigits(const std::string& text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+    });
+}
+
+// How files are matched against the file type. A type of plain letters and digits (or "*")
+// is matched by the name's ending while each folder is listed once; the platform's mask
+// "*." + type matches exactly those names. Any other type (blank, wildcards, other
+// characters) is left to the platform's own matching of the mask in a second listing.
 class TypeMatch {
 public:
-    explicit TypeMatch(const std::string& extens) : suffix_(1, '.') { suffix_ += AnsiUpperText(TrimRight(extens)); }
+    explicit TypeMatch(const std::string& extens) : mask_("*." + AnsiUpperText(extens)) {
+        std::string type = AnsiUpperText(TrimRight(extens));
+        all_ = type == "*";
+        byName_ = all_ || PlainLettersAndDigits(type);
+        suffix_ = "." + type;
+    }
+    // True when names can be matched here; false when the platform must list with Mask().
+    bool ByName() const { return byName_; }
+    const std::string& Mask() const { return mask_; }
     bool operator()(const std::string& name) const {
-        if (suffix_ == ".*") return true;
+        if (all_) return true;
         return name.size() >= suffix_.size() && AnsiUpperText(name.substr(name.size() - suffix_.size())) == suffix_;
     }
 
 private:
-    std::string suffix_;
+    std::string mask_, suffix_;
+    bool all_ = false, byName_ = true;
 };
 
+bool Collectable(const DirName& entry) { return !entry.name.empty() && entry.name[0] != '.'; }
+
+// The matching files of folder (ending in "\") as the platform's mask listing shows them.
+std::vector<std::string> MaskedFiles(const std::string& folder, const TypeMatch& match) {
+    std::vector<std::string> files;
+    for (auto& entry : DirectoryNames(folder + match.Mask()))
+        if (Collectable(entry) && !entry.folder) files.push_back(folder + entry.name);
+    return files;
+}
+
 // Lists folder (ending in "\") once, folders included: appends its subfolders to folders
-// and returns its matching files. Hidden, system and dot entries are left out.
-std::vector<std::string> ListFolder(const std::string& folder, const TypeMatch& match,
+// and, when wanted, returns its matching files. Hidden, system and dot entries are left out.
+std::vector<std::string> ListFolder(const std::string& folder, const TypeMatch& match, bool wantFiles,
                                     std::vector<FolderFiles>& folders) {
     std::vector<std::string> files;
     for (auto& entry : DirectoryNames(folder + "*.*", "D")) {
-        if (entry.name.empty() || entry.name[0] == '.') continue;
+        if (!Collectable(entry)) continue;
         if (entry.folder)
             folders.push_back({folder + entry.name, {}});
-        else if (match(entry.name))
+        else if (wantFiles && match.ByName() && match(entry.name))
             files.push_back(folder + entry.name);
     }
+    if (wantFiles && !match.ByName()) files = MaskedFiles(folder, match);
     return files;
 }
 
@@ -59,7 +87,7 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
     std::string base = BaseFolder(request.source);
     TypeMatch match(request.extens);
     std::vector<FolderFiles> folders;
-    std::vector<std::string> files = ListFolder(base, match, folders);
+    std::vector<std::string> files = ListFolder(base, match, true, folders);
 
     // The breadth-first walk: the folder list grows while it is walked.
     progress.SetMeterTotal(static_cast<int>(folders.size()));
@@ -67,7 +95,7 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
     for (std::size_t i = 0; i < folders.size(); ++i) {
         std::string folder = folders[i].folder;  // copied: appending may move the list
         progress.SetAction("Ordner: " + ShowPath(folder, false));
-        auto found = ListFolder(folder + "\\", match, folders);
+        auto found = ListFolder(folder + "\\", match, request.includeSub, folders);
         folders[i].files = std::move(found);
         progress.SetMeterPos(static_cast<int>(i + 1));
     }

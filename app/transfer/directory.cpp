@@ -13,9 +13,6 @@ namespace pixa {
 namespace {
 constexpr DWORD kVolumeLabel = 0x08;  // the old volume-label attribute bit
 
-// Attributes a listing asks for before the filter letters are added.
-constexpr DWORD kDefaultAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NORMAL;
-
 struct Filter {
     bool hidden = false, system = false, folders = false, volume = false;
 };
@@ -31,18 +28,9 @@ Filter ParseFilter(const std::string& letters) {
     return f;
 }
 
-DWORD Requested(const Filter& f) {
-    DWORD bits = kDefaultAttributes;
-    if (f.hidden) bits |= FILE_ATTRIBUTE_HIDDEN;
-    if (f.system) bits |= FILE_ATTRIBUTE_SYSTEM;
-    if (f.folders) bits |= FILE_ATTRIBUTE_DIRECTORY;
-    return bits;
-}
-
-bool Qualifies(DWORD attr, DWORD requested) {
-    return attr == 0 || attr == FILE_ATTRIBUTE_NORMAL || attr == FILE_ATTRIBUTE_DIRECTORY || (attr & requested) != 0;
-}
-
+// Every entry qualifies unless it is hidden, system, the volume label or a folder and the
+// filter does not let that kind in; further attributes (not indexed, compressed, sparse,
+// offline, temporary) never keep a plain file out.
 bool Wanted(DWORD attr, const Filter& f) {
     if ((attr & FILE_ATTRIBUTE_HIDDEN) && !f.hidden) return false;
     if ((attr & FILE_ATTRIBUTE_SYSTEM) && !f.system) return false;
@@ -116,13 +104,15 @@ void ForEachEntry(const std::string& pattern, const Filter& f, Take take) {
     FindHandle search(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
                                        FIND_FIRST_EX_LARGE_FETCH));
     if (!search) return;
-    DWORD requested = Requested(f);
     do {
-        DWORD attr = data.dwFileAttributes;
-        if (Qualifies(attr, requested) && Wanted(attr, f)) take(data);
+        if (Wanted(data.dwFileAttributes, f)) take(data);
     } while (FindNextFileA(search.Get(), &data));
 }
 }  // namespace
+
+bool ListingTakes(unsigned long attributes, const std::string& filter) {
+    return Wanted(attributes, ParseFilter(filter));
+}
 
 std::vector<DirRow> Directory(const std::string& pattern, const std::string& filter) {
     Filter f = ParseFilter(filter);

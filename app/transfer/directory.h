@@ -22,6 +22,9 @@ struct DirRow {
 // in, V asks for the volume label alone. Never fails: an unreadable folder lists nothing.
 std::vector<DirRow> Directory(const std::string& pattern = "*.*", const std::string& filter = "");
 
+// True when a listing with this filter takes an entry with these platform attributes.
+bool ListingTakes(unsigned long attributes, const std::string& filter);
+
 // The name of a listed entry and whether it is a folder.
 struct DirName {
     std::string name;     // long name as stored

@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
+#include <cctype>
 #include <string>
 
 #include "app/transfer/base_error.h"
-#include "app/transfer/folders.h"
+#include "platform/process.h"
 #include "platform/error_mode.h"
 
 namespace pixa {
@@ -27,11 +28,9 @@ bool Query(const std::string& root, std::uint64_t& free) {
     free = std::uint64_t(freeClusters) * sectorsPerCluster * bytesPerSector;
     return true;
 }
-}  // namespace
 
-std::uint64_t DiskSpace(int drive) {
-    char letter = drive == 0 ? CurDrive() : static_cast<char>(64 + drive);
-    std::string root = std::string(1, letter) + ":\\";
+// Asks for the free space of root; a failure goes to the error handler naming args.
+std::uint64_t Measure(const std::string& root, const Value& args) {
     std::uint64_t free = 0;
     bool ok;
     {
@@ -43,10 +42,35 @@ std::uint64_t DiskSpace(int drive) {
         BaseErrorInfo info = FileError(kGenOpen, 2018, "Open error", "", 0);
         info.canRetry = false;
         info.operation = "DISKSPACE";
-        info.args = Value::MakeArray({drive});
+        info.args = args;
         RaiseBaseError(info);
     }
     return ok ? free : 0;
+}
+}  // namespace
+
+std::uint64_t DiskSpace(int drive) {
+    std::string root = drive == 0 ? VolumeRoot(platform::CurrentDirectory()) : std::string(1, char(64 + drive)) + ":\\";
+    return Measure(root, Value::MakeArray({drive}));
+}
+
+std::uint64_t DiskSpaceOf(const std::string& root) { return Measure(root, Value::MakeArray({Value(root)})); }
+
+std::string VolumeRoot(const std::string& folder) {
+    if (folder.size() >= 2 && folder[1] == ':' && std::isalpha(static_cast<unsigned char>(folder[0])))
+        return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(folder[0])))) + ":\\";
+    if (folder.rfind("\\\\", 0) != 0) return {};
+    // \\server\share: the share ends at the fourth backslash or at the end of the path.
+    auto server = folder.find('\\', 2);
+    if (server == std::string::npos || server == 2 || server + 1 == folder.size()) return {};
+    auto share = folder.find('\\', server + 1);
+    return share == std::string::npos ? folder + "\\" : folder.substr(0, share + 1);
+}
+
+long long FreeMegabytes(const std::string& folder) {
+    std::string root = VolumeRoot(folder);
+    if (root.empty()) return 0;
+    return static_cast<long long>(DiskSpaceOf(root) / (1024 * 1024));
 }
 
 }  // namespace pixa

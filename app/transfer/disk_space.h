@@ -1,6 +1,7 @@
 #pragma once
-// Free space of a drive.
+// Free space of a drive or a network share.
 #include <cstdint>
+#include <string>
 
 namespace pixa {
 
@@ -8,5 +9,15 @@ namespace pixa {
 // current drive). Critical-error boxes are off during the query. When the query
 // fails the error handler is told (default only) and the result is 0.
 std::uint64_t DiskSpace(int drive = 0);
+
+// The same for the volume whose root is given ("E:\", "\\server\share\").
+std::uint64_t DiskSpaceOf(const std::string& root);
+
+// The root of the volume a folder lies on: "E:\" for E:\DCIM\, "\\server\share\" for
+// \\server\share\DCIM\; empty when the path names neither.
+std::string VolumeRoot(const std::string& folder);
+
+// Free space of the folder's volume in whole megabytes (cut); 0 when it has no volume root.
+long long FreeMegabytes(const std::string& folder);
 
 }  // namespace pixa

@@ -9,8 +9,9 @@ using platform::ChangeDirectory;
 using platform::CurrentDirectory;
 
 bool lIsDir(const std::string& path) {
-    std::string previous = std::string(1, CurDrive()) + ":\\" + CurDir();
-    if (!ChangeDirectory(path)) return false;
+    // The whole current folder as the platform gives it: a network folder has no drive letter to rebuild it from.
+    std::string previous = CurrentDirectory();
+    if (path.empty() || !ChangeDirectory(path)) return false;
     ChangeDirectory(previous);
     return true;
 }

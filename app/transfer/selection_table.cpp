@@ -46,12 +46,16 @@ bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::s
     table_ = DbUseArea(path, kAlias);
     if (!table_) return false;
     fullPaths_ = files;
-    for (const auto& file : files) {
+    sizes_.assign(files.size(), 0);
+    hideSteps_.assign(files.size(), 0);
+    nDels_ = 0;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        sizes_[i] = FSize(files[i]);
         table_->Append();
         table_->PutLogical(copy_, true);
-        table_->PutText(file_, file);
-        table_->PutText(bild_, DisplayName(file));
-        table_->PutNumber(size_, static_cast<double>(FSize(file)));
+        table_->PutText(file_, files[i]);
+        table_->PutText(bild_, DisplayName(files[i]));
+        table_->PutNumber(size_, static_cast<double>(sizes_[i]));
         table_->PutNumber(dels_, 0);
     }
     table_->GoTop();
@@ -59,14 +63,14 @@ bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::s
 }
 
 double SelectionTable::MakeSum(std::uint32_t recno) {
-    double bytes = 0;
+    std::uint64_t bytes = 0;
     int marked = 0;
     table_->Eval([&] {
-        bytes += table_->GetNumber(size_);
+        bytes += CurrentSize();
         ++marked;
     },
                  [&] { return table_->GetLogical(copy_); });
-    used_ = bytes / kMegabyte;
+    used_ = static_cast<double>(bytes) / kMegabyte;
     marked_ = marked;
     if (view_.showUsed) view_.showUsed(used_, used_ > camSpace_);
     if (view_.showMarked) view_.showMarked(marked_);
@@ -90,25 +94,27 @@ void SelectionTable::MarkRecs(bool mark, int mode) {
     } else if (mode == 1) {
         table_->Eval(setMark, inGroup);
     } else if (!mark) {
-        ++hideSteps_;
+        ++nDels_;
         table_->Eval([&] {
-            table_->PutNumber(dels_, hideSteps_);
+            hideSteps_[table_->RecNo() - 1] = nDels_;
+            table_->PutNumber(dels_, nDels_);
             table_->Delete();
         },
                      inGroup);
     } else {
-        if (hideSteps_ == 0) return;
+        if (nDels_ == 0) return;
         std::uint32_t first = 0;
         {
             ShowDeleted all;
             table_->Eval([&] {
-                if (static_cast<int>(table_->GetNumber(dels_)) != hideSteps_) return;
+                if (CurrentHideStep() != nDels_) return;
+                hideSteps_[table_->RecNo() - 1] = 0;
                 table_->PutNumber(dels_, 0);
                 table_->Recall();
                 if (first == 0) first = table_->RecNo();
             });
         }
-        --hideSteps_;
+        --nDels_;
         if (first != 0) recno = first;
     }
     table_->GoTo(recno);
@@ -118,26 +124,44 @@ void SelectionTable::ToggleCurrent() {
     if (!table_->Eof()) table_->PutLogical(copy_, !table_->GetLogical(copy_));
 }
 
+void SelectionTable::MarkCurrent(bool mark) {
+    if (!table_->Eof()) table_->PutLogical(copy_, mark);
+}
+
 void SelectionTable::TakeChosen(std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
     files.clear();
     sizes.clear();
-    std::vector<std::string> kept;  // full paths of the rows that stay after packing
+    std::vector<std::string> kept;      // full paths of the rows that stay after packing
+    std::vector<std::uint64_t> keptSizes;  // and their sizes
     {
         ShowDeleted all;  // walk by record number so each row finds its full path
         for (table_->GoTop(); !table_->Eof(); table_->Skip()) {
             if (table_->Deleted()) continue;
             kept.push_back(FullPath());
+            keptSizes.push_back(CurrentSize());
             if (!table_->GetLogical(copy_)) continue;
             files.push_back(kept.back());
-            sizes.push_back(static_cast<std::uint64_t>(table_->GetNumber(size_)));
+            sizes.push_back(keptSizes.back());
         }
     }
     table_->Pack();
     fullPaths_ = std::move(kept);
+    sizes_ = std::move(keptSizes);
+    hideSteps_.assign(fullPaths_.size(), 0);
 }
 
 void SelectionTable::Close() {
     if (table_) table_->Close();
+}
+
+std::uint64_t SelectionTable::CurrentSize() const {
+    std::uint32_t n = table_->RecNo();
+    return n >= 1 && n <= sizes_.size() ? sizes_[n - 1] : 0;
+}
+
+int SelectionTable::CurrentHideStep() const {
+    std::uint32_t n = table_->RecNo();
+    return n >= 1 && n <= hideSteps_.size() ? hideSteps_[n - 1] : 0;
 }
 
 std::string SelectionTable::FullPath() const {

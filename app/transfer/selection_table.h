@@ -45,15 +45,24 @@ public:
     void MarkRecs(bool mark, int mode);
     // Toggles the mark of the current row.
     void ToggleCurrent();
+    // Marks or unmarks the current row.
+    void MarkCurrent(bool mark);
     // Removes the hidden rows for good and replaces files and sizes by the marked rows,
     // in table order, each with its full path (also when longer than the path field).
     void TakeChosen(std::vector<std::string>& files, std::vector<std::uint64_t>& sizes);
     // Writes back and closes the table; the file stays on disk.
     void Close();
 
+    // The true size in bytes and hide step of the current row (the table's SIZE and DELS
+    // fields hold only 10 and 2 digits); 0 past the last row.
+    std::uint64_t CurrentSize() const;
+    int CurrentHideStep() const;
+    // The full path of the current row (also when longer than the path field).
+    std::string CurrentPath() const { return FullPath(); }
+
     double Used() const { return used_; }           // needed space in MB (nUsed)
     int Marked() const { return marked_; }          // marked visible rows (nRecs)
-    int HideSteps() const { return hideSteps_; }    // hide steps that can be undone (nDels)
+    int HideSteps() const { return nDels_; }    // hide steps that can be undone (nDels)
     DbfTable& Table() { return *table_; }           // the open table
 
 private:
@@ -62,10 +71,13 @@ private:
     double camSpace_;
     SelectionView view_;
     std::shared_ptr<DbfTable> table_;
-    std::vector<std::string> fullPaths_;  // by record number - 1, as given
+    // Beside the table, by record number - 1: the values its fields cannot always hold.
+    std::vector<std::string> fullPaths_;   // paths as given
+    std::vector<std::uint64_t> sizes_;     // sizes in bytes
+    std::vector<int> hideSteps_;           // hide step that hid the row, 0 when visible
     double used_ = 0;
     int marked_ = 0;
-    int hideSteps_ = 0;
+    int nDels_ = 0;
     int copy_ = 0, file_ = 1, bild_ = 2, size_ = 3, dels_ = 4;  // field positions
 };
 

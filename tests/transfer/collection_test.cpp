@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "runtime/string_order.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/transfer_fakes.h"
 
@@ -89,6 +90,37 @@ TEST_F(CollectionTest, AllFilesTypeAndEmptyFolder) {
     EXPECT_EQ(FileMask("jpg"), "*.JPG");
     auto text = CollectFiles({.source = source_, .includeSub = false, .target = "", .extens = "TXT"}, progress_);
     EXPECT_EQ(text, std::vector<std::string>{base_ + "note.txt"});
+}
+
+TEST_F(CollectionTest, BlankOrWildcardTypeCollectsWhatThePlatformMaskMatches) {
+    dir_.Write("README", "x");
+    // The platform's own listing of the mask in the base folder, as the collection takes it.
+    auto platform = [&](const std::string& mask) {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA data;
+        HANDLE search = FindFirstFileA((base_ + mask).c_str(), &data);
+        if (search == INVALID_HANDLE_VALUE) return names;
+        do {
+            if (data.cFileName[0] != '.' &&
+                !(data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)))
+                names.push_back(base_ + data.cFileName);
+        } while (FindNextFileA(search, &data));
+        FindClose(search);
+        ASort(names);
+        return names;
+    };
+    auto collect = [&](const std::string& extens, bool sub) {
+        return CollectFiles({.source = source_, .includeSub = sub, .target = "", .extens = extens}, progress_);
+    };
+    EXPECT_EQ(collect("J?G", true),
+              (std::vector<std::string>{base_ + "IMG1.JPG", base_ + "IMG10.JPG", base_ + "IMG2.JPG",
+                                        base_ + "Urlaub2\\u.jpg", base_ + "Urlaub\\Strand\\s.Jpg",
+                                        base_ + "Urlaub\\dsc_0042.jpg", base_ + "Zoo.JPG", base_ + "abc.JPG"}));
+    EXPECT_EQ(collect("t*", false), std::vector<std::string>{base_ + "note.txt"});
+    auto blank = collect("   ", false);
+    EXPECT_FALSE(platform("*.   ").empty());
+    EXPECT_EQ(blank, platform("*.   "));
+    EXPECT_EQ(collect("", false), platform("*."));
 }
 
 TEST_F(CollectionTest, HandOverToSelectionAndCopy) {

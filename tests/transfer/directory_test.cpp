@@ -47,6 +47,22 @@ TEST(Directory, FilterLeavesOutHiddenSystemAndFoldersUnlessAsked) {
     EXPECT_TRUE(Directory(dir / "NOWHERE\\*.*").empty());
 }
 
+TEST(Directory, EveryPlainFileQualifiesWhateverItsFurtherAttributes) {
+    // A picture whose archive bit a backup tool cleared, on a folder without indexing.
+    for (DWORD extra : {0ul, 0x80ul /* normal */, 0x01ul /* read-only */, 0x20ul /* archive */,
+                        0x100ul /* temporary */, 0x200ul /* sparse */, 0x800ul /* compressed */,
+                        0x1000ul /* offline */, 0x2000ul /* not content indexed */, 0x4000ul /* encrypted */}) {
+        EXPECT_TRUE(ListingTakes(extra, "")) << std::hex << extra;
+        EXPECT_FALSE(ListingTakes(extra | FILE_ATTRIBUTE_HIDDEN, "")) << std::hex << extra;
+        EXPECT_TRUE(ListingTakes(extra | FILE_ATTRIBUTE_HIDDEN, "h")) << std::hex << extra;
+        EXPECT_FALSE(ListingTakes(extra | FILE_ATTRIBUTE_SYSTEM, "H")) << std::hex << extra;
+        EXPECT_TRUE(ListingTakes(extra | FILE_ATTRIBUTE_SYSTEM, "S")) << std::hex << extra;
+        EXPECT_FALSE(ListingTakes(extra | FILE_ATTRIBUTE_DIRECTORY, "HS")) << std::hex << extra;
+        EXPECT_TRUE(ListingTakes(extra | FILE_ATTRIBUTE_DIRECTORY, "D")) << std::hex << extra;
+        EXPECT_FALSE(ListingTakes(extra | 0x08 /* volume label */, "HSD")) << std::hex << extra;
+    }
+}
+
 TEST(Directory, RowCarriesSizeLocalStampAndAttributeLetters) {
     test::TempDir dir;
     std::string path = dir.Write("pic.jpg", std::string(1234, 'x'));

@@ -1,0 +1,16 @@
+#include "app/transfer/folder_search.h"
+
+#include "app/transfer/folder_chooser.h"
+
+namespace pixa {
+
+std::string ChosenFolder(const std::string& chosen, const std::string& cFolder) {
+    if (chosen.empty()) return cFolder;
+    return chosen.back() == '\\' ? chosen : chosen + '\\';
+}
+
+std::string Suchen(const std::string& cFolder, const std::string& cTitle) {
+    return ChosenFolder(cGetDir(cTitle, "C:\\"), cFolder);
+}
+
+}  // namespace pixa
