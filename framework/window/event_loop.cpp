@@ -13,6 +13,7 @@ struct LoopState {
     HWND acceleratorOwner = nullptr;
     std::weak_ptr<TWindow> defaultWindow;
     int lastKey = 0;
+    bool acceleratorsPaused = false;
 };
 LoopState& State() {
     static LoopState state;
@@ -20,6 +21,7 @@ LoopState& State() {
 }
 
 HACCEL ActiveAccelerators() {
+    if (State().acceleratorsPaused) return nullptr;
     auto owner = oWndFromHwnd(State().acceleratorOwner);
     return owner && owner->oMenu ? owner->oMenu->Accelerators() : nullptr;
 }
@@ -51,6 +53,14 @@ void SetWndDefault(const std::shared_ptr<TWindow>& window) { State().defaultWind
 std::shared_ptr<TWindow> GetWndDefault() { return State().defaultWindow.lock(); }
 
 int LastKeyTyped() { return State().lastKey; }
+
+void SetLastKeyTyped(int nKey) { State().lastKey = nKey; }
+
+HACCEL CurrentAccelerators() { return ActiveAccelerators(); }
+
+AcceleratorPause::AcceleratorPause() : wasPaused_(State().acceleratorsPaused) { State().acceleratorsPaused = true; }
+
+AcceleratorPause::~AcceleratorPause() { State().acceleratorsPaused = wasPaused_; }
 
 void WinRun(HWND hWnd) {
     LoopState& s = State();

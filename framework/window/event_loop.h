@@ -29,5 +29,22 @@ std::shared_ptr<TWindow> GetWndDefault();
 
 // The last character the loop dispatched (WM_CHAR).
 int LastKeyTyped();
+// Records the last character typed (message processing outside the loop).
+void SetLastKeyTyped(int nKey);
+
+// The accelerator table the loop translates now, or null (none, or paused).
+HACCEL CurrentAccelerators();
+// Takes the accelerator table out of use while alive, so that loops nested in
+// message processing do not translate accelerators twice.
+class AcceleratorPause {
+public:
+    AcceleratorPause();
+    ~AcceleratorPause();
+    AcceleratorPause(const AcceleratorPause&) = delete;
+    AcceleratorPause& operator=(const AcceleratorPause&) = delete;
+
+private:
+    bool wasPaused_;
+};
 
 }  // namespace pixa
