@@ -108,10 +108,10 @@ bool ShowHtmlHelp(HWND owner, const HtmlHelpRequest& request) {
 
 }  // namespace
 
-HelpViewer ChooseHelpViewer(const HelpViewerFacts& facts) {
-    if (facts.wine) return HelpViewer::WineViewer;
-    if (facts.winHelpPresent && facts.winHelpDescription.find("Stub") == std::string::npos) return HelpViewer::WinHelpViewer;
-    return HelpViewer::HtmlHelpViewer;
+HelpViewerKind ChooseHelpViewer(const HelpViewerFacts& facts) {
+    if (facts.wine) return HelpViewerKind::WineViewer;
+    if (facts.winHelpPresent && facts.winHelpDescription.find("Stub") == std::string::npos) return HelpViewerKind::WinHelpViewer;
+    return HelpViewerKind::HtmlHelpViewer;
 }
 
 HelpViewerFacts ReadHelpViewerFacts() {
@@ -124,8 +124,8 @@ HelpViewerFacts ReadHelpViewerFacts() {
     return facts;
 }
 
-HelpViewer CurrentHelpViewer() {
-    static const HelpViewer viewer = ChooseHelpViewer(ReadHelpViewerFacts());
+HelpViewerKind CurrentHelpViewer() {
+    static const HelpViewerKind viewer = ChooseHelpViewer(ReadHelpViewerFacts());
     return viewer;
 }
 
@@ -170,11 +170,11 @@ HtmlHelpRequest HtmlHelpFor(const std::string& helpFile, UINT command, const std
 
 std::optional<bool> ShowHelpElsewhere(HWND owner, const std::string& helpFile, UINT command, ULONG_PTR data) {
     switch (CurrentHelpViewer()) {
-    case HelpViewer::WinHelpViewer:
+    case HelpViewerKind::WinHelpViewer:
         return std::nullopt;
-    case HelpViewer::WineViewer:
+    case HelpViewerKind::WineViewer:
         return ShowOnWine(owner, helpFile, command, data);
-    case HelpViewer::HtmlHelpViewer:
+    case HelpViewerKind::HtmlHelpViewer:
         break;
     }
     std::string key = KeyOf(command, data);

@@ -20,7 +20,7 @@
 
 namespace pixa {
 
-enum class HelpViewer { WinHelpViewer, WineViewer, HtmlHelpViewer };
+enum class HelpViewerKind { WinHelpViewer, WineViewer, HtmlHelpViewer };
 
 // What the platform tells about its help viewers.
 struct HelpViewerFacts {
@@ -31,10 +31,10 @@ struct HelpViewerFacts {
 
 // Wine's viewer where Wine runs; WinHelp where a viewer is present that is not
 // the stub of current Windows (described as a "Stub"); HTML Help otherwise.
-HelpViewer ChooseHelpViewer(const HelpViewerFacts& facts);
+HelpViewerKind ChooseHelpViewer(const HelpViewerFacts& facts);
 HelpViewerFacts ReadHelpViewerFacts();
 // The viewer of this process, found once.
-HelpViewer CurrentHelpViewer();
+HelpViewerKind CurrentHelpViewer();
 
 // The HTML Help call that stands for a WinHelp request.
 struct HtmlHelpRequest {

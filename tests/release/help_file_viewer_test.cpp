@@ -1,6 +1,6 @@
-// The program's help file opened in the platform's viewer (Wine's winhlp32):
-// the contents list every chapter of the help source, and a dialog's keyword
-// opens that dialog's topic. The viewer runs as its own process; its text is
+// The program's help file opened through the program's help calls in the
+// platform's viewer (Wine's winhlp32): the contents list every chapter of the help
+// source, and a dialog's keyword (F1, help buttons) opens that dialog's topic. The viewer runs as its own process; its text is
 // read back from its text window.
 #include <windows.h>
 
@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-#include "framework/services/help_viewer.h"
+#include "framework/services/help.h"
 
 namespace pixa {
 namespace {
@@ -77,14 +77,9 @@ std::string ViewerTextWith(const std::string& want) {
     return {};
 }
 
-// A help request as the help functions make it: the viewer this platform needs, or WinHelp.
-bool Help(const std::string& file, UINT command, ULONG_PTR data) {
-    if (auto shown = ShowHelpElsewhere(nullptr, file, command, data)) return *shown;
-    return WinHelpA(nullptr, file.c_str(), command, data) != FALSE;
-}
-
 class HelpFileViewer : public ::testing::Test {
 protected:
+    void SetUp() override { SetHelpFile(file_); }
     void TearDown() override {
         WinHelpA(nullptr, file_.c_str(), HELP_QUIT, 0);
         for (int i = 0; i < 50 && FindWindowA("MS_WINHELP", nullptr); ++i)
@@ -96,7 +91,7 @@ protected:
 
 TEST_F(HelpFileViewer, ContentsListEveryChapterInGerman) {
     ASSERT_GE(chapters_.size(), 8u);
-    ASSERT_TRUE(Help(file_, HELP_CONTENTS, 0));
+    ASSERT_TRUE(WinHelp(file_));  // the help label and "&Hilfe anzeigen"
     std::string shown = ViewerTextWith(chapters_.begin()->second);
     ASSERT_FALSE(shown.empty()) << "the viewer did not show the contents";
     for (const auto& [key, title] : chapters_) EXPECT_NE(shown.find(title), std::string::npos) << key;
@@ -108,7 +103,7 @@ TEST_F(HelpFileViewer, DialogKeywordOpensItsOwnTopic) {
         SCOPED_TRACE(keyword);
         auto chapter = chapters_.find(keyword);
         ASSERT_NE(chapter, chapters_.end()) << "no topic named after the keyword";
-        ASSERT_TRUE(Help(file_, HELP_KEY, reinterpret_cast<ULONG_PTR>(keyword)));
+        ASSERT_TRUE(HelpTopic(std::string(keyword)));
         std::string shown = ViewerTextWith(chapter->second);
         // The topic's own title opens the text; a contents page would begin with "Inhalt".
         ASSERT_FALSE(shown.empty());
@@ -116,9 +111,11 @@ TEST_F(HelpFileViewer, DialogKeywordOpensItsOwnTopic) {
     }
 }
 
-TEST_F(HelpFileViewer, EmptySearchOpensTheContents) {
-    ASSERT_TRUE(Help(file_, HELP_PARTIALKEY, reinterpret_cast<ULONG_PTR>("")));
+TEST_F(HelpFileViewer, IndexAndEmptySearchOpenTheContents) {
+    ASSERT_TRUE(HelpSearch());  // "Hilfe-&Index"
     EXPECT_FALSE(ViewerTextWith(chapters_.at("ErsteSchritte")).empty());
+    ASSERT_TRUE(HelpIndex());  // F1 in an open menu
+    EXPECT_FALSE(ViewerTextWith(chapters_.at("Fragen")).empty());
 }
 
 }  // namespace

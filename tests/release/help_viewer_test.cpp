@@ -15,15 +15,15 @@ namespace {
 TEST(HelpViewerChoice, FollowsThePlatformAndTheViewerItShips) {
     struct Case {
         HelpViewerFacts facts;
-        HelpViewer expected;
+        HelpViewerKind expected;
     };
     const Case cases[] = {
-        {{true, true, "Wine Help"}, HelpViewer::WineViewer},
-        {{true, false, ""}, HelpViewer::WineViewer},
-        {{false, true, "Windows Winhlp32 Stub"}, HelpViewer::HtmlHelpViewer},
-        {{false, true, "Microsoft Windows Help"}, HelpViewer::WinHelpViewer},
-        {{false, true, ""}, HelpViewer::WinHelpViewer},  // old viewers carry no description
-        {{false, false, ""}, HelpViewer::HtmlHelpViewer},
+        {{true, true, "Wine Help"}, HelpViewerKind::WineViewer},
+        {{true, false, ""}, HelpViewerKind::WineViewer},
+        {{false, true, "Windows Winhlp32 Stub"}, HelpViewerKind::HtmlHelpViewer},
+        {{false, true, "Microsoft Windows Help"}, HelpViewerKind::WinHelpViewer},
+        {{false, true, ""}, HelpViewerKind::WinHelpViewer},  // old viewers carry no description
+        {{false, false, ""}, HelpViewerKind::HtmlHelpViewer},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ChooseHelpViewer(c.facts), c.expected) << c.facts.winHelpDescription;
@@ -32,7 +32,7 @@ TEST(HelpViewerChoice, FollowsThePlatformAndTheViewerItShips) {
 TEST(HelpViewerChoice, WineIsRecognisedHere) {
     HelpViewerFacts facts = ReadHelpViewerFacts();
     EXPECT_TRUE(facts.wine);
-    EXPECT_EQ(CurrentHelpViewer(), HelpViewer::WineViewer);
+    EXPECT_EQ(CurrentHelpViewer(), HelpViewerKind::WineViewer);
 }
 
 TEST(HtmlHelpFallback, CompiledFileSitsBesideTheHelpFile) {
