@@ -1,7 +1,7 @@
 // open-selection: the real transfer dialog over 20,000 pictures in 2,000 folders; the
 // time from the click on "Übertragung &starten" to the selection list shown, and one
 // double-click toggle with its totals and repaint. Compared with find on the host and
-// with the platform's floor: a bare Win32 walk of the same tree asking each file's size.
+// with the platform's floor (a bare walk of the same tree asking each file's size).
 #include <windows.h>
 
 #include "app/transfer/transfer_dialog.h"
@@ -76,48 +76,18 @@ void CALLBACK CloseTransfer(HWND, UINT, UINT_PTR id, DWORD) {
     PostMessageA(ButtonOf(transfer, "&Abbrechen"), BM_CLICK, 0, 0);
 }
 
-// The floor: the same tree walked with the platform's search, each file's size asked once more.
-double Floor(const std::string& root) {
-    return bench::Seconds([&] {
-        std::vector<std::string> folders = {root};
-        std::size_t files = 0;
-        for (std::size_t i = 0; i < folders.size(); ++i) {
-            WIN32_FIND_DATAA data;
-            HANDLE find = FindFirstFileA((folders[i] + "\\*.*").c_str(), &data);
-            if (find == INVALID_HANDLE_VALUE) continue;
-            do {
-                if (data.cFileName[0] == '.') continue;
-                std::string path = folders[i] + "\\" + data.cFileName;
-                if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                    folders.push_back(path);
-                } else {
-                    WIN32_FILE_ATTRIBUTE_DATA one;
-                    files += GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &one) != 0;
-                }
-            } while (FindNextFileA(find, &data));
-            FindClose(find);
-        }
-        if (files != 20000) std::printf("open-selection: the floor walk found %zu files\n", files);
-    });
-}
-
 }  // namespace
 
 int main() {
     Settings().deletedHidden = true;
     bench::Scratch scratch("open-selection");
-    scratch.Host("cd '" + scratch.Unix() +
-                 "' && mkdir -p card program && python3 -c \""
-                 "import os\n"
-                 "for d in range(100):\n"
-                 "  top = 'Bilder/Ordner%03d' % d\n"
-                 "  for s in range(19):\n"
-                 "    os.makedirs('%s/Sub%02d' % (top, s))\n"
-                 "    for f in range(10 if s else 20): open('%s/Sub%02d/IMG_%04d.JPG' % (top, s, f), 'w').write('x' * 100)\n"
-                 "\"");
+    std::string tree = scratch.Unix() + "/Bilder";
+    scratch.Host("mkdir -p '" + tree + "' '" + scratch.Unix() + "/card' '" + scratch.Unix() + "/program' && " +
+                 bench::PictureTree(tree));
+    bench::ReportLoad("open-selection", scratch);
     double reference = scratch.Host("find '" + scratch.Unix() + "/Bilder' -type f -iname '*.jpg' -printf '%s %p\\n' | "
                                     "LC_ALL=C sort > /dev/null");
-    double floor = Floor(scratch.Dos() + "\\Bilder");
+    double floor = bench::Seconds([&] { bench::FloorWalk(scratch.Dos() + "\\Bilder", true); });
 
     std::string source = scratch.Dos() + "\\Bilder\\", target = scratch.Dos() + "\\card\\";
     bool subOrd = true, simulate = false;
@@ -132,6 +102,6 @@ int main() {
     double open = t.shown - t.start;
     std::printf("open-selection: 20,000 pictures from the click on start to the list shown in %.3f s\n", open);
     bench::Report("open-selection", open, reference);
-    bench::Report("open-selection-floor", open, floor);
+    bench::ReportFloor("open-selection", open, floor);
     bench::Report("selection-toggle", t.toggle, 0.020);
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/shell/config.h"
+#include "app/shell/error_log.h"
 #include "app/shell/publics.h"
 #include "app/shell/window_place.h"
 #include "app/transfer/transfer_dialog.h"
@@ -55,6 +56,7 @@ void StartUp() {
     settings.helpFile = "Pixaport.HLP";
 
     LoadPublics();
+    PrintErr();  // an error log of an earlier run, before anything else is on the screen
     GetCoords(g.nTop, g.nLeft, g.nBottom, g.nRight);
 }
 

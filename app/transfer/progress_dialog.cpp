@@ -6,6 +6,7 @@
 #include "app/transfer/camera_copy.h"
 #include "app/transfer/collection.h"
 #include "app/transfer/message_prompts.h"
+#include "app/transfer/pump_limit.h"
 #include "app/transfer/selection_dialog.h"
 #include "framework/controls/button.h"
 #include "framework/controls/say.h"
@@ -38,7 +39,9 @@ public:
     void SetMeterPos(int position) override {
         if (oMeter) oMeter->Set(position);
     }
-    void Pump() override { SysRefresh(); }
+    void Pump() override {
+        if (pumpLimit.Due()) SysRefresh();
+    }
     bool BreakRequested() const override { return lBreak; }
 
     TransferValues values;
@@ -47,6 +50,7 @@ public:
     Value nMeter = Value(0);
     bool lBreak = false;
     bool running = false;  // the collection, selection or copy is under way
+    PumpLimit pumpLimit;   // the copy asks once per name tried; the window system needs far fewer
     std::shared_ptr<TDialog> dialog;
     std::shared_ptr<TSay> oAction;
     std::shared_ptr<TMeter> oMeter;

@@ -1,7 +1,5 @@
 #include "app/transfer/selection_table.h"
 
-#include <windows.h>
-
 #include "app/transfer/directory.h"
 #include "app/transfer/table_areas.h"
 #include "runtime/ansi_chars.h"
@@ -16,17 +14,6 @@ const std::vector<DbfField> kFields = {
 };
 
 constexpr double kMegabyte = 1024.0 * 1024.0;
-
-// The size a listing of the path shows, asked of the entry itself: a listing of one
-// name costs a scan of its whole folder here. Hidden, system and folder entries are
-// not listed, so they count 0, as does a file that vanished.
-std::uint64_t ListedSize(const std::string& path) {
-    if (path.find_first_of("*?") != std::string::npos) return FSize(path);
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    if (data.dwFileAttributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY)) return 0;
-    return (std::uint64_t(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
 
 // Makes deleted records visible for the scope of an object.
 class ShowDeleted {
@@ -63,7 +50,7 @@ bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::s
     hideSteps_.assign(files.size(), 0);
     nDels_ = 0;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        sizes_[i] = ListedSize(files[i]);
+        sizes_[i] = FSize(files[i]);
         table_->Append();
         table_->PutLogical(copy_, true);
         table_->PutText(file_, files[i]);

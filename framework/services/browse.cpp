@@ -252,7 +252,12 @@ void TWBrowse::GoToPosition(long nPos) {
 
 void TWBrowse::VSetPos(long nPos) {
     nVScrollPos = nPos;
-    if (oVScroll) oVScroll->SetPos(ThumbOf(nPos));
+    ShowThumb(ThumbOf(nPos));
+}
+
+// Redrawing a scroll bar costs more than drawing a row: only when the thumb really moves.
+void TWBrowse::ShowThumb(int nThumb) {
+    if (oVScroll && oVScroll->GetPos() != nThumb) oVScroll->SetPos(nThumb);
 }
 
 int TWBrowse::VGetPos() const { return oVScroll ? oVScroll->GetPos() : 0; }
@@ -261,21 +266,21 @@ void TWBrowse::VGoUp() {
     if (!oVScroll) return;
     int thumb = std::max(1, VGetPos() - oVScroll->nStep);
     nVScrollPos = PositionOf(thumb);
-    oVScroll->SetPos(thumb);
+    ShowThumb(thumb);
 }
 
 void TWBrowse::VGoDown() {
     if (!oVScroll) return;
     int thumb = std::min(VGetMax(), VGetPos() + oVScroll->nStep);
     nVScrollPos = PositionOf(thumb);
-    oVScroll->SetPos(thumb);
+    ShowThumb(thumb);
 }
 
 void TWBrowse::VGoTop() { VSetPos(1); }
 
 void TWBrowse::VGoBottom() {
     nVScrollPos = nSpan_;
-    if (oVScroll) oVScroll->SetPos(VGetMax());
+    ShowThumb(VGetMax());
 }
 
 void TWBrowse::ThumbSync() {

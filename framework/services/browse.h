@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "framework/services/browse_params.h"
+#include "framework/services/browse_pictures.h"
 #include "framework/services/browse_source.h"
 #include "framework/window/control.h"
 
@@ -150,6 +151,7 @@ private:
     void GoToPosition(long nPos);
     void MeasureExtent();
     int ThumbOf(long nPos) const;
+    void ShowThumb(int nThumb);
     long PositionOf(int nThumb) const;
     void HScrollTo(int nCol);
     int ColumnEdgeAt(int x) const;
@@ -161,6 +163,7 @@ private:
     long nFirst_ = 1, nSpan_ = 0;            // record number of the first visible record, records to the last
     int nResizeCol_ = 0;                     // column being resized
     int nLineX_ = -1;                        // x of the guide line, -1 when none is drawn
+    BrowsePictures pictures_;                // the cell pictures, prepared for masked drawing
     mutable HFONT hMeasured_ = nullptr;      // font the line height was measured with
     mutable int nLineHeight_ = 0;
 };

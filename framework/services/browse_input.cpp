@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "framework/services/browse.h"
+#include "framework/services/browse_drawing.h"
 
 namespace pixa {
 
@@ -71,9 +72,8 @@ void TWBrowse::VertLine(int x) {
     GetClientRect(hWnd, &rc);
     rc.left = x - 2;
     rc.right = x + 2;
-    HDC dc = GetDC();
-    InvertRect(dc, &rc);
-    ReleaseDC();
+    DrawingDC drawing(*this);
+    InvertRect(drawing.Get(), &rc);
 }
 
 Value TWBrowse::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
@@ -102,6 +102,7 @@ Value TWBrowse::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
             MessageBeep(0xFFFFFFFF);
         }
     } else if (row != nRowPos && row <= PageRows()) {
+        DrawingDC drawing(*this);
         DrawLine();
         nRowPos += static_cast<int>(Skip(row - nRowPos));
         DrawSelect();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/services/browse.h"
+#include "framework/services/browse_drawing.h"
 
 namespace pixa {
 
@@ -47,6 +48,7 @@ void TWBrowse::ScrollRows(int nLines) {
 
 void TWBrowse::GoDown() {
     if (!HasRecords() || lHitBottom) return;
+    DrawingDC drawing(*this);  // one device context for every row drawn
     DrawLine();
     bool moved = Skip(1) != 0;
     if (moved) {
@@ -67,6 +69,7 @@ void TWBrowse::GoDown() {
 
 void TWBrowse::GoUp() {
     if (!HasRecords() || lHitTop) return;
+    DrawingDC drawing(*this);  // one device context for every row drawn
     DrawLine();
     bool moved = Skip(-1) != 0;
     if (moved) {
@@ -97,6 +100,7 @@ void TWBrowse::GoTop() {
 
 void TWBrowse::GoBottom() {
     if (!HasRecords() || lHitBottom) return;
+    DrawingDC drawing(*this);  // one device context for every row drawn
     lHitBottom = true;
     lHitTop = false;
     if (bGoBottom) bGoBottom();
@@ -115,6 +119,7 @@ void TWBrowse::GoBottom() {
 void TWBrowse::PageDown(int n) {
     const int rows = n > 0 ? n : PageRows();
     if (!HasRecords() || lHitBottom) return;
+    DrawingDC drawing(*this);  // one device context for every row drawn
     nRowPos = std::min(nRowPos, rows);
     DrawLine();
     // To the last row of the next page.

@@ -2,39 +2,12 @@
 #include <algorithm>
 
 #include "framework/services/browse.h"
+#include "framework/services/browse_drawing.h"
 #include "runtime/value_text.h"
 
 namespace pixa {
 
 namespace {
-// The browse's device context for one drawing: the paint one while painting.
-class DrawingDC {
-public:
-    explicit DrawingDC(TWindow& window) : window_(window) { window_.GetDC(); }
-    ~DrawingDC() { window_.ReleaseDC(); }
-    DrawingDC(const DrawingDC&) = delete;
-    DrawingDC& operator=(const DrawingDC&) = delete;
-    HDC Get() const { return window_.hDC; }
-
-private:
-    TWindow& window_;
-};
-
-// An object selected into a device context until the end of the scope.
-class Selected {
-public:
-    Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(object ? SelectObject(dc, object) : nullptr) {}
-    ~Selected() {
-        if (old_) SelectObject(dc_, old_);
-    }
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-
-private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
-
 // A pen made for one drawing.
 class OwnPen {
 public:
@@ -53,21 +26,6 @@ void Outline(HDC dc, int left, int top, int right, int bottom, HGDIOBJ pen) {
     Selected usePen(dc, pen);
     Selected noFill(dc, GetStockObject(NULL_BRUSH));
     Rectangle(dc, left, top, right + 1, bottom + 1);
-}
-
-// Draws a bitmap with the colour of its top-left pixel left out, cut to the cell.
-void DrawPicture(HDC dc, HBITMAP bitmap, int x, int y, const RECT& cell) {
-    BITMAP info{};
-    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info)) return;
-    int width = std::min<int>(info.bmWidth, cell.right - x);
-    int height = std::min<int>(info.bmHeight, cell.bottom - y);
-    if (width <= 0 || height <= 0) return;
-    HDC memory = CreateCompatibleDC(dc);
-    {
-        Selected picture(memory, bitmap);
-        TransparentBlt(dc, x, y, width, height, memory, 0, 0, width, height, GetPixel(memory, 0, 0));
-    }
-    DeleteDC(memory);
 }
 
 // Fills a rectangle with a colour (an opaque empty text output: no brush needed).
@@ -101,7 +59,8 @@ void TWBrowse::DrawRow(int nRow, const Array& values, RowLook look, bool header,
         SetBkColor(dc, look.back);
         if (value.IsNumber()) {
             Fill(dc, cell, look.back);
-            DrawPicture(dc, reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(value.AsInteger())), x + 2, top, cell);
+            pictures_.Draw(dc, reinterpret_cast<HBITMAP>(static_cast<INT_PTR>(value.AsInteger())), x + 2, top,
+                           cell.right - (x + 2), h);
         } else {
             std::string text = cValToChar(value);
             bool rightAligned = !header && col <= static_cast<int>(aJustify.size()) && aJustify[col - 1];
@@ -161,7 +120,8 @@ Value TWBrowse::Display() {
     long count = LogicLen();
     if (count != nLen || (oVScroll && oVScroll->GetRange() != VGetMax()) || oSource_)
         VSetRange();  // hidden records change a table's extent without changing its count
-    if (oHScroll) oHScroll->SetRange(1, static_cast<int>(aHeaders.size()));
+    int columns = static_cast<int>(aHeaders.size());
+    if (oHScroll && (oHScroll->nMin != 1 || oHScroll->nMax != columns)) oHScroll->SetRange(1, columns);
     struct PaintBracket {
         explicit PaintBracket(TWindow& w) : window(w) { window.BeginPaint(); }
         ~PaintBracket() { window.EndPaint(); }

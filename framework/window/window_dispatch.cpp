@@ -1,6 +1,7 @@
 // TWindow: the one place where a platform message becomes a named operation,
 // and the base behaviour of those operations.
 
+#include "framework/window/brackets.h"
 #include "framework/window/control.h"
 #include "framework/window/event_loop.h"
 #include "framework/window/hot_keys.h"
@@ -126,9 +127,9 @@ Value TWindow::LostFocus(HWND hWndNew) {
 }
 
 Value TWindow::Display() {
-    BeginPaint();
+    PaintScope painting(*this);
     Paint();
-    return EndPaint();
+    return Value();
 }
 
 Value TWindow::Paint() {

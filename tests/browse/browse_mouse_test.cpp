@@ -1,5 +1,6 @@
 // The mouse on a browse: clicks, header actions, double and right clicks, and
 // resizing a column by dragging its edge.
+#include "framework/services/menu_builder.h"
 #include "tests/browse/browse_fixture.h"
 
 namespace pixa::test {
@@ -68,17 +69,45 @@ TEST_F(BrowseTest, DoubleClickOnAnotherRowSelectsItFirst) {
     EXPECT_EQ(*seen, std::vector<long>{6});
 }
 
-TEST_F(BrowseTest, RightClickReportsThePosition) {
+TEST_F(BrowseTest, RightClickOpensAContextMenuWhereItWasClicked) {
     MakeTable(10);
     TestDialog dlg;
-    auto at = std::make_shared<std::pair<long long, long long>>(-1, -1);
-    auto browse = MakeBrowse(dlg, 200, 100, {.bRClicked = Action([at](const Args& args) {
-                                                 *at = {Arg(args, 0).AsInteger(), Arg(args, 1).AsInteger()};
-                                                 return Value();
-                                             })});
+    auto chosen = std::make_shared<long>(0);
+    auto table = table_;
+    auto browse = std::make_shared<std::shared_ptr<TWBrowse>>();
+    Action openMenu([chosen, table, browse](const Args& args) {
+        auto menu = MenuBegin(true);
+        MenuAddItem({.cPrompt = "diese Datei ma&rkieren", .bAction = Action([chosen, table](const Args&) {
+                         *chosen = static_cast<long>(table->RecNo());
+                         return Value();
+                     })});
+        MenuEnd();
+        menu->Activate(static_cast<int>(Arg(args, 0).AsInteger()), static_cast<int>(Arg(args, 1).AsInteger()),
+                       *browse);
+        return Value();
+    });
+    *browse = MakeBrowse(dlg, 200, 100, {.bRClicked = openMenu});
     dlg.Show();
-    Mouse(browse->hWnd, WM_RBUTTONDOWN, 123, 45);
-    EXPECT_EQ(*at, std::make_pair(45LL, 123LL)) << "row, then column";
+    (*browse)->GoDown(), (*browse)->GoDown();
+    POINT expected{123, 45};
+    ClientToScreen((*browse)->hWnd, &expected);
+    RECT shown{};
+    GuiScript script;
+    script.Until("menu open", [&] {
+              HWND menu = FindWindowA("#32768", nullptr);
+              return menu && IsWindowVisible(menu) && GetWindowRect(menu, &shown);
+          })
+        .Do("choose", [] {
+            PressKey(VK_DOWN);
+            PressKey(VK_RETURN);
+        });
+    script.Start();
+    Mouse((*browse)->hWnd, WM_RBUTTONDOWN, 123, 45);
+    EXPECT_TRUE(script.Succeeded()) << script.FailedStep();
+    EXPECT_EQ(shown.left, expected.x);
+    EXPECT_EQ(shown.top, expected.y);
+    EXPECT_EQ(*chosen, 3) << "the item sees the selected record";
+    browse->reset();
 }
 
 TEST_F(BrowseTest, DraggingAColumnEdgeResizesItToAtLeastFivePixels) {

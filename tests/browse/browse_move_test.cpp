@@ -5,17 +5,6 @@
 namespace pixa::test {
 namespace {
 
-// Where two pictures differ first, for the failure message.
-std::string FirstDifference(const Pixels& a, const Pixels& b) {
-    if (a.width != b.width || a.height != b.height) return "size";
-    for (int y = 0; y < a.height; ++y)
-        for (int x = 0; x < a.width; ++x)
-            if (a.at(x, y) != b.at(x, y))
-                return "at " + std::to_string(x) + "," + std::to_string(y) + ": " + std::to_string(a.at(x, y)) +
-                       " vs " + std::to_string(b.at(x, y));
-    return "none";
-}
-
 // Repaints the whole browse and yields its pixels.
 Pixels Repainted(const std::shared_ptr<TWBrowse>& browse) {
     InvalidateRect(browse->hWnd, nullptr, TRUE);
@@ -72,8 +61,7 @@ TEST_F(BrowseTest, EveryMoveDrawsWhatAFullPaintDraws) {
     EXPECT_EQ(Current(), rows + 1);
     Pixels scrolled = Snapshot(browse->hWnd);
     for (int x = 0; x < before.width; x += 7) ASSERT_EQ(scrolled.at(x, h / 2), before.at(x, h / 2)) << "header at " << x;
-    Pixels full = Repainted(browse);
-    EXPECT_EQ(scrolled, full) << "scrolled up " << FirstDifference(scrolled, full);
+    EXPECT_EQ(scrolled, Repainted(browse)) << "scrolled up";
 
     for (int i = 1; i < rows; ++i) browse->GoUp();
     browse->GoUp();  // on the first row: the rows scroll down
@@ -143,12 +131,8 @@ TEST_F(BrowseTest, KeysReachTheBrowseOnADialog) {
     EXPECT_EQ(browse->VGetPos(), thumb + 1);
     EXPECT_EQ(Current(), 1 + browse->nRowCount());
 
-    PostMessageA(browse->hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0);
-    Pump();
-    EXPECT_EQ(Current(), 2 + browse->nRowCount());
-    PostMessageA(browse->hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
-    Pump();
-    EXPECT_EQ(Current(), 1 + browse->nRowCount());
+    Mouse(browse->hWnd, WM_MOUSEWHEEL, 0, 0, MAKEWPARAM(0, -WHEEL_DELTA));
+    EXPECT_EQ(Current(), 2 + browse->nRowCount()) << "the wheel turned down";
 }
 
 TEST_F(BrowseTest, EmptyTableShowsTheHeaderOnly) {
@@ -160,7 +144,6 @@ TEST_F(BrowseTest, EmptyTableShowsTheHeaderOnly) {
     browse->SetFocus();
     Press(VK_DOWN), Press(VK_END), Press(VK_NEXT);
     Mouse(browse->hWnd, WM_LBUTTONDOWN, 20, browse->LineHeight() * 2 + 2);
-    Mouse(browse->hWnd, WM_LBUTTONUP, 20, browse->LineHeight() * 2 + 2);
     EXPECT_EQ(Changes(), changes);
     Pixels shot = Snapshot(browse->hWnd);
     EXPECT_EQ(shot.at(140, browse->LineHeight() / 2), GetSysColor(COLOR_BTNFACE)) << "header";
