@@ -71,7 +71,11 @@ void Choose(GuiScript& script, const std::string& folder, const std::string& sho
         SendMessageA(chooser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
         return SelectedText(chooser).find(shown) != std::string::npos;
     });
-    script.Do("OK", [] { Answer(Chooser(), IDOK); });
+    script.Until("OK closes the chooser", [] {
+        HWND chooser = Chooser();
+        if (chooser) Answer(chooser, IDOK);
+        return chooser == nullptr;
+    });
 }
 
 TEST_F(TransferDialog, ShowsTheConfigurationLaidOutAsSpecified) {
