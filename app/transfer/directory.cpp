@@ -163,14 +163,12 @@ public:
         std::vector<std::string> parts = Split(path.substr(0, cut));
         std::size_t same = 0;
         while (same < parts.size() && same < asked_.size() && parts[same] == asked_[same]) ++same;
-        stored_.resize(same);
-        for (std::size_t i = same; i < parts.size(); ++i)
-            if (!Find(parts[i])) {
-                asked_.clear();
-                stored_.clear();
-                return path;
-            }
+        if (same == parts.size() && same == asked_.size() && !found_) return path;  // not found last time either
+        stored_.resize(std::min(same, stored_.size()));
+        found_ = true;
+        for (std::size_t i = stored_.size(); i < parts.size() && found_; ++i) found_ = Find(parts[i]);
         asked_ = std::move(parts);
+        if (!found_) return path;
         std::string spelled;
         for (const auto& part : stored_) spelled += part + "\\";
         return spelled + path.substr(cut + 1);
@@ -202,7 +200,8 @@ private:
     }
 
     std::vector<std::string> asked_;   // the folders of the last query as asked, drive first
-    std::vector<std::string> stored_;  // the same folders as stored
+    std::vector<std::string> stored_;  // the same folders as stored, as far as found
+    bool found_ = false;               // every folder of asked_ was found
 };
 
 bool SizeOf(const std::string& path, std::uint64_t& size) {
@@ -214,6 +213,8 @@ bool SizeOf(const std::string& path, std::uint64_t& size) {
     return true;
 }
 }  // namespace
+
+std::string StoredSpellingOf(const std::string& path) { return StoredSpelling().Of(path); }
 
 std::uint64_t FSize(const std::string& path) {
     if (path.find_first_of("*?") != std::string::npos) {

@@ -42,6 +42,11 @@ bool File(const std::string& path);
 // listing its folder, so the cost does not grow with the number of entries there.
 bool EntryExists(const std::string& path);
 
+// path with its folders spelled as the platform stores them (the last component as it
+// is); path itself when a folder cannot be found. Wine looks a name that is not stored
+// in exactly that case up by reading its whole folder: a path spelled as stored spares that.
+std::string StoredSpellingOf(const std::string& path);
+
 // Size of the first entry that Directory(path) lists; 0 when it lists none.
 std::uint64_t FSize(const std::string& path);
 
