@@ -142,6 +142,10 @@ TEST(Directory, FSizeOfFoldersAskedInAnotherCaseOneAfterAnother) {
     EXPECT_EQ(FSize(upper + "\\URLAUB\\a.jpg"), 5u);
     EXPECT_EQ(FSize(upper + "\\URLAUB\\b.jpg"), 0u);
     EXPECT_EQ(FSize(dir / "Alt\\b.jpg"), 20u);
+    // A folder that was missing when asked for, created before the next question.
+    EXPECT_EQ(FSize(upper + "\\LATER\\a.jpg"), 0u);
+    dir.Write("Later\\a.jpg", std::string(7, 'l'));
+    EXPECT_EQ(FSize(upper + "\\LATER\\a.jpg"), 7u);
 }
 
 TEST(Folders, IsDirLeavesTheCurrentFolderAlone) {
