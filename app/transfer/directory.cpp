@@ -214,7 +214,10 @@ bool SizeOf(const std::string& path, std::uint64_t& size) {
 }
 }  // namespace
 
-std::string StoredSpellingOf(const std::string& path) { return StoredSpelling().Of(path); }
+std::string StoredSpellingOf(const std::string& path) {
+    static StoredSpelling spelling;  // the last folder asked for, looked up once
+    return spelling.Of(path);
+}
 
 std::uint64_t FSize(const std::string& path) {
     if (path.find_first_of("*?") != std::string::npos) {
@@ -224,9 +227,8 @@ std::uint64_t FSize(const std::string& path) {
     // A path without wildcards lists at most its own entry: ask for that entry directly,
     // which spares the platform a search in its folder. A spelling remembered from an
     // earlier query that no longer finds it gives way to the path as asked.
-    static StoredSpelling spelling;
     std::uint64_t size = 0;
-    std::string stored = spelling.Of(path);
+    std::string stored = StoredSpellingOf(path);
     if (SizeOf(stored, size) || (stored != path && SizeOf(path, size))) return size;
     return 0;
 }
