@@ -93,11 +93,8 @@ void TBitmap::Initiate(HWND hDlg) {
     Default();
 }
 
-Value TBitmap::Display() {
-    BeginPaint();
-    Paint();
-    return EndPaint();
-}
+// Owner-painted: the window's painting bracket around Paint, not the standard control's none.
+Value TBitmap::Display() { return TWindow::Display(); }
 
 Value TBitmap::Paint() {
     if (!dib_ && !cBmpFile.empty()) LoadImage({}, cBmpFile);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/controls/control_setup.h"
+#include "framework/window/brackets.h"
 #include "framework/window/messages.h"
 
 namespace pixa {
@@ -52,7 +53,7 @@ void TButton::SetButtonStyle(bool asDefault) {
 Value TButton::Click() {
     if (lProcessing) return Value();  // the previous click's action is still running
     auto self = shared_from_this();   // the action may end the dialog and drop the last reference
-    lProcessing = true;
+    FlagScope processing(lProcessing);
     if (bAction) bAction();
     TControl::Click();
     if (hWnd && IsWindow(hWnd)) {
@@ -61,7 +62,6 @@ Value TButton::Click() {
         else if (!lDefault)
             SetButtonStyle(false);
     }
-    lProcessing = false;
     return Value();
 }
 
@@ -88,7 +88,7 @@ Value TButton::KeyDown(WPARAM nKey, LPARAM nFlags) {
             if (parent) parent->GoNextCtrl(hWnd);
             return Value(0);
         case VK_RETURN:
-            PostMsg(XM_CLICK);
+            PostClick();
             return Value(0);
         default:
             return TControl::KeyDown(nKey, nFlags);

@@ -180,7 +180,7 @@ Value TComboBox::VarGet() {
     return hWnd ? Value(NativeText()) : bSetGet();
 }
 
-bool TComboBox::lValid() { return !bValid || bValid.Call(shared_from_this()).AsLogical(); }
+bool TComboBox::lValid() { return !bValid || Affirmative(bValid.Call(shared_from_this())); }
 
 void TComboBox::Refresh() {
     Set(bSetGet());

@@ -176,20 +176,33 @@ std::pair<int, int> TGet::GetSel() const {
 }
 
 bool TGet::HasSelection() const {
-    auto [start, end] = GetSel();
+    auto [start, end] = BufferSel();
     return end > start;
 }
 
-void TGet::DeleteSelection() {
+std::pair<int, int> TGet::BufferSel() const {
+    // The native selection, limited to the buffer it stands for.
     auto [start, end] = GetSel();
+    int width = static_cast<int>(oGet->Width());
+    return {std::clamp(start, 0, width), std::clamp(end, 0, width)};
+}
+
+void TGet::DeleteSelection() {
+    auto [start, end] = BufferSel();
     if (end <= start) return;
     oGet->DeleteRange(start, end);
     oGet->SetPos(start);
     DispText();
 }
 
+void TGet::ClearSelection() {
+    if (lReadOnly) return;
+    DeleteSelection();
+    CursorMoved();
+}
+
 void TGet::Copy() {
-    auto [start, end] = GetSel();
+    auto [start, end] = BufferSel();
     if (end <= start) return;
     if (!PutClipboardText(hWnd, oGet->Text().substr(start, end - start)))
         MessageBoxA(hWnd, "The clipboard is not available now!", "Alert", MB_OK | MB_ICONEXCLAMATION);
@@ -213,12 +226,24 @@ void TGet::Paste(std::optional<std::string> text) {
     DispText();
 }
 
+Value TGet::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+    // Answered here: the native field would change its text behind the buffer.
+    switch (nMsg) {
+        case WM_PASTE: Paste(); return Value(0);
+        case WM_CUT: Cut(); return Value(0);
+        case WM_CLEAR: ClearSelection(); return Value(0);
+        case WM_UNDO:
+        case EM_UNDO: UnDo(); return Value(1);
+        default: return TControl::HandleEvent(nMsg, wp, lp);
+    }
+}
+
 bool TGet::lValid() {
     if (oGet->BadDate()) {
         Beep(100, 3 * 55);  // a low tone: the date cannot be read
         return false;
     }
-    bool ok = !bValid || bValid.Call(shared_from_this()).AsLogical();
+    bool ok = !bValid || Affirmative(bValid.Call(shared_from_this()));
     if (!ok)
         if (auto parent = Parent()) parent->nLastKey = 0;
     return ok;
@@ -421,6 +446,11 @@ Value TGet::RButtonDown(int nRow, int nCol, WPARAM nFlags) {
         if (GetFocus() != hWnd) return Value(0);
     }
     return bRClicked ? bRClicked.Call(nRow, nCol, static_cast<long long>(nFlags)) : Value();
+}
+
+Value TGet::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+    TControl::MouseMove(nRow, nCol, nFlags);
+    return Value();
 }
 
 }  // namespace pixa

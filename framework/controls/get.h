@@ -56,6 +56,9 @@ public:
     // Inserts text at the cursor (the clipboard's text when none is given).
     void Paste(std::optional<std::string> cText = {});
 
+    // The edit commands of the native field's context menu (paste, cut, delete, undo)
+    // go through the edit buffer; the rest to the control's dispatch.
+    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
     // An invalid date beeps and keeps the focus; otherwise bValid(self).
     bool lValid() override;
     Value GetDlgCode(WPARAM nKey) override;
@@ -66,9 +69,13 @@ public:
     Value LButtonDown(int nRow, int nCol, WPARAM nFlags) override;
     Value LButtonUp(int nRow, int nCol, WPARAM nFlags) override;
     Value RButtonDown(int nRow, int nCol, WPARAM nFlags) override;
+    // Cursor, status text and tooltip, then the native field (selecting by dragging).
+    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
 
 private:
     bool HasSelection() const;
+    std::pair<int, int> BufferSel() const;
+    void ClearSelection();
     void DeleteSelection();
     void CursorMoved();
     void ShowInsertCaret();

@@ -161,7 +161,7 @@ Value TControl::SysCommand(WPARAM nCmd, LPARAM lp) {
             for (auto& control : dialog->aControls) {
                 if (match && control->hWnd == match) {
                     ::SetFocus(match);
-                    PostMessageA(match, XM_CLICK, 0, 0);
+                    control->PostClick();
                     return Value(0);
                 }
             }
@@ -204,5 +204,14 @@ bool TControl::End() {
 void TControl::HelpTopic() { TWindow::HelpTopic(); }
 
 void TControl::ChangeFocus() { PostMsg(XM_CHANGEFOCUS); }
+
+void TControl::PostClick() {
+    auto parent = Parent();
+    if (!parent || !parent->hWnd) {
+        PostMsg(XM_CLICK);
+        return;
+    }
+    PostMessageA(parent->hWnd, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(hWnd));
+}
 
 }  // namespace pixa

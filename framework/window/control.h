@@ -85,6 +85,10 @@ public:
     void HelpTopic() override;
     // Posts XM_CHANGEFOCUS to the control.
     void ChangeFocus();
+    // Clicks the control from the keyboard: posted to the parent as the platform's
+    // click notification, so that the parent's command check (the focused control's
+    // validation) decides, as for a mouse click.
+    void PostClick();
 
 protected:
     // Standard controls paint themselves: nothing here.

@@ -3,8 +3,10 @@
 // change, and gives the focus back when bValid fails. The parent's lValidating flag
 // keeps the focus messages caused by giving the focus back from starting another one.
 #include <cctype>
+#include <optional>
 #include <vector>
 
+#include "framework/window/brackets.h"
 #include "framework/window/control.h"
 #include "framework/window/messages.h"
 #include "framework/window/window_registry.h"
@@ -68,10 +70,11 @@ Value TControl::KillFocus(HWND hWndNew) {
     bool related = hWndNew && ShareParentChain(hWnd, hWndNew);
     if (bValid && related && target && target->lCancel && !NavigationKey(parent->nLastKey)) {
         // A cancel button was clicked with the mouse: leave without validating.
-        parent->lValidating = true;
-        parent->nLastKey = 0;
-        ForWhen();
-        parent->lValidating = false;
+        {
+            FlagScope validating(parent->lValidating);
+            parent->nLastKey = 0;
+            ForWhen();
+        }
         return LostFocus(hWndNew);
     }
     if (hWndNew && !parent->lValidating && parent->lVisible && related)
@@ -83,25 +86,20 @@ Value TControl::VLLostFocus(HWND hWndNew) {
     auto parent = Parent();
     if (!parent || parent->lValidating) return Value(0);
     auto self = shared_from_this();  // an action may end the control
-    parent->lValidating = true;
     std::shared_ptr<TWindow> other;
     if (HWND otherParent = hWndNew ? GetParent(hWndNew) : nullptr) {
         other = oWndFromHwnd(otherParent);
         if (other == parent) other = nullptr;
     }
-    if (other) {
-        if (other->lValidating) {
-            parent->lValidating = false;
-            return Value(0);
-        }
-        other->lValidating = true;
-    }
+    if (other && other->lValidating) return Value(0);
+    // Both marks are taken back however the validation ends, a throwing action included.
+    FlagScope validating(parent->lValidating);
+    std::optional<FlagScope> validatingOther;
+    if (other) validatingOther.emplace(other->lValidating);
     if (!lValid())
         ::SetFocus(hWnd);
     else
         ForWhen();
-    parent->lValidating = false;
-    if (other) other->lValidating = false;
     return Value(0);
 }
 

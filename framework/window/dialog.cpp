@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "framework/window/brackets.h"
 #include "framework/window/control.h"
 #include "framework/window/event_loop.h"
 #include "framework/window/modeless_dialogs.h"
@@ -205,8 +206,11 @@ Value TDialog::Initiate(HWND, HWND hDlg) {
     hWnd = hDlg;
     if (!lModal) Link(true);  // from now on dispatched like any window
     ApplyFont();
+    // Every control is bound and the dialog finished even when a binding or bInit
+    // throws; the first failure is raised at the end.
+    FirstFailure failures;
     auto controls = aControls;  // a control's binding may end others
-    for (auto& control : controls) control->Initiate(hWnd);
+    for (auto& control : controls) failures.Run([&] { control->Initiate(hWnd); });
     if (lCentered) {
         Center();
     } else {
@@ -218,8 +222,10 @@ Value TDialog::Initiate(HWND, HWND hDlg) {
     if (!cCaption.empty()) SetWindowTextA(hWnd, cCaption.c_str());
     bool result = true;
     if (bInit) {
-        Value v = bInit.Call(shared_from_this());
-        if (v.IsLogical() && !v.AsLogical()) result = false;
+        failures.Run([&] {
+            Value v = bInit.Call(shared_from_this());
+            if (v.IsLogical() && !v.AsLogical()) result = false;
+        });
     }
     if (!lHelpIcon) lHelpIcon = true;
     if (*lHelpIcon && hWnd) {
@@ -227,13 +233,12 @@ Value TDialog::Initiate(HWND, HWND hDlg) {
         SetWindowPos(hWnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
     if (oIcon && hWnd) SendMsg(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(oIcon->IconHandle()));
+    failures.Rethrow();
     return Value(result);
 }
 
 Value TDialog::Display() {
-    BeginPaint();
-    Paint();
-    EndPaint();
+    TWindow::Display();
     if (bStart) {
         Action start = bStart;
         bStart = Action();  // once only, even if the action paints again
@@ -327,7 +332,9 @@ Value TDialog::KeyChar(WPARAM nKey, LPARAM nFlags) {
         auto owner = Parent();
         bool ownerIsDialog = owner && owner->hWnd && IsDialogWindow(owner->hWnd);
         bool ownerIsMdiChild = owner && WindowClass(owner->hWnd) == "TMDICHILD";
-        if (!owner || ownerIsDialog || ownerIsMdiChild) {
+        // A modal dialog ends on Esc from any control (its bValid may refuse): handed to
+        // the owner, which is disabled while the dialog runs, the key would be lost.
+        if (lModal || !owner || ownerIsDialog || ownerIsMdiChild) {
             End();
             return Value(0);
         }

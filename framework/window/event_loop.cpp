@@ -9,10 +9,12 @@ namespace pixa {
 namespace {
 struct LoopState {
     bool running = false;
+    bool started = false;  // WinRun has been entered at least once
     HWND app = nullptr;
     HWND acceleratorOwner = nullptr;
     std::weak_ptr<TWindow> defaultWindow;
     int lastKey = 0;
+    bool acceleratorsPaused = false;
 };
 LoopState& State() {
     static LoopState state;
@@ -20,12 +22,15 @@ LoopState& State() {
 }
 
 HACCEL ActiveAccelerators() {
+    if (State().acceleratorsPaused) return nullptr;
     auto owner = oWndFromHwnd(State().acceleratorOwner);
     return owner && owner->oMenu ? owner->oMenu->Accelerators() : nullptr;
 }
 }  // namespace
 
 bool lWRunning() { return State().running; }
+
+bool WinRunStarted() { return State().started; }
 
 bool SetWRunning(bool running) {
     bool previous = State().running;
@@ -52,8 +57,17 @@ std::shared_ptr<TWindow> GetWndDefault() { return State().defaultWindow.lock(); 
 
 int LastKeyTyped() { return State().lastKey; }
 
+void SetLastKeyTyped(int nKey) { State().lastKey = nKey; }
+
+HACCEL CurrentAccelerators() { return ActiveAccelerators(); }
+
+AcceleratorPause::AcceleratorPause() : wasPaused_(State().acceleratorsPaused) { State().acceleratorsPaused = true; }
+
+AcceleratorPause::~AcceleratorPause() { State().acceleratorsPaused = wasPaused_; }
+
 void WinRun(HWND hWnd) {
     LoopState& s = State();
+    s.started = true;
     bool wasRunning = SetWRunning(true);
     HWND previousOwner = s.acceleratorOwner;
     s.acceleratorOwner = hWnd;

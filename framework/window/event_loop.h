@@ -10,6 +10,8 @@ class TWindow;
 
 // Runs the message loop until the quit message; routes keys of non-modal dialogs.
 void WinRun(HWND hWnd = nullptr);
+// True once the program's main loop (WinRun) has been entered.
+bool WinRunStarted();
 // True while WinRun or a modal dialog's loop runs.
 bool lWRunning();
 // Sets the event-loop flag and yields its previous value.
@@ -29,5 +31,22 @@ std::shared_ptr<TWindow> GetWndDefault();
 
 // The last character the loop dispatched (WM_CHAR).
 int LastKeyTyped();
+// Records the last character typed (message processing outside the loop).
+void SetLastKeyTyped(int nKey);
+
+// The accelerator table the loop translates now, or null (none, or paused).
+HACCEL CurrentAccelerators();
+// Takes the accelerator table out of use while alive, so that loops nested in
+// message processing do not translate accelerators twice.
+class AcceleratorPause {
+public:
+    AcceleratorPause();
+    ~AcceleratorPause();
+    AcceleratorPause(const AcceleratorPause&) = delete;
+    AcceleratorPause& operator=(const AcceleratorPause&) = delete;
+
+private:
+    bool wasPaused_;
+};
 
 }  // namespace pixa

@@ -1,4 +1,5 @@
 // TWindow: construction, registration, creation, linking, activation and geometry.
+#include "framework/services/frame.h"
 #include "framework/window/window.h"
 
 
@@ -41,7 +42,11 @@ void Store(Action& member, const Action& given) {
 }
 }  // namespace
 
-TWindow::~TWindow() = default;
+// A window destroyed on screen has released its objects already (Destroy); one that
+// never got a native window (refused by bWhen, never activated, not creatable) does it here.
+TWindow::~TWindow() {
+    if (!hWnd) EndResources();
+}
 
 DWORD BuildWindowStyle(const WindowNew& a) {
     DWORD style = WS_CLIPCHILDREN;
@@ -145,8 +150,9 @@ bool TWindow::Create(const std::string& cClassName) {
     HWND created;
     {
         CreationScope scope(*this);
+        // The object as creation parameter: the creation hook links this window, no other.
         created = CreateWindowExA(exStyle, className.c_str(), cCaption.c_str(), style, nLeft, nTop, width, height,
-                                  hParent, idOrMenu, GetModuleHandleA(nullptr), nullptr);
+                                  hParent, idOrMenu, GetModuleHandleA(nullptr), this);
     }
     if (!created) {
         std::string reason = LastErrorText();
@@ -166,7 +172,10 @@ void TWindow::Link(bool lSubclass) {
     // Only objects owned by a shared_ptr can be kept alive by the registry.
     auto self = weak_from_this().lock();
     if (!hWnd || !self) return;
-    if (!nSlot_) WindowRegistry::Instance().Add(self);
+    if (!nSlot_) {
+        WindowRegistry::Instance().Add(self);
+        NoteClass(ClassName());  // the error report's classes in use
+    }
     if (lSubclass && !nOldProc &&
         reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) != FrameworkWindowProc) {
         nOldProc = reinterpret_cast<WNDPROC>(
@@ -209,17 +218,11 @@ void TWindow::Activate(const WindowActivate& a) {
     }
 }
 
-bool TWindow::lWhen() {
-    if (!bWhen) return true;
-    Value v = bWhen.Call(shared_from_this());
-    return v.IsAbsent() || v.AsLogical();
-}
+bool Affirmative(const Value& answer) { return answer.IsAbsent() || answer.AsLogical(); }
 
-bool TWindow::lValid() {
-    if (!bValid) return true;
-    Value v = bValid.Call(shared_from_this());
-    return v.IsAbsent() || v.AsLogical();
-}
+bool TWindow::lWhen() { return !bWhen || Affirmative(bWhen.Call(shared_from_this())); }
+
+bool TWindow::lValid() { return !bValid || Affirmative(bValid.Call(shared_from_this())); }
 
 bool TWindow::End() {
     bool ok = lValid();

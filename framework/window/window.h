@@ -367,6 +367,8 @@ private:
     HDC hDCOwned_ = nullptr;   // the DC obtained by GetDC, released when the count reaches 0
 };
 
+// An action's answer to a yes/no question (bWhen, bValid): an absent answer is yes.
+bool Affirmative(const Value& answer);
 // The menu item last highlighted (class-wide; used by F1 help in menus).
 Value& MenuItemSelected();
 // The style New builds when nStyle is 0.

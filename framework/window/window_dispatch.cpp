@@ -1,6 +1,7 @@
 // TWindow: the one place where a platform message becomes a named operation,
 // and the base behaviour of those operations.
 
+#include "framework/window/brackets.h"
 #include "framework/window/control.h"
 #include "framework/window/event_loop.h"
 #include "framework/window/hot_keys.h"
@@ -126,9 +127,9 @@ Value TWindow::LostFocus(HWND hWndNew) {
 }
 
 Value TWindow::Display() {
-    BeginPaint();
+    PaintScope painting(*this);
     Paint();
-    return EndPaint();
+    return Value();
 }
 
 Value TWindow::Paint() {
@@ -295,7 +296,9 @@ Value TWindow::VScroll(WPARAM wp, LPARAM lp) { return Scroll(*this, wp, lp, true
 Value TWindow::HScroll(WPARAM wp, LPARAM lp) { return Scroll(*this, wp, lp, false); }
 
 Value TWindow::InitMenuPopup(HMENU hPopup, int nPos, bool lSystem) {
-    return oMenu ? oMenu->InitMenuPopup(hPopup, nPos, lSystem) : Value();
+    // The system menu, else a shown context menu, else the menu bar (which also finds its submenus).
+    auto menu = lSystem ? oSysMenu : oPopup ? oPopup : oMenu;
+    return menu ? menu->InitMenuPopup(hPopup, nPos, lSystem) : Value();
 }
 
 Value TWindow::MenuSelect(int nIdItem, int nFlags, HMENU hMenu) {
@@ -305,6 +308,9 @@ Value TWindow::MenuSelect(int nIdItem, int nFlags, HMENU hMenu) {
         MenuItemSelected() = Value();
     } else if (auto menu = oPopup ? oPopup : oMenu) {
         std::string message;
+        // An entry that opens a submenu comes by position; menus know it by the submenu's handle.
+        if ((nFlags & MF_POPUP) && hMenu)
+            nIdItem = static_cast<int>(reinterpret_cast<INT_PTR>(GetSubMenu(hMenu, nIdItem)));
         item = menu->ItemById(nIdItem, &message);
         MenuItemSelected() = item;
         SetMsg(message);
@@ -368,6 +374,8 @@ Value TWindow::DropFiles(HDROP hDropped) {
 }
 
 Value TWindow::HelpF1() {
+    const Value& item = MenuItemSelected();
+    if (!item.IsAbsent() && Services().showMenuItemHelp && Services().showMenuItemHelp(*this, item)) return Value(0);
     HelpTopic();
     return Value(0);
 }

@@ -1,6 +1,8 @@
 // TWindow: device contexts, text output, colours, brushes and fonts.
 #include "framework/window/window.h"
 
+#include "framework/window/brackets.h"
+
 namespace pixa {
 
 namespace {
@@ -41,6 +43,10 @@ HDC TWindow::BeginPaint() {
     ++nPaintCount;
     return hDC;
 }
+
+PaintScope::PaintScope(TWindow& window) : window_(window) { window_.BeginPaint(); }
+
+PaintScope::~PaintScope() { window_.EndPaint(); }
 
 Value TWindow::EndPaint() {
     if (nPaintCount > 0) --nPaintCount;

@@ -23,6 +23,9 @@ bool IsActiveTabStop(const TControl& c) {
 // Moves the focus to the next or previous tab stop from a child, in the platform's tab order.
 void GoCtrl(TWindow& w, HWND from, bool previous) {
     if (!w.hWnd) return;
+    // Only from inside this window: a top-level dialog's owner (disabled while a modal
+    // dialog runs) is asked with the dialog as "child", and the focus must not go there.
+    if (from && !IsChild(w.hWnd, from)) return;
     HWND to = GetNextDlgTabItem(w.hWnd, from, previous);
     if (to == from) {
         // The only tab stop here (an edit field alone in a frame): look one level up.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/services/error.h"
+#include "framework/services/frame.h"
 #include "framework/window/dialog.h"
 #include "framework/window/message_tracer.h"
 #include "framework/window/window.h"
@@ -23,9 +24,12 @@ constexpr std::size_t kMaxDialogsUnderCreation = 50;
 LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
     // HCBT_CREATEWND arrives before WM_NCCREATE: linking here lets the object see
     // the window's very first messages, whatever its class procedure is.
-    if (code == HCBT_CREATEWND && creating && !creating->hWnd) {
+    // Only the window created with our object as its creation parameter: the system may
+    // create windows of its own (an input-method window) while the hook is armed.
+    auto* create = code == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDA*>(lParam) : nullptr;
+    if (creating && !creating->hWnd && create && create->lpcs && create->lpcs->lpCreateParams == creating) {
         TWindow* window = creating;
-        creating = nullptr;  // only the first window: children created meanwhile are not ours
+        creating = nullptr;  // linked once
         window->hWnd = reinterpret_cast<HWND>(wParam);
         window->Link(true);
     }
@@ -33,10 +37,42 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT ToLresult(const Value& v) { return v.IsNumber() ? static_cast<LRESULT>(v.AsInteger()) : 0; }
+
+// The messages whose answer a dialog procedure returns itself; every other answer
+// goes into the dialog's message-result slot, and the procedure returns TRUE.
+bool AnsweredDirectly(UINT nMsg) {
+    switch (nMsg) {
+        case WM_INITDIALOG:
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_COMPAREITEM:
+        case WM_VKEYTOITEM:
+        case WM_CHARTOITEM:
+        case WM_QUERYDRAGICON: return true;
+        default: return false;
+    }
+}
+
+// A number or true is the message's answer; false or absent lets the platform's
+// dialog processing run.
+INT_PTR DialogResult(HWND hWnd, UINT nMsg, const Value& result) {
+    bool handled = result.IsNumber() || (result.IsLogical() && result.AsLogical());
+    if (!handled) return FALSE;
+    LRESULT answer = result.IsNumber() ? static_cast<LRESULT>(result.AsInteger()) : TRUE;
+    if (AnsweredDirectly(nMsg)) return static_cast<INT_PTR>(answer);
+    SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, answer);
+    return TRUE;
+}
 }  // namespace
 
 Value DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
     MessageTracer::Trace(window, nMsg, nWParam, nLParam);
+    Frame frame(window, "HandleEvent");  // the error report's stack level of this message
     try {
         return window.HandleEvent(nMsg, nWParam, nLParam);
     } catch (const std::exception& e) {
@@ -87,8 +123,7 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARA
     LPARAM third = nMsg == WM_INITDIALOG ? reinterpret_cast<LPARAM>(hWnd) : nLParam;
     Value result = DispatchSafely(*object, nMsg, nWParam, third);
     if (nMsg == WM_NCDESTROY && object->Slot()) object->UnLink();
-    if (result.IsNumber()) return static_cast<INT_PTR>(result.AsInteger());
-    return result.IsLogical() && result.AsLogical() ? TRUE : FALSE;
+    return DialogResult(hWnd, nMsg, result);
 }
 
 CreationScope::CreationScope(TWindow& window)

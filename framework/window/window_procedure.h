@@ -17,8 +17,9 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARA
 // The dialog procedure of every dialog the framework creates.
 INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
-// While alive, the first window created on this thread is linked to the object at
-// once (from a CBT hook, before WM_NCCREATE), so the object sees every message.
+// While alive, the window created on this thread with the object as its creation
+// parameter is linked to the object at once (from a CBT hook, before WM_NCCREATE),
+// so the object sees every message.
 class CreationScope {
 public:
     explicit CreationScope(TWindow& window);

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "runtime/value.h"
+
 namespace pixa {
 
 class TWindow;
@@ -16,6 +18,8 @@ struct WindowServices {
     std::function<void(TWindow& window, int nHelpId)> showHelp;
     // Runs the timer object with this identifier that belongs to the window.
     std::function<void(TWindow& window, UINT_PTR nId)> runTimer;
+    // Shows the help of a highlighted menu item; false when it is not a menu item.
+    std::function<bool(TWindow& window, const Value& item)> showMenuItemHelp;
     // Shows a text in a status bar of the window.
     std::function<void(TWindow& window, const std::string& text, bool lDefault)> showStatus;
 };

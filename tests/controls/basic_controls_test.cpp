@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "framework/controls/button.h"
 #include "framework/controls/check_box.h"
@@ -14,6 +15,7 @@
 #include "runtime/codepage.h"
 #include "tests/controls/bound_value.h"
 #include "tests/controls/gui.h"
+#include "tests/support/error_recorder.h"
 
 namespace pixa {
 namespace {
@@ -39,6 +41,23 @@ TEST(Button, DefaultWidthAndGeometry) {
     ButtonLayout wide = LayoutButton({.cCaption = "&Abbrechen", .lDefault = true, .lPixel = true});
     EXPECT_EQ(wide.nRight - wide.nLeft, 60);
     EXPECT_EQ(wide.nStyle, static_cast<DWORD>(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON));
+}
+
+TEST(Button, AThrowingActionDoesNotBlockLaterClicks) {
+    test::ErrorRecorder errors;
+    TestDialog dlg;
+    auto clicks = std::make_shared<int>(0);
+    auto button = TButton::New({.nRow = 10, .nCol = 10, .cCaption = "&Los", .oWnd = dlg.get(),
+                                .bAction = Action([clicks](const Args&) -> Value {
+                                    if (++*clicks == 1) throw std::runtime_error("Aktion kaputt");
+                                    return Value();
+                                }),
+                                .lPixel = true});
+    dlg.Show();
+    test::ClickButton(button->hWnd);
+    test::ClickButton(button->hWnd);
+    EXPECT_EQ(*clicks, 2) << "the second click ran the action";
+    EXPECT_EQ(errors.errors.size(), 1u);
 }
 
 TEST(Button, HotKeyEnterAndCaption) {

@@ -199,6 +199,48 @@ TEST(DialogModal, WhenRefusingShowsNothing) {
     EXPECT_EQ(dialog->hWnd, nullptr);
 }
 
+TEST(DialogModal, AnswersReachThePlatformThroughTheResultSlot) {
+    auto dialog = PixelDialog("Antworten");
+    bool allow = false;
+    LRESULT erased = 0, refused = -1, allowed = -1;
+    GuiScript script;
+    script.Until("dialog is up", [&] { return dialog->hWnd && IsWindowVisible(dialog->hWnd); })
+        .Do("erase the background", [&] {
+            HDC dc = GetDC(dialog->hWnd);
+            erased = SendMessageA(dialog->hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+            ReleaseDC(dialog->hWnd, dc);
+        })
+        .Do("may the session end while bValid refuses", [&] {
+            refused = SendMessageA(dialog->hWnd, WM_QUERYENDSESSION, 0, 0);
+            allow = true;
+        })
+        .Do("may the session end now", [&] { allowed = SendMessageA(dialog->hWnd, WM_QUERYENDSESSION, 0, 0); });
+    script.Start();
+    dialog->Activate({.bValid = Action([&](const Args&) { return Value(allow); })});
+    EXPECT_TRUE(script.Succeeded()) << script.FailedStep();
+    EXPECT_NE(erased, 0) << "the dialog's brush erased the background";
+    EXPECT_EQ(refused, 0);
+    EXPECT_EQ(allowed, 1);
+    EXPECT_EQ(dialog->hWnd, nullptr) << "agreeing to the end closed the dialog";
+}
+
+TEST(DialogLifetime, ADialogThatNeverOpenedReleasesItsBrush) {
+    static constexpr std::uint32_t kPane = 0x0A0B0C;  // a colour no other window uses
+    auto cached = [] {
+        for (auto& brush : TBrush::Cache())
+            if (brush->cStyle.empty() && brush->nRGBColor == kPane) return brush;
+        return BrushRef();
+    };
+    {
+        auto refused = TDialog::New({.nBottom = 100, .nRight = 100, .nClrPane = kPane, .lPixel = true});
+        refused->Activate({.bWhen = Action([](const Args&) { return Value(false); })});
+        auto never = TDialog::New({.nBottom = 100, .nRight = 100, .nClrPane = kPane, .lPixel = true});
+        ASSERT_TRUE(cached());
+        EXPECT_EQ(cached()->nCount, 2);
+    }
+    EXPECT_FALSE(cached()) << "the last reference ended with the objects";
+}
+
 TEST(DialogKeys, EscEndsAModalDialogWith2) {
     auto dialog = PixelDialog("Esc");
     auto edit = PlainControl::New(dialog, "EDIT", "", 10, 10, 12, 80, kEditStyle);
@@ -269,6 +311,36 @@ TEST(DialogKeys, TabWrapsAroundBothWays) {
     script.Start();
     dialog->Activate({});
     EXPECT_TRUE(script.Succeeded());
+}
+
+TEST(DialogKeys, FocusNeverLeavesATopLevelDialogForItsOwner) {
+    auto owner = TWindow::New({.nTop = 15, .nLeft = 15, .nBottom = 300, .nRight = 400, .cTitle = "Besitzer",
+                               .lPixel = true});
+    auto ownerField = PlainControl::New(owner, "EDIT", "", 10, 10, 20, 100, kEditStyle);
+    auto dialog = TDialog::New({.nTop = 100, .nLeft = 100, .nBottom = 300, .nRight = 400, .cCaption = "Allein",
+                                .oWnd = owner, .lPixel = true});
+    auto only = PlainControl::New(dialog, "EDIT", "", 10, 10, 12, 80, kEditStyle);
+    HWND field = nullptr, afterNext = nullptr, afterPrev = nullptr, ownerChose = nullptr;
+    GuiScript script;
+    script.Until("focus in the only field", [&] { return only->hWnd && GetFocus() == only->hWnd; })
+        .Do("next control", [&] {
+            field = only->hWnd;
+            dialog->GoNextCtrl(field);
+            afterNext = GetFocus();
+        })
+        .Do("previous control", [&] {
+            dialog->GoPrevCtrl(field);
+            afterPrev = GetFocus();
+            ownerChose = owner->hCtlFocus;
+        })
+        .Do("close", [&] { dialog->End(); });
+    script.Start();
+    dialog->Activate({});
+    EXPECT_TRUE(script.Succeeded()) << script.FailedStep();
+    EXPECT_EQ(afterNext, field);
+    EXPECT_EQ(afterPrev, field);
+    EXPECT_NE(ownerChose, ownerField->hWnd);
+    DestroyWindow(owner->hWnd);
 }
 
 TEST(DialogValidation, FailingValidKeepsTheFocusUnlessCancelIsClicked) {

@@ -4,6 +4,7 @@
 
 #include "framework/window/event_loop.h"
 #include "framework/window/message_tracer.h"
+#include "framework/window/window_procedure.h"
 #include "framework/window/window_registry.h"
 #include "tests/support/gui_driver.h"
 #include "tests/window/plain_control.h"
@@ -177,6 +178,27 @@ TEST(WindowDispatch, CreationHookLinksBeforeTheFirstMessage) {
     EXPECT_EQ(w->seen.front(), UINT(WM_GETMINMAXINFO));  // sent before WM_NCCREATE
     EXPECT_NE(std::find(w->seen.begin(), w->seen.end(), UINT(WM_NCCREATE)), w->seen.end());
     EXPECT_NE(std::find(w->seen.begin(), w->seen.end(), UINT(WM_CREATE)), w->seen.end());
+    DestroyNow(w);
+}
+
+TEST(WindowDispatch, CreationHookLinksOnlyItsOwnWindow) {
+    auto w = std::make_shared<TWindow>();
+    w->nTop = 10, w->nLeft = 10, w->nBottom = 100, w->nRight = 100;
+    w->Register();
+    HWND foreign = nullptr;
+    {
+        // A window the system creates while ours is being made (an input-method window).
+        CreationScope scope(*w);
+        foreign = CreateWindowExA(0, "STATIC", "fremd", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+        ASSERT_TRUE(foreign);
+        EXPECT_EQ(w->hWnd, nullptr);
+        EXPECT_EQ(oWndFromHwnd(foreign), nullptr);
+        ASSERT_TRUE(w->Create());
+    }
+    EXPECT_NE(w->hWnd, foreign);
+    EXPECT_EQ(oWndFromHwnd(w->hWnd), w);
+    DestroyWindow(foreign);
     DestroyNow(w);
 }
 
