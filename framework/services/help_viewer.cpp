@@ -110,7 +110,8 @@ bool ShowHtmlHelp(HWND owner, const HtmlHelpRequest& request) {
 
 HelpViewerKind ChooseHelpViewer(const HelpViewerFacts& facts) {
     if (facts.wine) return HelpViewerKind::WineViewer;
-    if (facts.winHelpPresent && facts.winHelpDescription.find("Stub") == std::string::npos) return HelpViewerKind::WinHelpViewer;
+    bool stub = facts.winHelpDescription.find("Stub") != std::string::npos;
+    if (facts.winHelpPresent && !stub) return HelpViewerKind::WinHelpViewer;
     return HelpViewerKind::HtmlHelpViewer;
 }
 

@@ -1,7 +1,7 @@
 // The program's help file opened through the program's help calls in the
 // platform's viewer (Wine's winhlp32): the contents list every chapter of the help
-// source, and a dialog's keyword (F1, help buttons) opens that dialog's topic. The viewer runs as its own process; its text is
-// read back from its text window.
+// source, and a dialog's keyword (F1, help buttons) opens that dialog's topic.
+// The viewer runs as its own process; its text is read back from its text window.
 #include <windows.h>
 
 #include <gtest/gtest.h>
