@@ -93,19 +93,6 @@ HtmlHelpFunction HtmlHelpEntry() {
     return entry;
 }
 
-bool ShowHtmlHelp(HWND owner, const HtmlHelpRequest& request) {
-    HtmlHelpFunction htmlHelp = HtmlHelpEntry();
-    if (!htmlHelp) return false;
-    if (request.command == HH_CLOSE_ALL) {
-        htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
-        return true;
-    }
-    if (request.command == HH_DISPLAY_INDEX)
-        return htmlHelp(owner, request.file.c_str(), request.command,
-                        reinterpret_cast<DWORD_PTR>(request.keyword.c_str())) != nullptr;
-    return htmlHelp(owner, request.file.c_str(), request.command, request.id) != nullptr;
-}
-
 }  // namespace
 
 HelpViewerKind ChooseHelpViewer(const HelpViewerFacts& facts) {
@@ -167,6 +154,19 @@ HtmlHelpRequest HtmlHelpFor(const std::string& helpFile, UINT command, const std
         break;
     }
     return request;
+}
+
+bool ShowHtmlHelp(HWND owner, const HtmlHelpRequest& request) {
+    HtmlHelpFunction htmlHelp = HtmlHelpEntry();
+    if (!htmlHelp) return false;
+    if (request.command == HH_CLOSE_ALL) {
+        htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+        return true;
+    }
+    if (request.command == HH_DISPLAY_INDEX)
+        return htmlHelp(owner, request.file.c_str(), request.command,
+                        reinterpret_cast<DWORD_PTR>(request.keyword.c_str())) != nullptr;
+    return htmlHelp(owner, request.file.c_str(), request.command, request.id) != nullptr;
 }
 
 std::optional<bool> ShowHelpElsewhere(HWND owner, const std::string& helpFile, UINT command, ULONG_PTR data) {

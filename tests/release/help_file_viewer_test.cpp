@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "framework/services/help.h"
+#include "framework/services/help_viewer.h"
 
 namespace pixa {
 namespace {
@@ -36,12 +37,16 @@ std::string Ansi(const std::string& utf8) {
     return ansi;
 }
 
-// Chapter keyword -> chapter title (Windows-1252), as the help source declares them.
-std::map<std::string, std::string> SourceChapters() {
+std::string SourceText() {
     std::ifstream in(PIXA_HELP_SOURCE);
     std::stringstream text;
     text << in.rdbuf();
-    std::string source = text.str();
+    return text.str();
+}
+
+// Chapter keyword -> chapter title (Windows-1252), as the help source declares them.
+std::map<std::string, std::string> SourceChapters() {
+    std::string source = SourceText();
     std::map<std::string, std::string> chapters;
     static const std::regex chapter(R"(\n\\C\{(\w+)\} ([^\n]+))");
     for (auto it = std::sregex_iterator(source.begin(), source.end(), chapter); it != std::sregex_iterator(); ++it)
@@ -116,6 +121,27 @@ TEST_F(HelpFileViewer, IndexAndEmptySearchOpenTheContents) {
     EXPECT_FALSE(ViewerTextWith(chapters_.at("ErsteSchritte")).empty());
     ASSERT_TRUE(HelpIndex());  // F1 in an open menu
     EXPECT_FALSE(ViewerTextWith(chapters_.at("Fragen")).empty());
+}
+
+// Where WinHelp cannot serve, the compiled HTML Help file beside the help file opens
+// in the platform's HTML Help viewer, whose window bears the help's title.
+TEST(CompiledHelpFallback, OpensTheCompiledFileBesideTheHelpFile) {
+    std::smatch title;
+    std::string source = SourceText();
+    ASSERT_TRUE(std::regex_search(source, title, std::regex(R"(\n\\title ([^\n]+))")));
+    const std::string file = WinePath(PIXA_HELP_DIR "/PIXAPORT.HLP");
+    for (UINT command : {HELP_KEY, HELP_CONTENTS, HELP_PARTIALKEY}) {
+        SCOPED_TRACE(command);
+        ASSERT_TRUE(ShowHtmlHelp(nullptr, HtmlHelpFor(file, command, "Auswahl", 0)));
+        HWND viewer = FindWindowA("HH Parent", nullptr);
+        ASSERT_NE(viewer, nullptr);
+        char caption[256] = {};
+        GetWindowTextA(viewer, caption, sizeof caption);
+        EXPECT_EQ(caption, Ansi(title[1]));
+        ShowHtmlHelp(nullptr, HtmlHelpFor(file, HELP_QUIT, "", 0));
+        EXPECT_EQ(FindWindowA("HH Parent", nullptr), nullptr) << "quit leaves a help window open";
+    }
+    EXPECT_FALSE(ShowHtmlHelp(nullptr, HtmlHelpFor("C:\\Fehlt\\PIXAPORT.HLP", HELP_CONTENTS, "", 0)));
 }
 
 }  // namespace
