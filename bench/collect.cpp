@@ -1,4 +1,5 @@
-// collect: our collection of 20,000 files in 2,000 folders against find | sort on the host.
+// collect: our collection of 20,000 files in 2,000 folders against find | sort on the host,
+// and against the floor: one bare listing walk over the same tree.
 #include "app/transfer/collection.h"
 #include "bench/bench_support.h"
 
@@ -6,26 +7,20 @@ using namespace pixa;
 
 int main() {
     bench::Scratch scratch("collect");
-    // 100 folders with 19 subfolders each (2,000 folders), 10 pictures in each subfolder
-    // and 10 in each top folder... = 20,000 files, written on the host.
-    scratch.Host("cd '" + scratch.Unix() +
-                 "' && python3 -c \""
-                 "import os\n"
-                 "for d in range(100):\n"
-                 "  top = 'Ordner%03d' % d\n"
-                 "  for s in range(19):\n"
-                 "    os.makedirs('%s/Sub%02d' % (top, s))\n"
-                 "    for f in range(10 if s else 20): open('%s/Sub%02d/IMG_%04d.JPG' % (top, s, f), 'w').close()\n"
-                 "\"");
+    scratch.Host(bench::PictureTree(scratch.Unix()));
+    bench::ReportLoad("collect", scratch);
     double reference =
         scratch.Host("find '" + scratch.Unix() + "' -type f -iname '*.jpg' | LC_ALL=C sort > /dev/null");
-    std::size_t count = 0;
+    std::size_t floorCount = 0, count = 0;
+    double floor = bench::Seconds([&] { floorCount = bench::FloorWalk(scratch.Dos(), false); });
     SilentProgress progress;
     double ours = bench::Seconds([&] {
         count = CollectFiles({.source = scratch.Dos() + "\\", .includeSub = true, .target = "", .extens = "JPG"},
                              progress)
                     .size();
     });
-    if (count != 20000) std::printf("collect: expected 20000 files, found %zu\n", count);
+    if (count != 20000 || floorCount != 20000)
+        std::printf("collect: expected 20000 files, found %zu (floor %zu)\n", count, floorCount);
     bench::Report("collect", ours, reference);
+    bench::ReportFloor("collect", ours, floor);
 }

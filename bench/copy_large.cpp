@@ -1,23 +1,35 @@
-// copy-large: our copy of one 1 GB file against cp on the host.
+// copy-large: our copy of one 1 GB file onto the card, against cp + sync on the host, and
+// against the floor: a bare Win32 copy with one flush. Arguments (from scripts/bench.sh):
+// the card's drive, host folder, medium.
 #include "app/transfer/camera_copy.h"
 #include "bench/bench_support.h"
 
 using namespace pixa;
 
-int main() {
+int main(int argc, char** argv) {
+    auto medium = bench::CardMedium::FromArgs(argc, argv);
     bench::Scratch scratch("copylarge");
-    std::string u = scratch.Unix();
-    scratch.Host("mkdir -p '" + u + "/ref' '" + u + "/card' && head -c 1073741824 /dev/urandom > '" + u +
-                 "/MOVIE.MOV'");
-    double reference = scratch.Host("cp '" + u + "/MOVIE.MOV' '" + u + "/ref/'");
-    scratch.Host("rm -f '" + u + "/ref/MOVIE.MOV'");  // keep at most two copies on the disk
+    bench::Scratch card("copylarge-card", medium.unixRoot, medium.dosRoot);
+    std::string u = scratch.Unix(), c = card.Unix();
+    std::printf("copy-large: card on %s\n", medium.Describe().c_str());
+    scratch.Host("mkdir -p '" + c + "/ref' '" + c + "/floor' '" + c + "/card' && head -c 1073741824 /dev/urandom > '" +
+                 u + "/MOVIE.MOV'");
+    bench::ReportLoad("copy-large", scratch);
+    double reference = scratch.Host("cp '" + u + "/MOVIE.MOV' '" + c + "/ref/' && sync '" + c + "/ref/MOVIE.MOV'");
+    scratch.Host("rm -rf '" + c + "/ref'");  // keep at most one copy on the card
+    double floor = bench::Seconds([&] {
+        if (!bench::FloorCopy({{scratch.Dos() + "\\MOVIE.MOV", card.Dos() + "\\floor\\MOVIE.MOV"}}))
+            std::printf("copy-large: the floor copy failed\n");
+    });
+    scratch.Host("rm -rf '" + c + "/floor'");
     bench::PumpingProgress progress;
     bench::NoPrompts prompts;
     CopyTally tally;
     double ours = bench::Seconds([&] {
         tally = RenInDir({scratch.Dos() + "\\MOVIE.MOV"},
-                         {.target = scratch.Dos() + "\\card\\", .maker = "Sony", .extens = "MOV"}, progress, prompts);
+                         {.target = card.Dos() + "\\card\\", .maker = "Sony", .extens = "MOV"}, progress, prompts);
     });
     if (tally.copied != 1) std::printf("copy-large: the copy failed\n");
     bench::Report("copy-large", ours, reference);
+    bench::ReportFloor("copy-large", ours, floor);
 }

@@ -34,12 +34,14 @@ StoredRect SnapWindowRect(long top, long left, long bottomExclusive, long rightE
     return r;
 }
 
+bool WorthStoring(const StoredRect& r) { return r.top < 2000 && r.bottom > r.top && r.right > r.left; }
+
 bool PutCoords() {
     auto window = std::dynamic_pointer_cast<TWindow>(G().oWnd);
-    if (!window) return true;
-    StoredRect r = SnapWindowRect(window->nTop, window->nLeft, window->nBottom, window->nRight);
     // A minimised window sits far off-screen; its place is not worth remembering.
-    if (r.top >= 2000) return true;
+    if (!window || (window->hWnd && IsIconic(window->hWnd))) return true;
+    StoredRect r = SnapWindowRect(window->nTop, window->nLeft, window->nBottom, window->nRight);
+    if (!WorthStoring(r)) return true;
     WriteIni(ini::kWindow, "Top", IniText(r.top));
     WriteIni(ini::kWindow, "Left", IniText(r.left));
     WriteIni(ini::kWindow, "Bottom", IniText(r.bottom));

@@ -14,8 +14,12 @@ struct StoredRect {
 // exclusive): edges made inclusive, negative top/left raised to 0, sizes snapped.
 StoredRect SnapWindowRect(long top, long left, long bottomExclusive, long rightExclusive);
 
+// Whether a snapped rectangle is a place to remember: its top above 2000 and a
+// positive height and width (a minimised window reports neither).
+bool WorthStoring(const StoredRect& r);
+
 // Stores the main window's refreshed rectangle in section "Pixaport"; nothing is
-// written for a window whose top is at 2000 or beyond (minimised). Always true.
+// written while the window is minimised or for a rectangle not worth storing. Always true.
 bool PutCoords();
 
 }  // namespace pixa::app

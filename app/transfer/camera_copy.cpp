@@ -2,6 +2,7 @@
 
 #include "app/transfer/camera_names.h"
 #include "app/transfer/file_copy.h"
+#include "framework/services/frame.h"
 #include "runtime/string_order.h"
 
 namespace pixa {
@@ -25,6 +26,8 @@ std::string CopyResultText(const CopyTally& tally) {
 
 CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& request, TransferProgress& progress,
                    TransferPrompts& prompts) {
+    Frame frame("RenInDir");
+    frame.Local(Value()).Local(Value());  // the file being copied and its camera name
     ASort(files);
     CameraNamer namer(request.target, request.maker, request.extens, request.lastNumber);
     progress.SetMeterTotal(static_cast<int>(files.size()));
@@ -32,18 +35,26 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
     CopyTally tally;
     for (std::size_t i = 0; i < files.size(); ++i) {
         progress.SetAction("Kopieren: " + NameOf(files[i]));
-        auto target = namer.NextFree(files[i], [&] { progress.Pump(); });
-        if (!target) {
-            tally.numbersExhausted = true;
+        // A name taken on the card after its listing makes the copy ask for the next one.
+        auto nextName = [&] {
+            auto name = namer.NextFree(files[i], [&] { progress.Pump(); });
+            tally.numbersExhausted = !name;
+            return name;
+        };
+        auto target = nextName();
+        frame.At();
+        frame.SetLocal(1, files[i]);
+        if (target) frame.SetLocal(2, *target);
+        if (target && (request.simulate || CopyToNewName(files[i], *target, nextName)))
+            ++tally.copied;
+        else if (target)
+            ++tally.failed;
+        if (tally.numbersExhausted) {
             prompts.Stop("Die Dateinummern der Kamera sind aufgebraucht (höchste Nummer 99999). "
                          "Die übrigen Dateien wurden nicht übertragen.",
                          "Keine freie Dateinummer");
             break;
         }
-        if (request.simulate || __CopyFile(files[i], *target))
-            ++tally.copied;
-        else
-            ++tally.failed;
         progress.SetMeterPos(static_cast<int>(i + 1));
         if (progress.BreakRequested()) {
             tally.interrupted = true;

@@ -35,7 +35,14 @@ CameraNamer::CameraNamer(std::string target, std::string maker, std::string exte
     if (!folder_.empty() && folder_.back() != '\\') folder_ += '\\';
 }
 
+void CameraNamer::ListOnce() {
+    if (listed_) return;
+    listed_ = true;
+    for (auto& entry : DirectoryNames(folder_ + "*.*", "HSD")) taken_.insert(AnsiUpperText(entry.name));
+}
+
 std::optional<std::string> CameraNamer::NextFree(const std::string& source, const std::function<void()>& tried) {
+    ListOnce();
     std::string type = TypeFor(extens_, source);
     std::string prefix = MakerPrefix(maker_, type);
     std::string suffix = type.empty() ? std::string() : "." + type;
@@ -43,9 +50,9 @@ std::optional<std::string> CameraNamer::NextFree(const std::string& source, cons
         ++number_;
         char digits[8];
         std::snprintf(digits, sizeof digits, "%05d", number_);
-        std::string path = folder_ + prefix + digits + suffix;
+        std::string name = prefix + digits + suffix;
         if (tried) tried();
-        if (!EntryExists(path)) return path;
+        if (taken_.insert(AnsiUpperText(name)).second) return folder_ + name;
     }
     return std::nullopt;
 }

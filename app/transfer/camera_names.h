@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_set>
 
 namespace pixa {
 
@@ -14,7 +15,10 @@ std::string MakerPrefix(const std::string& maker, const std::string& type);
 bool IsPictureType(const std::string& type);
 
 // Hands out the next free camera names in one target folder. The running number
-// continues from the last one used, so a run never restarts its search.
+// continues from the last one used, so a run never restarts its search. The folder is
+// listed once, at the first name asked for; names handed out are added to that list,
+// so the names of one run never collide with each other. An entry that appears in the
+// folder after the listing is not seen: the copy must not overwrite, and asks again.
 class CameraNamer {
 public:
     static constexpr int kLastNumber = 99999;  // the highest five-digit number
@@ -25,8 +29,9 @@ public:
     CameraNamer(std::string target, std::string maker, std::string extens, int lastNumber = 0);
 
     // The full path of the next name after the last one used that no entry of the
-    // folder has (case ignored, hidden entries and folders count); tried() runs once
-    // per name tried. Nothing when the numbers up to 99999 are used up.
+    // folder has (case ignored, hidden entries and folders count) and that was not
+    // handed out before; tried() runs once per name tried. Nothing when the numbers
+    // up to 99999 are used up.
     std::optional<std::string> NextFree(const std::string& source, const std::function<void()>& tried);
 
     // The last running number handed out or tried.
@@ -35,10 +40,14 @@ public:
     const std::string& Folder() const { return folder_; }
 
 private:
+    void ListOnce();
+
     std::string folder_;
     std::string maker_;
     std::string extens_;
     int number_ = 0;
+    bool listed_ = false;
+    std::unordered_set<std::string> taken_;  // upper-cased names of the folder's entries and of names handed out
 };
 
 }  // namespace pixa

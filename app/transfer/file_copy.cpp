@@ -3,16 +3,19 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <vector>
+#include <memory>
 
 #include "app/transfer/base_error.h"
+#include "framework/services/frame.h"
 #include "platform/handles.h"
 #include "platform/process.h"
 
 namespace pixa {
 
 namespace {
-constexpr DWORD kBlock = 8192;
+// Large blocks keep the platform calls per megabyte few; short writes and retries are
+// handled by the byte, so the block size is not visible in what lands on the card.
+constexpr DWORD kBlock = 1024 * 1024;
 constexpr int kSubOpen = 2012;
 constexpr int kSubWrite = 2016;
 
@@ -83,17 +86,36 @@ bool WriteBlock(HANDLE out, const char* data, DWORD size, const std::string& tar
     return true;
 }
 
+// The block buffer, kept from one copy to the next: asking the platform for a fresh
+// megabyte per file costs more than copying a small picture. A copy started while
+// another is under way (from an error dialog's message loop) gets a buffer of its own.
+class BlockBuffer {
+public:
+    BlockBuffer() : data_(Spare() ? std::move(Spare()) : std::make_unique_for_overwrite<char[]>(kBlock)) {}
+    ~BlockBuffer() { Spare() = std::move(data_); }
+    BlockBuffer(const BlockBuffer&) = delete;
+    BlockBuffer& operator=(const BlockBuffer&) = delete;
+    char* Data() const { return data_.get(); }
+
+private:
+    static std::unique_ptr<char[]>& Spare() {
+        static std::unique_ptr<char[]> spare;
+        return spare;
+    }
+    std::unique_ptr<char[]> data_;
+};
+
 bool CopyBytes(HANDLE in, HANDLE out, const std::string& source, const std::string& target) {
-    std::vector<char> buffer(kBlock);
+    BlockBuffer buffer;
     for (;;) {
         DWORD got = 0;
-        if (!ReadFile(in, buffer.data(), kBlock, &got, nullptr)) {
+        if (!ReadFile(in, buffer.Data(), kBlock, &got, nullptr)) {
             if (Retry(FileError(kGenRead, kSubWrite, "Read error", source, static_cast<int>(GetLastError()))))
                 continue;
             return false;
         }
         if (got == 0) return true;
-        if (!WriteBlock(out, buffer.data(), got, target)) return false;
+        if (!WriteBlock(out, buffer.Data(), got, target)) return false;
     }
 }
 
@@ -110,26 +132,58 @@ bool Finish(FileHandle& out, const std::string& target) {
     return false;
 }
 
-bool MoveIntoPlace(const std::string& temp, const std::string& target) {
+// How renaming the complete temporary file to its target ended.
+enum class Placing { Done, Taken, Failed };
+
+// Renames temp to target. Unless replace is set, an entry of the target's name is left
+// alone and the answer is Taken; other failures go to the error handler.
+Placing MoveIntoPlace(const std::string& temp, const std::string& target, bool replace) {
+    DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     for (;;) {
-        if (MoveFileExA(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-        if (!Retry(CreateError(target))) return false;
+        if (MoveFileExA(temp.c_str(), target.c_str(), flags)) return Placing::Done;
+        DWORD error = GetLastError();
+        if (!replace && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) return Placing::Taken;
+        if (!Retry(CreateError(target))) return Placing::Failed;
     }
+}
+
+// Copies source into a flushed and closed temporary file beside target; its name goes
+// to temp. On failure nothing is left behind.
+bool WriteTemporary(const std::string& source, const std::string& target, std::string& temp) {
+    FileHandle in = OpenSource(source);
+    if (!in) return false;
+    FileHandle out;
+    if (!CreateTemporary(target, temp, out)) return false;
+    if (CopyBytes(in.Get(), out.Get(), source, target) && Finish(out, target)) return true;
+    out.Close();
+    platform::RemoveFile(temp);
+    return false;
 }
 }  // namespace
 
 bool __CopyFile(const std::string& source, const std::string& target) {
-    FileHandle in = OpenSource(source);
-    if (!in) return false;
+    Frame frame("__CopyFile");
+    frame.Param(source).Param(target);
     std::string temp;
-    FileHandle out;
-    if (!CreateTemporary(target, temp, out)) return false;
-    bool done = CopyBytes(in.Get(), out.Get(), source, target) && Finish(out, target) && MoveIntoPlace(temp, target);
-    if (!done) {
-        out.Close();
-        platform::RemoveFile(temp);
+    if (!WriteTemporary(source, target, temp)) return false;
+    if (MoveIntoPlace(temp, target, true) == Placing::Done) return true;
+    platform::RemoveFile(temp);
+    return false;
+}
+
+std::optional<std::string> CopyToNewName(const std::string& source, const std::string& target,
+                                         const std::function<std::optional<std::string>()>& another) {
+    Frame frame("CopyToNewName");
+    frame.Param(source).Param(target);
+    std::string temp;
+    if (!WriteTemporary(source, target, temp)) return std::nullopt;
+    for (std::optional<std::string> name = target; name; name = another()) {
+        Placing placed = MoveIntoPlace(temp, *name, false);
+        if (placed == Placing::Done) return name;
+        if (placed == Placing::Failed) break;
     }
-    return done;
+    platform::RemoveFile(temp);
+    return std::nullopt;
 }
 
 int FErase(const std::string& path) { return platform::RemoveFile(path) ? 0 : -1; }

@@ -109,10 +109,11 @@ std::shared_ptr<TMenuItem> TMenu::GetMenuItem(INT_PTR nId) const {
     for (const auto& item : aItems) {
         auto sub = item->SubMenu();
         if (sub && reinterpret_cast<INT_PTR>(sub->hMenu) == nId) return item;
-        if (!sub && item->cPrompt && item->nId == nId) return item;
-        if (!sub && !item->cPrompt && item->hBitmap && item->nId == nId) return item;
-        if (sub)
+        if (sub) {
             if (auto found = sub->GetMenuItem(nId)) return found;
+        } else if ((item->cPrompt || item->hBitmap) && item->nId == nId) {
+            return item;  // a separator has neither and is never found
+        }
     }
     return nullptr;
 }
@@ -171,16 +172,21 @@ void TMenu::HelpTopic() {
 }
 
 void TMenu::End() {
-    if (auto window = oWnd.lock(); window && window->hWnd && !lSysMenu && GetMenu(window->hWnd) == hMenu)
-        ::SetMenu(window->hWnd, nullptr);
-    for (const auto& item : aItems) item->End();
+    auto window = oWnd.lock();
+    HWND shownOn = window ? window->hWnd : nullptr;
+    if (shownOn && !lSysMenu && GetMenu(shownOn) == hMenu) ::SetMenu(shownOn, nullptr);
     auto items = std::move(aItems);
     aItems.clear();
-    // Submenus go with their entries; the system menu belongs to the platform.
-    for (const auto& item : items)
+    // Submenus go with their entries.
+    for (const auto& item : items) {
+        item->End();
         if (auto sub = item->SubMenu()) sub->End();
-    if (hMenu && !lSysMenu) DestroyMenu(hMenu);
-    if (lSysMenu && oWnd.lock() && oWnd.lock()->hWnd) GetSystemMenu(oWnd.lock()->hWnd, TRUE);
+    }
+    // The system menu belongs to the platform: it is only put back as it was.
+    if (lSysMenu && shownOn)
+        GetSystemMenu(shownOn, TRUE);
+    else if (hMenu && !lSysMenu)
+        DestroyMenu(hMenu);
     hMenu = nullptr;
     Delist(this);
     if (oAccTable) oAccTable->End();

@@ -8,7 +8,8 @@
 namespace pixa {
 
 namespace {
-// One pen line between two points (the end point excluded, as the platform draws).
+// Two joined pen lines from the first point over the second to the third (the last
+// point excluded, as the platform draws).
 void Edge(HDC dc, HPEN pen, int x1, int y1, int x2, int y2, int x3, int y3) {
     HGDIOBJ old = SelectObject(dc, pen);
     MoveToEx(dc, x1, y1, nullptr);

@@ -7,7 +7,8 @@
 
 #include <string>
 
-#include "framework/window/window.h"
+#include "tests/services/windows.h"
+#include "tests/support/gui_driver.h"
 
 namespace pixa {
 namespace {
@@ -16,25 +17,19 @@ namespace {
 const std::string kQuietProgram = "rundll32.exe";
 
 TEST(ShellCalls, OwnerHandleWithItsUpperBitsSetStillNamesTheWindow) {
-    auto w = TWindow::New({.nTop = 40, .nLeft = 40, .nBottom = 100, .nRight = 200, .cTitle = "Besitzer",
-                           .lPixel = true});
-    HWND wide = GetHWnd32(w->hWnd);
-    auto bits = reinterpret_cast<ULONG_PTR>(wide);
+    test::ShownWindow w("Besitzer");
+    auto bits = reinterpret_cast<ULONG_PTR>(GetHWnd32(w->hWnd));
     EXPECT_EQ(bits & 0xFFFF0000u, 0xFFFF0000u);
     EXPECT_EQ(bits & 0xFFFF, reinterpret_cast<ULONG_PTR>(w->hWnd) & 0xFFFF);
-    char title[32] = "";
-    GetWindowTextA(wide, title, sizeof title);
-    EXPECT_STREQ(title, "Besitzer") << "the platform takes it as the same window";
-    DestroyWindow(w->hWnd);
+    EXPECT_EQ(test::TextOf(GetHWnd32(w->hWnd)), "Besitzer") << "the platform takes it as the same window";
 }
 
 TEST(ShellCalls, ProgramsStartByCommandLineAndThroughTheShell) {
     EXPECT_GT(WinExec(kQuietProgram, SW_HIDE), 31u);
     EXPECT_LE(WinExec("C:\\fehlt\\nirgends.exe"), 31u);
-    Value opened = ShellExecute(nullptr, std::nullopt, kQuietProgram, std::nullopt, "", SW_HIDE);
-    EXPECT_GT(opened.AsInteger(), 32) << "found in shell32 at run time and started";
-    Value missing = ShellExecute(nullptr, "open", "C:\\fehlt\\nirgends.exe");
-    EXPECT_LE(missing.AsInteger(), 32);
+    EXPECT_GT(ShellExecute(nullptr, std::nullopt, kQuietProgram, std::nullopt, "", SW_HIDE).AsInteger(), 32)
+        << "found in shell32 at run time and started";
+    EXPECT_LE(ShellExecute(nullptr, "open", "C:\\fehlt\\nirgends.exe").AsInteger(), 32);
 }
 
 TEST(ShellCalls, SoundsByFileNameOrNumber) {

@@ -12,7 +12,7 @@
 
 #include "framework/services/menu_builder.h"
 #include "framework/services/meter.h"
-#include "framework/window/window.h"
+#include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
 
 namespace pixa {
@@ -52,17 +52,13 @@ TEST(Showcase, MenuBarOpenedSubmenuAndMeter) {
     ShowWindow(w->hWnd, SW_SHOW);
     SetForegroundWindow(w->hWnd);
     meter->Set(100);
-    auto open = [] {
-        HWND m = FindWindowA("#32768", nullptr);
-        return m && IsWindowVisible(m);
-    };
     auto start = std::chrono::steady_clock::now();
     test::GuiScript script(std::chrono::milliseconds(5000 + seconds * 1000));
-    script.Do("open", [&] { PostMessageA(w->hWnd, WM_SYSCOMMAND, SC_KEYMENU, 'p'); })
-        .Until("submenu open", open)
+    script.Do("open", [&] { test::OpenMenuBarEntry(w->hWnd, 'p'); })
+        .Until("submenu open", test::MenuIsOpen)
         .Until("held", [&] { return std::chrono::steady_clock::now() - start >= std::chrono::seconds(seconds); })
         .Do("close", [] { test::PressKey(VK_ESCAPE); test::PressKey(VK_ESCAPE); })
-        .Until("closed", [&] { return !open(); });
+        .Until("closed", [] { return !test::MenuIsOpen(); });
     script.Start();
     script.Pump();
     EXPECT_TRUE(script.Succeeded()) << script.FailedStep();

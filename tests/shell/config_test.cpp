@@ -4,29 +4,13 @@
 #include <windows.h>
 
 #include "app/shell/publics.h"
-#include "tests/support/temp_dir.h"
+#include "tests/shell/program_folder.h"
 
 namespace {
 
 using pixa::app::G;
 
-// Runs each test with a fresh program folder as the current folder.
-class ConfigFile : public ::testing::Test {
-protected:
-    void SetUp() override {
-        char previous[MAX_PATH];
-        GetCurrentDirectoryA(MAX_PATH, previous);
-        previous_ = previous;
-        ASSERT_TRUE(SetCurrentDirectoryA(dir_.str().c_str()));
-    }
-    void TearDown() override { SetCurrentDirectoryA(previous_.c_str()); }
-
-    void WriteIni(const std::string& text) { dir_.Write("PIXAPORT.INI", text); }
-    std::string Ini() const { return dir_.Read("PIXAPORT.INI"); }
-
-    pixa::test::TempDir dir_;
-    std::string previous_;
-};
+using ConfigFile = pixa::test::ProgramFolder;
 
 TEST_F(ConfigFile, FirstStartUsesDefaultsAndWritesOnlyTheIdentificationKeys) {
     ASSERT_TRUE(pixa::app::LoadPublics());

@@ -26,3 +26,13 @@ TEST(WindowPlace, NegativeTopAndLeftBecomeZeroWhileTheFarEdgesStay) {
     StoredRect r = SnapWindowRect(-8, -8, 292, 392);
     EXPECT_EQ(r, (StoredRect{0, 0, 291, 391}));
 }
+
+TEST(WindowPlace, OnlyPlacesOnTheScreenWithASizeAreWorthStoring) {
+    using pixa::app::WorthStoring;
+    // Minimised, the platform reports the window far off-screen: the corner is
+    // clamped to 0 and the far edges stay negative.
+    EXPECT_FALSE(WorthStoring(SnapWindowRect(-32000, -32000, -31973, -31840)));
+    EXPECT_FALSE(WorthStoring(SnapWindowRect(2000, 0, 2481, 641)));
+    EXPECT_TRUE(WorthStoring(SnapWindowRect(1999, 0, 2480, 641)));
+    EXPECT_FALSE(WorthStoring(SnapWindowRect(10, 10, 11, 300))) << "no height";
+}

@@ -80,6 +80,28 @@ TEST_F(CameraCopyTest, GapsAreFilledAndTakenNamesSkippedWhateverTheirCase) {
     EXPECT_EQ(progress_.pumps, 7);  // 1, 2, then 3 to 7: the search never restarts
 }
 
+TEST_F(CameraCopyTest, NameTakenAfterTheListingIsNeitherOverwrittenNorReused) {
+    card_.Write("DSC00001.JPG", "old1");
+    auto files = Sources({"a.jpg", "b.jpg"});
+    // While the second file's name is searched, another program writes that very name.
+    progress_.onPump = [&] {
+        if (progress_.actions.size() == 2 && !File(card_ / "DSC00003.JPG")) card_.Write("dsc00003.jpg", "other");
+    };
+    CopyTally tally = Run(files, {.target = Card(), .maker = "Sony", .extens = "JPG"});
+    EXPECT_EQ(tally.copied, 2);
+    EXPECT_EQ(tally.failed, 0);
+    EXPECT_TRUE(errors_.raised.empty());
+    EXPECT_EQ(CardNames(Card()), (std::vector<std::string>{"DSC00001.JPG", "DSC00002.JPG", "DSC00004.JPG", "dsc00003.jpg"}));
+    EXPECT_EQ(card_.Read("dsc00003.jpg"), "other");
+    EXPECT_EQ(card_.Read("DSC00002.JPG"), "a.jpg");
+    EXPECT_EQ(card_.Read("DSC00004.JPG"), "b.jpg");
+
+    // The names of one run never collide with each other, also when nothing is written.
+    CameraNamer namer(Card(), "Sony", "JPG");
+    EXPECT_EQ(namer.NextFree("x.jpg", {}), Card() + "DSC00005.JPG");
+    EXPECT_EQ(namer.NextFree("y.jpg", {}), Card() + "DSC00006.JPG");
+}
+
 TEST(CameraNames, MakerPrefixAndTypeRules) {
     test::TempDir card;
     auto first = [&](const std::string& maker, const std::string& type) {

@@ -1,0 +1,216 @@
+// TWBrowse: keyboard, mouse, scroll bars, focus and resizing columns with the mouse.
+#include <algorithm>
+#include <cstdlib>
+
+#include "framework/services/browse.h"
+#include "framework/services/browse_drawing.h"
+
+namespace pixa {
+
+namespace {
+constexpr WPARAM kCtrlR = 18;  // thumb one step up
+constexpr WPARAM kCtrlC = 3;   // thumb one step down
+constexpr int kMinColumn = 5;  // narrowest width a column can be dragged to
+
+// A mouse column that arrives as 16 unsigned bits: left of the window while captured it is negative.
+int SignedX(int x) { return static_cast<short>(x); }
+}  // namespace
+
+Value TWBrowse::KeyDown(WPARAM nKey, LPARAM nFlags) {
+    bool control = GetKeyState(VK_CONTROL) < 0;
+    switch (nKey) {
+        case VK_UP: GoUp(); break;
+        case VK_DOWN: GoDown(); break;
+        case VK_LEFT: GoLeft(); break;
+        case VK_RIGHT: GoRight(); break;
+        case VK_HOME: GoTop(); break;
+        case VK_END: GoBottom(); break;
+        case VK_PRIOR: control ? GoTop() : PageUp(); break;
+        case VK_NEXT: control ? GoBottom() : PageDown(); break;
+        default: return TControl::KeyDown(nKey, nFlags);
+    }
+    return Value(0);
+}
+
+Value TWBrowse::KeyChar(WPARAM nKey, LPARAM nFlags) {
+    if (nKey == kCtrlR) {
+        VGoUp();
+        return Value(0);
+    }
+    if (nKey == kCtrlC) {
+        VGoDown();
+        return Value(0);
+    }
+    return TControl::KeyChar(nKey, nFlags);
+}
+
+Value TWBrowse::GetDlgCode(WPARAM nKey) {
+    TControl::GetDlgCode(nKey);  // remembers Up, Down, Enter and Tab as the dialog's last key
+    return Value(static_cast<long long>(DLGC_WANTARROWS));
+}
+
+int TWBrowse::ColumnLeft(int nCol) const {
+    auto sizes = GetColSizes();
+    int x = 0;
+    for (int col = nColPos; col < nCol && col <= static_cast<int>(sizes.size()); ++col) x += sizes[col - 1];
+    return x;
+}
+
+int TWBrowse::ColumnEdgeAt(int x) const {
+    auto sizes = GetColSizes();
+    int edge = 0, usable = UsableWidth();
+    for (int col = nColPos; col <= static_cast<int>(sizes.size()) && edge < usable; ++col) {
+        edge += sizes[col - 1];
+        if (std::abs(x - edge) <= 1) return col;
+    }
+    return 0;
+}
+
+void TWBrowse::VertLine(int x) {
+    if (!hWnd) return;
+    RECT rc{};
+    GetClientRect(hWnd, &rc);
+    rc.left = x - 2;
+    rc.right = x + 2;
+    DrawingDC drawing(*this);
+    InvertRect(drawing.Get(), &rc);
+}
+
+Value TWBrowse::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
+    const int row = nRow / LineHeight();
+    if (!HasRecords() && row != 0) return Value(0);
+    if (int edgeCol = lMChange && !bColSizes ? ColumnEdgeAt(nCol) : 0) {
+        nResizeCol_ = edgeCol;
+        lCaptured = true;
+        Capture();
+        // The guide line starts on the edge itself, whichever pixel beside it was hit.
+        nLineX_ = ColumnLeft(edgeCol) + aColSizes[edgeCol - 1];
+        VertLine(nLineX_);
+        return Value(0);
+    }
+    SetFocus();
+    if (row == 0) {
+        int col = nAtCol(nCol);
+        if (col <= static_cast<int>(aActions.size()) && aActions[col - 1]) {
+            struct Pressed {
+                Pressed(TWBrowse& b, int col) : browse(b) { browse.DrawHeader(col); }
+                ~Pressed() { browse.DrawHeader(); }
+                TWBrowse& browse;
+            } pressed(*this, col);
+            aActions[col - 1].Call(shared_from_this(), col);
+        } else {
+            MessageBeep(0xFFFFFFFF);
+        }
+    } else if (row != nRowPos && row <= PageRows()) {
+        DrawingDC drawing(*this);
+        DrawLine();
+        nRowPos += static_cast<int>(Skip(row - nRowPos));
+        DrawSelect();
+        lHitTop = lHitBottom = false;
+        Moved();
+    }
+    return TControl::LButtonDown(nRow, nCol, nFlags);
+}
+
+Value TWBrowse::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+    if (lCaptured && nResizeCol_) {
+        SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
+        VertLine(nLineX_);  // inverting again takes the old line away
+        nLineX_ = std::max(SignedX(nCol), ColumnLeft(nResizeCol_) + kMinColumn);
+        VertLine(nLineX_);
+        return Value(0);
+    }
+    if (lMChange && !bColSizes && ColumnEdgeAt(nCol)) {
+        SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
+        return Value(0);
+    }
+    return TControl::MouseMove(nRow, nCol, nFlags);
+}
+
+Value TWBrowse::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
+    if (lCaptured && nResizeCol_) {
+        ReleaseCapture();
+        lCaptured = false;
+        VertLine(nLineX_);
+        int& width = aColSizes[nResizeCol_ - 1];
+        int start = ColumnLeft(nResizeCol_) + width;
+        width -= start - nLineX_;
+        nResizeCol_ = 0;
+        nLineX_ = -1;
+        Repaint();
+    }
+    return TControl::LButtonUp(nRow, nCol, nFlags);
+}
+
+Value TWBrowse::LDblClick(int nRow, int nCol, WPARAM nFlags) {
+    if (HasRecords() && nRow / LineHeight() == nRowPos) return TControl::LDblClick(nRow, nCol, nFlags);
+    return Value(0);
+}
+
+Value TWBrowse::MouseWheel(int nKeys, int nDelta, int, int) {
+    bool pages = (nKeys & MK_MBUTTON) != 0;
+    if (nDelta > 0)
+        pages ? PageUp() : GoUp();
+    else
+        pages ? PageDown() : GoDown();
+    return Value(0);
+}
+
+Value TWBrowse::VScroll(WPARAM nWParam, LPARAM nLParam) {
+    if (nLParam) return TControl::VScroll(nWParam, nLParam);  // a scroll-bar control of its own
+    SetFocus();
+    switch (LOWORD(nWParam)) {
+        case SB_LINEUP: GoUp(); break;
+        case SB_LINEDOWN: GoDown(); break;
+        case SB_PAGEUP: PageUp(); break;
+        case SB_PAGEDOWN: PageDown(); break;
+        case SB_TOP: GoTop(); break;
+        case SB_BOTTOM: GoBottom(); break;
+        case SB_THUMBPOSITION: ThumbTo(HIWORD(nWParam)); break;
+        default: break;  // tracking the thumb while it is dragged: nothing
+    }
+    return Value(0);
+}
+
+Value TWBrowse::HScroll(WPARAM nWParam, LPARAM nLParam) {
+    if (nLParam) return TControl::HScroll(nWParam, nLParam);
+    auto sizes = GetColSizes();
+    auto widthOf = [&](int col) { return col <= static_cast<int>(sizes.size()) ? sizes[col - 1] : 0; };
+    const int count = static_cast<int>(aHeaders.size()), usable = UsableWidth();
+    switch (LOWORD(nWParam)) {
+        case SB_LINELEFT: GoLeft(); break;
+        case SB_LINERIGHT: GoRight(); break;
+        case SB_PAGERIGHT: {
+            // The first column that does not fit wholly comes to the left edge.
+            int col = nColPos, x = widthOf(col);
+            while (col < count && x <= usable) x += widthOf(++col);
+            HScrollTo(std::max(col, nColPos + 1));
+            break;
+        }
+        case SB_PAGELEFT: {
+            int col = nColPos, x = 0;
+            while (col > 1 && x + widthOf(col - 1) <= usable) x += widthOf(--col);
+            HScrollTo(std::min(col, nColPos - 1));
+            break;
+        }
+        case SB_LEFT: HScrollTo(1); break;
+        case SB_RIGHT: HScrollTo(count); break;
+        case SB_THUMBPOSITION: HScrollTo(HIWORD(nWParam)); break;
+        default: break;
+    }
+    return Value(0);
+}
+
+Value TWBrowse::GotFocus(HWND hWndOld) {
+    Value result = TControl::GotFocus(hWndOld);
+    if (HasRecords()) DrawSelect();
+    return result;
+}
+
+Value TWBrowse::LostFocus(HWND hWndNew) {
+    Value result = TControl::LostFocus(hWndNew);
+    if (HasRecords()) DrawSelect();
+    return result;
+}
+
+}  // namespace pixa
