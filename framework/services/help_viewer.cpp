@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "framework/services/winhelp_file.h"
 #include "platform/handles.h"
 
 namespace pixa {
@@ -70,13 +71,13 @@ bool StartWineViewerAt(HWND owner, const std::string& helpFile, const std::strin
 }
 
 std::optional<bool> ShowOnWine(HWND owner, const std::string& helpFile, UINT command, ULONG_PTR data) {
+    if (!IsKeywordCommand(command)) return std::nullopt;
     std::string key = KeyOf(command, data);
-    // A topic name is one word; anything else has no topic to open.
+    // A topic name is one word; the viewer shows an empty window for a name it lacks.
     bool oneWord = !key.empty() && key.find_first_of(" \t\"") == std::string::npos;
-    if (IsKeywordCommand(command) && oneWord) return StartWineViewerAt(owner, helpFile, key);
-    // An empty or unknown search opens the contents, from which the index is one click.
-    if (IsKeywordCommand(command)) return WinHelpA(owner, helpFile.c_str(), HELP_FINDER, 0) != FALSE;
-    return std::nullopt;
+    if (oneWord && WinHelpFileHasTopic(FullPath(helpFile), key)) return StartWineViewerAt(owner, helpFile, key);
+    // Any other search opens the contents, from which the index is one click.
+    return WinHelpA(owner, helpFile.c_str(), HELP_FINDER, 0) != FALSE;
 }
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);

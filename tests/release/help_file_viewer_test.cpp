@@ -16,6 +16,7 @@
 
 #include "framework/services/help.h"
 #include "framework/services/help_viewer.h"
+#include "framework/services/winhelp_file.h"
 
 namespace pixa {
 namespace {
@@ -114,6 +115,20 @@ TEST_F(HelpFileViewer, DialogKeywordOpensItsOwnTopic) {
         ASSERT_FALSE(shown.empty());
         EXPECT_LT(shown.find(chapter->second), 40u);
     }
+}
+
+TEST_F(HelpFileViewer, TopicNamesAreReadFromTheFileAsTheViewerFindsThem) {
+    for (const auto& [key, title] : chapters_) EXPECT_TRUE(WinHelpFileHasTopic(file_, key)) << key;
+    EXPECT_TRUE(WinHelpFileHasTopic(file_, "konvertieren")) << "names are found without regard to case";
+    EXPECT_FALSE(WinHelpFileHasTopic(file_, "Kameraordner")) << "an index entry is no topic name";
+    EXPECT_FALSE(WinHelpFileHasTopic(file_, "Konvertieren2"));
+    EXPECT_FALSE(WinHelpFileHasTopic(WinePath(PIXA_HELP_DIR "/PIXAPORT.CHM"), "Konvertieren")) << "not a WinHelp file";
+    EXPECT_FALSE(WinHelpFileHasTopic(WinePath(PIXA_HELP_DIR "/FEHLT.HLP"), "Konvertieren"));
+}
+
+TEST_F(HelpFileViewer, KeywordWithoutTopicOpensTheContents) {
+    ASSERT_TRUE(HelpTopic(std::string("Kameraordner")));
+    EXPECT_FALSE(ViewerTextWith(chapters_.at("Fragen")).empty());
 }
 
 TEST_F(HelpFileViewer, IndexAndEmptySearchOpenTheContents) {
