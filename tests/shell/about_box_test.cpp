@@ -59,6 +59,30 @@ TEST_F(AboutBox, SplashClosesAboutThreeSecondsAfterItIsShownEvenWhenRepainted) {
     EXPECT_LT(open, 8.0) << "a repaint does not restart the time";
 }
 
+// Swallows every paint of the splash box itself, as when it is never shown on the screen.
+LRESULT CALLBACK NoSplashPaint(int code, WPARAM wp, LPARAM lp) {
+    auto* msg = reinterpret_cast<MSG*>(lp);
+    if (code == HC_ACTION && msg->message == WM_PAINT && msg->hwnd == FindDialog(kCaption)) {
+        ValidateRect(msg->hwnd, nullptr);
+        msg->message = WM_NULL;
+    }
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+TEST_F(AboutBox, ASplashThatIsNeverPaintedStillCloses) {
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, NoSplashPaint, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    GuiScript script(std::chrono::milliseconds(10000));
+    // Fails (and closes the box) only when the splash is still open after 10 seconds.
+    script.Until("splash closed by itself", [] { return FindDialog(kCaption) == nullptr; });
+    script.Start();
+    Clock::time_point start = Clock::now();
+    AboutInfo(true);
+    UnhookWindowsHookEx(hook);
+    EXPECT_EQ(script.FailedStep(), "");
+    EXPECT_LT(SecondsSince(start), 9.0) << "closed by its timer, not by the test's clean-up";
+}
+
 TEST_F(AboutBox, AClickOnTheSplashClosesItAtOnce) {
     Clock::time_point clicked{};
     GuiScript script;
