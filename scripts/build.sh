@@ -18,4 +18,5 @@ cmake --build build/win -j"$jobs"
 mkdir -p build/program
 cp build/win/app/pixaport.exe build/program/
 for f in resources/files/*; do [ -e "$f" ] && cp "$f" build/program/; done
+cp build/win/help/PIXAPORT.HLP build/win/help/PIXAPORT.CNT build/win/help/PIXAPORT.CHM build/program/
 true

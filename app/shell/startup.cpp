@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/shell/config.h"
+#include "app/shell/error_log.h"
 #include "app/shell/publics.h"
 #include "app/shell/window_place.h"
 #include "framework/window/window.h"
@@ -44,6 +45,7 @@ void StartUp() {
     settings.helpFile = "Pixaport.HLP";
 
     LoadPublics();
+    PrintErr();  // an error log of an earlier run, before anything else is on the screen
     GetCoords(g.nTop, g.nLeft, g.nBottom, g.nRight);
 }
 

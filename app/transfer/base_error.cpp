@@ -12,7 +12,7 @@ BaseErrorInfo FileError(int genCode, int subCode, std::string description, std::
     return info;
 }
 
-ErrorAnswer RaiseBaseError(const BaseErrorInfo& info) {
+ErrorAnswer RaiseBaseError(const BaseErrorInfo& info, std::source_location where) {
     Error e;
     e.Severity = 2;
     e.GenCode = info.genCode;
@@ -25,7 +25,7 @@ ErrorAnswer RaiseBaseError(const BaseErrorInfo& info) {
     e.Args = info.args;
     e.CanRetry = info.canRetry;
     e.CanDefault = true;
-    return RaiseError(e);
+    return RaiseError(e, where);
 }
 
 }  // namespace pixa

@@ -1,5 +1,6 @@
 #pragma once
 // Run-time errors that the file services raise under the subsystem "BASE".
+#include <source_location>
 #include <string>
 
 #include "framework/services/error.h"
@@ -26,6 +27,6 @@ struct BaseErrorInfo {
 BaseErrorInfo FileError(int genCode, int subCode, std::string description, std::string fileName, int osCode);
 
 // Raises the error to the process-wide handler and returns its answer.
-ErrorAnswer RaiseBaseError(const BaseErrorInfo& info);
+ErrorAnswer RaiseBaseError(const BaseErrorInfo& info, std::source_location where = std::source_location::current());
 
 }  // namespace pixa

@@ -2,6 +2,7 @@
 
 #include "app/transfer/camera_names.h"
 #include "app/transfer/file_copy.h"
+#include "framework/services/frame.h"
 #include "runtime/string_order.h"
 
 namespace pixa {
@@ -25,6 +26,8 @@ std::string CopyResultText(const CopyTally& tally) {
 
 CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& request, TransferProgress& progress,
                    TransferPrompts& prompts) {
+    Frame frame("RenInDir");
+    frame.Local(Value()).Local(Value());  // the file being copied and its camera name
     ASort(files);
     CameraNamer namer(request.target, request.maker, request.extens, request.lastNumber);
     progress.SetMeterTotal(static_cast<int>(files.size()));
@@ -39,6 +42,9 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
             return name;
         };
         auto target = nextName();
+        frame.At();
+        frame.SetLocal(1, files[i]);
+        if (target) frame.SetLocal(2, *target);
         if (target && (request.simulate || CopyToNewName(files[i], *target, nextName)))
             ++tally.copied;
         else if (target)

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/transfer/base_error.h"
+#include "framework/services/frame.h"
 #include "platform/handles.h"
 #include "platform/process.h"
 
@@ -161,6 +162,8 @@ bool WriteTemporary(const std::string& source, const std::string& target, std::s
 }  // namespace
 
 bool __CopyFile(const std::string& source, const std::string& target) {
+    Frame frame("__CopyFile");
+    frame.Param(source).Param(target);
     std::string temp;
     if (!WriteTemporary(source, target, temp)) return false;
     if (MoveIntoPlace(temp, target, true) == Placing::Done) return true;
@@ -170,6 +173,8 @@ bool __CopyFile(const std::string& source, const std::string& target) {
 
 std::optional<std::string> CopyToNewName(const std::string& source, const std::string& target,
                                          const std::function<std::optional<std::string>()>& another) {
+    Frame frame("CopyToNewName");
+    frame.Param(source).Param(target);
     std::string temp;
     if (!WriteTemporary(source, target, temp)) return std::nullopt;
     for (std::optional<std::string> name = target; name; name = another()) {

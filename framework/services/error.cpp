@@ -1,5 +1,7 @@
 #include "framework/services/error.h"
 
+#include "framework/services/frame.h"
+
 namespace pixa {
 
 bool NetErr = false;
@@ -9,6 +11,23 @@ ErrorHandler& InstalledHandler() {
     static ErrorHandler handler;
     return handler;
 }
+
+std::source_location& CurrentRaiseSite() {
+    static std::source_location site;
+    return site;
+}
+
+// Keeps the raise site for the handler; an error raised inside the handler has its own.
+class RaiseSiteScope {
+public:
+    explicit RaiseSiteScope(std::source_location where) : previous_(CurrentRaiseSite()) { CurrentRaiseSite() = where; }
+    ~RaiseSiteScope() { CurrentRaiseSite() = previous_; }
+    RaiseSiteScope(const RaiseSiteScope&) = delete;
+    RaiseSiteScope& operator=(const RaiseSiteScope&) = delete;
+
+private:
+    std::source_location previous_;
+};
 }  // namespace
 
 ErrorHandler SetErrorHandler(ErrorHandler handler) {
@@ -17,15 +36,19 @@ ErrorHandler SetErrorHandler(ErrorHandler handler) {
     return previous;
 }
 
-ErrorAnswer RaiseError(const Error& error) {
+ErrorAnswer RaiseError(const Error& error, std::source_location where) {
+    NoteClass(error.ClassName());
     // Copied so that a handler that replaces itself while running stays alive.
     ErrorHandler handler = InstalledHandler();
     if (!handler) return ErrorAnswer::Default;
+    RaiseSiteScope site(where);
     ErrorAnswer answer = handler(error);
     if (answer == ErrorAnswer::Retry && !error.CanRetry) return ErrorAnswer::Default;
     if (answer == ErrorAnswer::Zero && error.GenCode != 5) return ErrorAnswer::Default;
     return answer;
 }
+
+const std::source_location& RaiseSite() { return CurrentRaiseSite(); }
 
 bool IsSoftOpenFailure(const Error& error) {
     if (!error.CanDefault) return false;

@@ -3,6 +3,7 @@
 // The raiser honours the handler's answer: retry the operation, continue with the
 // default (soft failure) result, or use 0 as the result (division by zero only).
 #include <functional>
+#include <source_location>
 #include <string>
 
 #include "runtime/value.h"
@@ -37,7 +38,11 @@ ErrorHandler SetErrorHandler(ErrorHandler handler);
 // Hands an error to the installed handler; without one the answer is Default.
 // The answer never asks for something the error does not allow: Retry only when
 // CanRetry, Zero only for division by zero; otherwise it becomes Default.
-ErrorAnswer RaiseError(const Error& error);
+// The raiser's source place is kept for the handler's report (RaiseSite).
+ErrorAnswer RaiseError(const Error& error, std::source_location where = std::source_location::current());
+
+// Where the error now being handled was raised (empty outside a handler).
+const std::source_location& RaiseSite();
 
 // True for the failures the handler lets pass without log or dialog (and sets NetErr):
 // a defaultable file open failure caused by a sharing violation (32) or denied access (5),

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/services/help_viewer.h"
 #include "framework/services/message_box.h"
 #include "framework/services/menu.h"
 #include "framework/window/control.h"
@@ -35,6 +36,8 @@ bool PlatformViewer(HWND hWnd, const std::string& file, UINT command, ULONG_PTR 
         return false;
     }
     static auto fn = reinterpret_cast<WinHelpFn>(reinterpret_cast<void*>(GetProcAddress(user, "WinHelpA")));
+    // Where the platform's WinHelp cannot serve the request, another viewer does.
+    if (auto shown = ShowHelpElsewhere(hWnd, file, command, data)) return *shown;
     return fn && fn(hWnd, file.c_str(), command, data);
 }
 

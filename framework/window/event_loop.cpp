@@ -9,6 +9,7 @@ namespace pixa {
 namespace {
 struct LoopState {
     bool running = false;
+    bool started = false;  // WinRun has been entered at least once
     HWND app = nullptr;
     HWND acceleratorOwner = nullptr;
     std::weak_ptr<TWindow> defaultWindow;
@@ -28,6 +29,8 @@ HACCEL ActiveAccelerators() {
 }  // namespace
 
 bool lWRunning() { return State().running; }
+
+bool WinRunStarted() { return State().started; }
 
 bool SetWRunning(bool running) {
     bool previous = State().running;
@@ -64,6 +67,7 @@ AcceleratorPause::~AcceleratorPause() { State().acceleratorsPaused = wasPaused_;
 
 void WinRun(HWND hWnd) {
     LoopState& s = State();
+    s.started = true;
     bool wasRunning = SetWRunning(true);
     HWND previousOwner = s.acceleratorOwner;
     s.acceleratorOwner = hWnd;

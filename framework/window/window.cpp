@@ -1,4 +1,5 @@
 // TWindow: construction, registration, creation, linking, activation and geometry.
+#include "framework/services/frame.h"
 #include "framework/window/window.h"
 
 
@@ -171,7 +172,10 @@ void TWindow::Link(bool lSubclass) {
     // Only objects owned by a shared_ptr can be kept alive by the registry.
     auto self = weak_from_this().lock();
     if (!hWnd || !self) return;
-    if (!nSlot_) WindowRegistry::Instance().Add(self);
+    if (!nSlot_) {
+        WindowRegistry::Instance().Add(self);
+        NoteClass(ClassName());  // the error report's classes in use
+    }
     if (lSubclass && !nOldProc &&
         reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hWnd, GWLP_WNDPROC)) != FrameworkWindowProc) {
         nOldProc = reinterpret_cast<WNDPROC>(

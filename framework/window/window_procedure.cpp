@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "framework/services/error.h"
+#include "framework/services/frame.h"
 #include "framework/window/dialog.h"
 #include "framework/window/message_tracer.h"
 #include "framework/window/window.h"
@@ -71,6 +72,7 @@ INT_PTR DialogResult(HWND hWnd, UINT nMsg, const Value& result) {
 
 Value DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
     MessageTracer::Trace(window, nMsg, nWParam, nLParam);
+    Frame frame(window, "HandleEvent");  // the error report's stack level of this message
     try {
         return window.HandleEvent(nMsg, nWParam, nLParam);
     } catch (const std::exception& e) {

@@ -1,0 +1,88 @@
+#include "framework/services/error_dialog.h"
+
+#include <windows.h>
+
+#include <exception>
+
+#include "framework/services/error_report.h"
+#include "framework/services/message_box.h"
+#include "framework/services/system_info.h"
+#include "framework/window/event_loop.h"
+#include "platform/handles.h"
+#include "runtime/value_text.h"
+
+namespace pixa {
+
+namespace {
+constexpr const char* kLogFile = "Error.log";
+
+// While the handler runs the fallback takes every error; afterwards the handler is back.
+class FallbackWhileHandling {
+public:
+    FallbackWhileHandling() { SetErrorHandler(ErrorFallback); }
+    ~FallbackWhileHandling() { SetErrorHandler(ErrorDialog); }
+    FallbackWhileHandling(const FallbackWhileHandling&) = delete;
+    FallbackWhileHandling& operator=(const FallbackWhileHandling&) = delete;
+};
+
+[[noreturn]] void EndProgramNow() {
+    // Nothing of the normal shutdown runs: the configuration is not written.
+    ExitProcess(1);
+}
+}  // namespace
+
+void ErrorSys() { SetErrorHandler(ErrorDialog); }
+
+ErrorAnswer ErrorFallback(const Error& error) {
+    int line = static_cast<int>(RaiseSite().line());
+    MsgStop(ErrorMessage(error) + " from Errorsys, line:" + PadLeft(NumberText(static_cast<std::int64_t>(line)), 3));
+    EndProgramNow();
+}
+
+bool WriteErrorLog(const std::string& file, const std::string& text) {
+    FileHandle out(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out) return false;
+    DWORD written = 0;
+    bool whole = WriteFile(out.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+                 written == text.size();
+    return out.Close() && whole;
+}
+
+namespace {
+ErrorAnswer HandleError(const Error& error) {
+    ReportFacts facts = GatherFacts();
+    std::vector<std::string> lines = ReportHead(error, facts);
+    if (error.GenCode == 5) return ErrorAnswer::Zero;
+    for (auto& l : ReportTasks(GetTasks())) lines.push_back(std::move(l));
+    if (IsSoftOpenFailure(error)) {
+        NetErr = true;
+        return ErrorAnswer::Default;
+    }
+    for (auto& l : ReportTail(facts)) lines.push_back(std::move(l));
+    bool written = WriteErrorLog(kLogFile, LogFileText(lines));
+    ErrorChoice choice = ShowErrorDialog({
+        .description = "   Error description: " + ErrorMessage(error) + "\r\n",
+        .stack = StackLines(facts.stack),
+        .canRetry = error.CanRetry,
+        .canDefault = error.CanDefault,
+        .logWritten = written,
+    });
+    if (choice == ErrorChoice::None || (choice == ErrorChoice::Retry && !WinRunStarted())) EndProgramNow();
+    return choice == ErrorChoice::Retry ? ErrorAnswer::Retry : ErrorAnswer::Default;
+}
+}  // namespace
+
+ErrorAnswer ErrorDialog(const Error& error) {
+    FallbackWhileHandling fallback;
+    try {
+        return HandleError(error);
+    } catch (const std::exception& e) {
+        Error inner;
+        inner.SubSystem = "Velmora";
+        inner.Description = e.what();
+        inner.Operation = "ErrorDialog";
+        return ErrorFallback(inner);
+    }
+}
+
+}  // namespace pixa

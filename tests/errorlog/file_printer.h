@@ -1,0 +1,23 @@
+#pragma once
+// A printer of the test prefix whose PostScript output goes to a file: the platform's
+// PostScript driver with a small printer description, made the default printer.
+#include <string>
+#include <vector>
+
+namespace pixa::test {
+
+// Installs the printer once per prefix and makes it the default; yields its output file.
+std::string InstallFilePrinter();
+// Removes the printer (for the runs without one); InstallFilePrinter brings it back.
+void RemoveFilePrinter();
+
+// What a PostScript output file holds.
+struct PrintedJob {
+    std::string title;                            // the job name (%%Title)
+    std::vector<std::vector<std::string>> pages;  // the text lines of each page, top to bottom
+    std::vector<int> firstX;                      // per page: the x of the first text drawn (device units)
+};
+// Reads the file back; no pages when it does not exist.
+PrintedJob ReadPrintedJob(const std::string& file);
+
+}  // namespace pixa::test

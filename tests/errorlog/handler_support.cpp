@@ -1,0 +1,75 @@
+#include "tests/errorlog/handler_support.h"
+
+#include <filesystem>
+
+#include "framework/services/error_dialog.h"
+#include "tests/support/gui_driver.h"
+
+namespace pixa::test {
+
+namespace {
+constexpr const char* kChildVariable = "PIXA_ERRORLOG_CHILD";
+}
+
+HandlerScope::HandlerScope() {
+    previousFolder_ = std::filesystem::current_path().string();
+    std::filesystem::current_path(dir_.path());
+    previousHandler_ = SetErrorHandler({});
+    ErrorSys();
+}
+
+HandlerScope::~HandlerScope() {
+    SetErrorHandler(previousHandler_);
+    std::filesystem::current_path(previousFolder_);
+}
+
+HWND ChildByText(HWND parent, const std::string& text) {
+    struct Search {
+        const std::string* text;
+        HWND found;
+    } search{&text, nullptr};
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            char buffer[512] = "";
+            GetWindowTextA(child, buffer, sizeof buffer);
+            if (*s->text != buffer) return TRUE;
+            s->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void ClickAndWaitClosed(GuiScript& script, const char* caption, const char* button) {
+    script.Do(button, [caption, button] { Click(ChildByText(FindDialog(caption), button)); })
+        .Until(std::string(caption) + " closed", [caption] { return FindDialog(caption) == nullptr; });
+}
+
+DWORD RunChild(const std::string& caseName, const std::string& folder) {
+    char exe[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    std::string command = "\"" + std::string(exe) + "\" --gtest_filter=ErrorHandlerChild.Run";
+    SetEnvironmentVariableA(kChildVariable, caseName.c_str());
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    BOOL started = CreateProcessA(exe, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                                  &process);
+    SetEnvironmentVariableA(kChildVariable, nullptr);
+    if (!started) return 0xFFFFFFFF;
+    WaitForSingleObject(process.hProcess, 60000);
+    DWORD code = 0xFFFFFFFF;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    return code;
+}
+
+std::string ChildCase() {
+    char value[64] = "";
+    return GetEnvironmentVariableA(kChildVariable, value, sizeof value) ? value : "";
+}
+
+}  // namespace pixa::test
