@@ -1,7 +1,7 @@
 // The program's help file opened through the program's help calls in the
 // platform's viewer (Wine's winhlp32): the contents list every chapter of the help
-// source, and a dialog's keyword (F1, help buttons) opens that dialog's topic. The viewer runs as its own process; its text is
-// read back from its text window.
+// source, and a dialog's keyword (F1, help buttons) opens that dialog's topic.
+// The viewer runs as its own process; its text is read back from its text window.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -15,6 +15,8 @@
 #include <thread>
 
 #include "framework/services/help.h"
+#include "framework/services/help_viewer.h"
+#include "framework/services/winhelp_file.h"
 
 namespace pixa {
 namespace {
@@ -36,12 +38,16 @@ std::string Ansi(const std::string& utf8) {
     return ansi;
 }
 
-// Chapter keyword -> chapter title (Windows-1252), as the help source declares them.
-std::map<std::string, std::string> SourceChapters() {
+std::string SourceText() {
     std::ifstream in(PIXA_HELP_SOURCE);
     std::stringstream text;
     text << in.rdbuf();
-    std::string source = text.str();
+    return text.str();
+}
+
+// Chapter keyword -> chapter title (Windows-1252), as the help source declares them.
+std::map<std::string, std::string> SourceChapters() {
+    std::string source = SourceText();
     std::map<std::string, std::string> chapters;
     static const std::regex chapter(R"(\n\\C\{(\w+)\} ([^\n]+))");
     for (auto it = std::sregex_iterator(source.begin(), source.end(), chapter); it != std::sregex_iterator(); ++it)
@@ -111,11 +117,46 @@ TEST_F(HelpFileViewer, DialogKeywordOpensItsOwnTopic) {
     }
 }
 
+TEST_F(HelpFileViewer, TopicNamesAreReadFromTheFileAsTheViewerFindsThem) {
+    for (const auto& [key, title] : chapters_) EXPECT_TRUE(WinHelpFileHasTopic(file_, key)) << key;
+    EXPECT_TRUE(WinHelpFileHasTopic(file_, "konvertieren")) << "names are found without regard to case";
+    EXPECT_FALSE(WinHelpFileHasTopic(file_, "Kameraordner")) << "an index entry is no topic name";
+    EXPECT_FALSE(WinHelpFileHasTopic(file_, "Konvertieren2"));
+    EXPECT_FALSE(WinHelpFileHasTopic(WinePath(PIXA_HELP_DIR "/PIXAPORT.CHM"), "Konvertieren")) << "not a WinHelp file";
+    EXPECT_FALSE(WinHelpFileHasTopic(WinePath(PIXA_HELP_DIR "/FEHLT.HLP"), "Konvertieren"));
+}
+
+TEST_F(HelpFileViewer, KeywordWithoutTopicOpensTheContents) {
+    ASSERT_TRUE(HelpTopic(std::string("Kameraordner")));
+    EXPECT_FALSE(ViewerTextWith(chapters_.at("Fragen")).empty());
+}
+
 TEST_F(HelpFileViewer, IndexAndEmptySearchOpenTheContents) {
     ASSERT_TRUE(HelpSearch());  // "Hilfe-&Index"
     EXPECT_FALSE(ViewerTextWith(chapters_.at("ErsteSchritte")).empty());
     ASSERT_TRUE(HelpIndex());  // F1 in an open menu
     EXPECT_FALSE(ViewerTextWith(chapters_.at("Fragen")).empty());
+}
+
+// Where WinHelp cannot serve, the compiled HTML Help file beside the help file opens
+// in the platform's HTML Help viewer, whose window bears the help's title.
+TEST(CompiledHelpFallback, OpensTheCompiledFileBesideTheHelpFile) {
+    std::smatch title;
+    std::string source = SourceText();
+    ASSERT_TRUE(std::regex_search(source, title, std::regex(R"(\n\\title ([^\n]+))")));
+    const std::string file = WinePath(PIXA_HELP_DIR "/PIXAPORT.HLP");
+    for (UINT command : {HELP_KEY, HELP_CONTENTS, HELP_PARTIALKEY}) {
+        SCOPED_TRACE(command);
+        ASSERT_TRUE(ShowHtmlHelp(nullptr, HtmlHelpFor(file, command, "Auswahl", 0)));
+        HWND viewer = FindWindowA("HH Parent", nullptr);
+        ASSERT_NE(viewer, nullptr);
+        char caption[256] = {};
+        GetWindowTextA(viewer, caption, sizeof caption);
+        EXPECT_EQ(caption, Ansi(title[1]));
+        ShowHtmlHelp(nullptr, HtmlHelpFor(file, HELP_QUIT, "", 0));
+        EXPECT_EQ(FindWindowA("HH Parent", nullptr), nullptr) << "quit leaves a help window open";
+    }
+    EXPECT_FALSE(ShowHtmlHelp(nullptr, HtmlHelpFor("C:\\Fehlt\\PIXAPORT.HLP", HELP_CONTENTS, "", 0)));
 }
 
 }  // namespace
