@@ -9,12 +9,12 @@ cd "$root"
 bash scripts/install-deps.sh >/dev/null
 cmake -S . -B build/win -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
 cmake --build build/win -j2 --target pixaport bench_collect bench_open_list bench_copy_small bench_copy_large \
-  bench_name_search bench_table bench_start bench_minimal_window bench_browse >/dev/null
+  bench_name_search bench_table bench_start bench_minimal_window bench_browse bench_open_selection >/dev/null
 
 source scripts/wine-env.sh "$root/build/win/wineprefix"
 pixa_prepare_prefix
 
-benches=(collect open_list copy_small name_search table start browse)
+benches=(collect open_list copy_small name_search table start browse open_selection)
 # The 1 GB copy needs room for the file under /tmp and one copy of it on the card.
 free_kb=$(df -Pk /tmp | awk 'NR==2 {print $4}')
 if [ "$free_kb" -gt $((4 * 1024 * 1024)) ]; then

@@ -7,6 +7,7 @@
 #include "app/shell/error_log.h"
 #include "app/shell/publics.h"
 #include "app/shell/window_place.h"
+#include "app/transfer/transfer_dialog.h"
 #include "framework/window/window.h"
 #include "platform/process.h"
 #include "runtime/codepage.h"
@@ -29,6 +30,16 @@ void EnterProgramFolder(const std::string& runIn) {
     platform::ChangeDirectory(runIn.substr(0, 2) + "\\");
     platform::ChangeDirectory(runIn.substr(2, 255));
 }
+
+// The transfer dialog over the program-wide values; its changes stay in them.
+void OpenKonvert(const std::shared_ptr<TWindow>& owner) {
+    Publics& g = G();
+    Konvert(owner, {.cQuelle = g.cQuelle, .cZiel = g.cZiel, .lSubOrd = g.lSubOrd, .lSimulier = g.lSimulier,
+                    .cExtens = g.cExtens, .cDFBeg = g.cDFBeg, .nSpeicher = g.nSpeicher, .nColF = g.nColF,
+                    .nColBH = g.nColBH, .nTop = g.nTop, .nLeft = g.nLeft, .cMyPath = g.cMyPath});
+}
+
+bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
 
 }  // namespace
 
@@ -83,6 +94,13 @@ void RunMainWindow() {
                 *last = now;
                 PutCoords();
             }
+            return Value();
+        }),
+        // With a source folder configured and "Konvert" set, the transfer dialog opens at once.
+        .bInit = Action([](const Args& args) {
+            Publics& g = G();
+            auto self = std::dynamic_pointer_cast<TWindow>(Arg(args, 0).AsObject());
+            if (!IsBlank(g.cQuelle) && g.lS_Konvert) OpenKonvert(self);
             return Value();
         }),
     });

@@ -181,11 +181,6 @@ std::uint32_t DbfTable::NextVisible(std::uint32_t from) const {
     return from;
 }
 
-std::uint32_t DbfTable::PrevVisible(std::uint32_t from) const {
-    while (from >= 1 && !Visible(from)) --from;
-    return from;
-}
-
 char* DbfTable::FieldData(int field) { return Record(recno_) + offsets_[field]; }
 
 const char* DbfTable::FieldData(int field) const { return Record(recno_) + offsets_[field]; }
@@ -262,32 +257,6 @@ void DbfTable::GoTo(std::uint32_t n) {
 void DbfTable::Skip() {
     if (!Eof()) recno_ = NextVisible(recno_ + 1);
     bof_ = false;
-}
-
-void DbfTable::GoBottom() {
-    std::uint32_t last = PrevVisible(count_);
-    recno_ = last == 0 ? count_ + 1 : last;
-    bof_ = last == 0;
-}
-
-long DbfTable::SkipBy(long n) {
-    long moved = 0;
-    bof_ = false;
-    for (; n > 0 && !Eof(); --n, ++moved) {
-        std::uint32_t next = NextVisible(recno_ + 1);
-        if (next > count_) break;
-        recno_ = next;
-    }
-    for (; n < 0; ++n, --moved) {
-        std::uint32_t from = Eof() ? count_ : recno_ - 1;
-        std::uint32_t previous = from >= 1 ? PrevVisible(from) : 0;
-        if (previous == 0) {
-            bof_ = true;
-            break;
-        }
-        recno_ = previous;
-    }
-    return moved;
 }
 
 void DbfTable::Delete() {

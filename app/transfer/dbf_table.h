@@ -69,12 +69,6 @@ public:
     void GoTo(std::uint32_t n);
     // Goes to the next visible record.
     void Skip();
-    // Goes to the last visible record (end of table when there is none).
-    void GoBottom();
-    // Moves n visible records (negative: backwards), stopping at the first or last
-    // visible record; yields the number really moved. Trying to go before the first
-    // record sets Bof.
-    long SkipBy(long n);
     // True when positioned past the last record.
     bool Eof() const { return recno_ > count_; }
     // True when a table without visible records was positioned at its top.
@@ -86,8 +80,6 @@ public:
     void Recall();
     // True when the current record carries the deletion flag.
     bool Deleted() const;
-    // True when the current record is shown (not deleted, or deleted records are visible).
-    bool CurrentVisible() const { return !Eof() && Visible(recno_); }
 
     // Calls action for every visible record from the first, where condition (if any) holds.
     void Eval(const std::function<void()>& action, const std::function<bool()>& condition = {});
@@ -104,7 +96,6 @@ private:
     const char* Record(std::uint32_t n) const;
     bool Visible(std::uint32_t n) const;
     std::uint32_t NextVisible(std::uint32_t from) const;
-    std::uint32_t PrevVisible(std::uint32_t from) const;
     char* FieldData(int field);
     const char* FieldData(int field) const;
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/transfer/base_error.h"
+#include "app/transfer/directory.h"
 #include "framework/services/frame.h"
 #include "platform/handles.h"
 #include "platform/process.h"
@@ -33,10 +34,18 @@ BaseErrorInfo WriteError(const std::string& target, DWORD os) {
     return FileError(kGenWrite, kSubWrite, "Write error", target, static_cast<int>(os));
 }
 
-FileHandle OpenSource(const std::string& source) {
-    for (;;) {
-        FileHandle in(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+FileHandle OpenForReading(const std::string& path) {
+    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+
+FileHandle OpenSource(const std::string& source) {
+    // The collection's paths carry an upper-case base folder: open them spelled as stored.
+    std::string stored = StoredSpellingOf(source);
+    if (stored != source)
+        if (FileHandle in = OpenForReading(stored)) return in;
+    for (;;) {
+        FileHandle in = OpenForReading(source);
         if (in || !Retry(OpenError(source))) return in;
     }
 }

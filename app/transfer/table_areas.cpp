@@ -12,11 +12,6 @@ std::map<std::string, std::shared_ptr<DbfTable>>& Areas() {
     return areas;
 }
 
-std::string& Current() {
-    static std::string current;
-    return current;
-}
-
 void CloseArea(const std::string& key) {
     auto it = Areas().find(key);
     if (it == Areas().end()) return;
@@ -29,7 +24,7 @@ std::shared_ptr<DbfTable> DbUseArea(const std::string& path, const std::string& 
     std::string key = AnsiUpperText(alias);
     CloseArea(key);
     auto table = DbfTable::Open(path, key);
-    if (table) Areas()[key] = table, Current() = key;
+    if (table) Areas()[key] = table;
     return table;
 }
 
@@ -37,8 +32,6 @@ std::shared_ptr<DbfTable> DbArea(const std::string& alias) {
     auto it = Areas().find(AnsiUpperText(alias));
     return it == Areas().end() ? nullptr : it->second;
 }
-
-std::string CurrentArea() { return Areas().count(Current()) ? Current() : std::string(); }
 
 void DbCloseAll() {
     for (auto& [alias, table] : Areas()) table->Close();

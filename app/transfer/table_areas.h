@@ -14,9 +14,6 @@ std::shared_ptr<DbfTable> DbUseArea(const std::string& path, const std::string& 
 // The table open under the alias (case-insensitive), or null.
 std::shared_ptr<DbfTable> DbArea(const std::string& alias);
 
-// The alias of the table opened last that is still open, or "".
-std::string CurrentArea();
-
 // Writes back and closes every open table.
 void DbCloseAll();
 

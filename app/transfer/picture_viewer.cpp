@@ -1,0 +1,30 @@
+#include "app/transfer/picture_viewer.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include "app/transfer/wait_run.h"
+#include "framework/services/sys_refresh.h"
+#include "platform/handles.h"
+
+namespace pixa {
+
+void ShowPicture(const std::string& path) {
+    SHELLEXECUTEINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+    info.hwnd = GetActiveWindow();
+    info.lpVerb = "open";
+    info.lpFile = path.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExA(&info)) {
+        WaitRun("cmd /c start \"\" /wait \"" + path + "\"", SW_HIDE);
+        return;
+    }
+    if (!info.hProcess) return;  // handed to a program that was already running
+    KernelHandle process(info.hProcess);
+    SysRefresh();
+    WaitForSingleObject(process.Get(), INFINITE);
+}
+
+}  // namespace pixa

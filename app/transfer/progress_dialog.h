@@ -1,0 +1,17 @@
+#pragma once
+// The progress dialog of a transfer run: it collects the pictures at its first
+// paint, lets the user choose them in the selection list, copies them with a
+// meter, and can be interrupted between files.
+#include <memory>
+
+#include "app/transfer/transfer_values.h"
+
+namespace pixa {
+
+class TDialog;
+
+// Runs one transfer in a modal progress dialog over the owner; camSpace is the
+// card's free space in MB that the selection is measured against. Returns true.
+bool Transfer(const std::shared_ptr<TDialog>& owner, const TransferValues& values, double camSpace);
+
+}  // namespace pixa
