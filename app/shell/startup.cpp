@@ -8,6 +8,7 @@
 #include "app/shell/publics.h"
 #include "app/shell/window_place.h"
 #include "app/transfer/transfer_dialog.h"
+#include "framework/services/help.h"
 #include "framework/window/window.h"
 #include "platform/process.h"
 #include "runtime/codepage.h"
@@ -54,6 +55,7 @@ void StartUp() {
     settings.century = false;
     settings.deletedHidden = true;
     settings.helpFile = "Pixaport.HLP";
+    SetHelpFile(settings.helpFile);  // what F1 and the help buttons open
 
     LoadPublics();
     PrintErr();  // an error log of an earlier run, before anything else is on the screen
