@@ -8,6 +8,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/handles.h"
 #include "tests/release/help_viewer_reader.h"
 #include "tests/support/temp_dir.h"
 
@@ -34,24 +35,23 @@ protected:
     }
     void TearDown() override {
         CloseViewer(dir_ / "PIXAPORT.HLP");
-        if (program_.hProcess) {
-            TerminateProcess(program_.hProcess, 0);
-            WaitForSingleObject(program_.hProcess, 10000);
-            CloseHandle(program_.hProcess);
-            CloseHandle(program_.hThread);
-        }
+        if (program_) TerminateProcess(program_.Get(), 0);
     }
+    // Starts the program in its folder; it ends with the test.
     void Start() {
         std::string command = "\"" + (dir_ / "pixaport.exe") + "\"";
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
         ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
-                                   &startup, &program_));
+                                   &startup, &started));
+        program_.Reset(started.hProcess);
+        KernelHandle thread(started.hThread);
     }
 
     TempDir dir_;
     std::string folder_;
-    PROCESS_INFORMATION program_{};
+    KernelHandle program_;
 };
 
 TEST_F(ProgramHelp, HelpButtonOfTheTransferDialogOpensItsTopic) {
