@@ -51,7 +51,7 @@ void StartUp() {
     settings.century = false;
     settings.deletedHidden = true;
     settings.helpFile = "Pixaport.HLP";
-    SetHelpFile(settings.helpFile);  // also puts F1 in open menus in place
+    SetHelpFile(settings.helpFile);  // what F1 and the help buttons open; also F1 in open menus
 
     LoadPublics();
     PrintErr();  // an error log of an earlier run, before anything else is on the screen
