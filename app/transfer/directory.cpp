@@ -183,10 +183,13 @@ private:
         }
         return parts;
     }
-    // Appends the stored spelling of part (a folder of the ones stored so far).
+    // Appends the stored spelling of part (a folder of the ones stored so far). A name
+    // with lower-case letters was read from a listing, not upper-cased by us: it is taken
+    // as it is. The spelling only spares lookups; the platform finds the entry either way.
     bool Find(const std::string& part) {
-        if (stored_.empty()) {
-            stored_.push_back(part);  // the drive
+        bool lower = std::any_of(part.begin(), part.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+        if (stored_.empty() || lower) {
+            stored_.push_back(part);  // the drive, or a name as listed
             return true;
         }
         if (part.empty() || part == "." || part == ".." || part.find_first_of("*?") != std::string::npos) return false;
