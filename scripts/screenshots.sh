@@ -80,6 +80,8 @@ shot() {
     return 1
   fi
   sleep 2
+  # The help viewer shares the screen with the main window: take the whole screen.
+  if [ "$pattern" = "$viewer" ]; then id=root; fi
   import -window "$id" "$work/$name.png"
   for dir in "$@"; do mkdir -p "$dir" && cp "$work/$name.png" "$dir/"; done
   echo "took $name"
@@ -99,6 +101,7 @@ start_program() {
 }
 
 main_title='^ Qor Pixaport v1\.05$'
+viewer='Wine'  # the help viewer's title follows the platform's language
 
 stop_program() {
   wineserver -k
@@ -130,17 +133,24 @@ fi
 stop_program
 
 # The main window with the mouse over "• Bilder Übertragen", which shows its hint.
+# It stands at the lower right, where the help viewer (at the top left) leaves its
+# lower part and its help label uncovered.
 settings 0 'C:\Bilder\'
+printf '[Pixaport]\r\nTop=280\r\nLeft=380\r\nBottom=760\r\nRight=1020\r\n' >> "$program/PIXAPORT.INI"
 start_program
 main=$(find_window "$main_title" 60)
 [ -n "$main" ] || { echo "the main window did not appear" >&2; exit 1; }
 sleep 4
 click_in "$main" 20 300
 eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove $((X + 420)) $((Y + 110))
+xdotool mousemove $((X + 450)) $((Y + 140))
 shot "$main_title" hauptfenster docs/images help/bilder || true
 
-# F1 in the main window opens its help topic.
+# The help: F1 in the main window opens its own topic, then "• Hilfe" the contents
+# in the same viewer.
 keys F1
-shot 'Wine Help' hilfe-thema || true
+shot "$viewer" hilfe-thema || true
+click_in "$main" 20 300
+click_in "$main" 430 255
+shot "$viewer" hilfe-inhalt || true
 stop_program
