@@ -72,9 +72,13 @@ int main(int argc, char** argv) {
     CopyFileA(argv[2], minimal.c_str(), FALSE);
     pixa::bench::ReportLoad("start", scratch);
     double reference = Median3([&] {
+        // Waits while xmessage runs, at most about a minute.
         return scratch.Host("xmessage -geometry +0+0 pixa-start & p=$!\n"
-                            "until xdotool search --onlyvisible --name '^xmessage$' >/dev/null 2>&1; do :; done\n"
-                            "kill $p");
+                            "n=0\n"
+                            "until xdotool search --onlyvisible --name '^xmessage$' >/dev/null 2>&1; do\n"
+                            "  n=$((n + 1)); kill -0 $p 2>/dev/null && [ $n -lt 6000 ] || break\n"
+                            "done\n"
+                            "kill $p 2>/dev/null");
     });
     double floor = Median3([&] { return FirstWindow(minimal, scratch.Dos()); });
     double ours = Median3([&] { return FirstWindow(exe, scratch.Dos()); });

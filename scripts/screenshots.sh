@@ -19,13 +19,16 @@ if locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then export LC_ALL=de_DE
 wineserver -k 2>/dev/null || true
 wineserver -w
 
-# The program folder with settings that point at the pictures and the card.
+# The program folder; its settings point at the pictures and the card.
 program="$work/program"
 rm -rf "$program"
 mkdir -p "$program"
 cp build/program/* "$program/"
-printf '[Data]\r\nKonvert=0\r\nExtens=JPG\r\nBeginn=Sony\r\nQuelle=C:\\Bilder\\\r\nSubOrd=1\r\nZiel=P:\\DCIM\\100QOR\\\r\nSpeicher=64\r\n' \
-  > "$program/PIXAPORT.INI"
+# settings <Konvert> <Quelle>: the configuration a run starts with.
+settings() {
+  printf '[Data]\r\nKonvert=%s\r\nExtens=JPG\r\nBeginn=Sony\r\nQuelle=%s\r\nSubOrd=1\r\nZiel=P:\\DCIM\\100QOR\\\r\nSpeicher=64\r\n' \
+    "$1" "$2" > "$program/PIXAPORT.INI"
+}
 
 pictures="$WINEPREFIX/drive_c/Bilder"
 if [ ! -d "$pictures" ]; then
@@ -77,6 +80,8 @@ shot() {
     return 1
   fi
   sleep 2
+  # The help viewer shares the screen with the main window: take the whole screen.
+  if [ "$pattern" = "$viewer" ]; then id=root; fi
   import -window "$id" "$work/$name.png"
   for dir in "$@"; do mkdir -p "$dir" && cp "$work/$name.png" "$dir/"; done
   echo "took $name"
@@ -96,39 +101,56 @@ start_program() {
 }
 
 main_title='^ Qor Pixaport v1\.05$'
+viewer='Wine'  # the help viewer's title follows the platform's language
+
+stop_program() {
+  wineserver -k
+  wineserver -w
+}
 
 # The start-up dialog offering an error log left by an earlier run.
+settings 0 'C:\Bilder\'
 printf 'Application\r\n===========\r\n   Error description: Error BASE/1004  Write error: P:\\DCIM\\100QOR\\DSC00007.JPG\r\n\x1a' \
   > "$program/Error.log"
 start_program
 shot '^Fehlerprotokoll$' fehlerprotokoll help/bilder || true
-wineserver -k
-wineserver -w
+stop_program
 rm -f "$program/Error.log"
 
+# The first start: no picture folder yet, so the settings dialog opens by itself.
+settings 0 ''
+start_program
+shot '^Pixaport - Einstellungen$' einstellungen docs/images help/bilder || true
+stop_program
+
+# "Konvert" set: the transfer dialog opens at start-up; starting it leads to the list.
+settings 1 'C:\Bilder\'
+start_program
+if shot '^Bilddateien .*bertragen$' uebertragen docs/images help/bilder; then
+  keys alt+s
+  shot '^Bilddateien ausw.*hlen$' auswahl docs/images help/bilder || true
+fi
+stop_program
+
+# The main window with the mouse over "• Bilder Übertragen", which shows its hint.
+# It stands at the lower right, where the help viewer (at the top left) leaves its
+# lower part and its help label uncovered.
+settings 0 'C:\Bilder\'
+printf '[Pixaport]\r\nTop=280\r\nLeft=380\r\nBottom=760\r\nRight=1020\r\n' >> "$program/PIXAPORT.INI"
 start_program
 main=$(find_window "$main_title" 60)
 [ -n "$main" ] || { echo "the main window did not appear" >&2; exit 1; }
 sleep 4
-# The mouse over "• Bilder Übertragen" shows its hint line.
-click_in "$main" 20 200
-xdotool mousemove_relative -- 0 0
+click_in "$main" 20 300
 eval "$(xdotool getwindowgeometry --shell "$main")"
-xdotool mousemove $((X + 420)) $((Y + 110))
+xdotool mousemove $((X + 450)) $((Y + 140))
 shot "$main_title" hauptfenster docs/images help/bilder || true
 
-keys alt+e
-if shot '^Pixaport - Einstellungen$' einstellungen docs/images help/bilder; then keys alt+a; fi
-
-click_in "$main" 420 110
-if shot '^Bilddateien .bertragen$' uebertragen docs/images help/bilder; then
-  keys alt+s
-  if shot '^Bilddateien ausw.hlen$' auswahl docs/images help/bilder; then keys alt+a; fi
-  keys alt+a
-fi
-
-# F1 in the main window opens its help topic; the help label the contents.
+# The help: F1 in the main window opens its own topic, then "• Hilfe" the contents
+# in the same viewer.
 keys F1
-shot 'Wine Help' hilfe-thema || true
-wineserver -k
-wineserver -w
+shot "$viewer" hilfe-thema || true
+click_in "$main" 20 300
+click_in "$main" 430 255
+shot "$viewer" hilfe-inhalt || true
+stop_program

@@ -12,6 +12,7 @@
 #include "framework/controls/button.h"
 #include "framework/controls/radio.h"
 #include "framework/controls/say.h"
+#include "framework/services/error_report.h"
 #include "framework/services/frame.h"
 #include "framework/services/message_box.h"
 #include "framework/services/printer.h"
@@ -53,6 +54,11 @@ void AskAndMail() {
     WaitRun("Sendlet.exe");
 }
 }  // namespace
+
+void AddAppReportSources() {
+    // The work table is read and written by the program's own dBASE III driver.
+    SetReportSources({.rdds = [] { return std::vector<std::string>{"DBF"}; }});
+}
 
 int& LogChoice() {
     static int choice = 1;

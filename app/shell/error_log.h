@@ -19,6 +19,9 @@ bool PrintErrorLog();
 // longer line continues on the next print line after 70 characters.
 std::vector<std::string> LogPrintLines(const std::string& text);
 
+// Tells the error report what the application adds: its table driver.
+void AddAppReportSources();
+
 // The choice the start-up dialog holds for the run (1 to 3).
 int& LogChoice();
 

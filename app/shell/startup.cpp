@@ -3,15 +3,22 @@
 #include <memory>
 #include <utility>
 
+#include "app/shell/about_box.h"
 #include "app/shell/config.h"
 #include "app/shell/error_log.h"
+#include "app/shell/launcher_panel.h"
+#include "app/shell/main_menu.h"
 #include "app/shell/publics.h"
+#include "app/shell/settings_dialog.h"
 #include "app/shell/window_place.h"
-#include "app/transfer/transfer_dialog.h"
+#include "app/shell/open_transfer.h"
+#include "framework/services/help.h"
+#include "framework/services/menu.h"
 #include "framework/window/window.h"
 #include "platform/process.h"
 #include "runtime/codepage.h"
 #include "runtime/settings.h"
+#include "runtime/value_text.h"
 
 namespace pixa::app {
 
@@ -31,16 +38,6 @@ void EnterProgramFolder(const std::string& runIn) {
     platform::ChangeDirectory(runIn.substr(2, 255));
 }
 
-// The transfer dialog over the program-wide values; its changes stay in them.
-void OpenKonvert(const std::shared_ptr<TWindow>& owner) {
-    Publics& g = G();
-    Konvert(owner, {.cQuelle = g.cQuelle, .cZiel = g.cZiel, .lSubOrd = g.lSubOrd, .lSimulier = g.lSimulier,
-                    .cExtens = g.cExtens, .cDFBeg = g.cDFBeg, .nSpeicher = g.nSpeicher, .nColF = g.nColF,
-                    .nColBH = g.nColBH, .nTop = g.nTop, .nLeft = g.nLeft, .cMyPath = g.cMyPath});
-}
-
-bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
-
 }  // namespace
 
 void StartUp() {
@@ -54,10 +51,10 @@ void StartUp() {
     settings.century = false;
     settings.deletedHidden = true;
     settings.helpFile = "Pixaport.HLP";
+    SetHelpFile(settings.helpFile);  // what F1 and the help buttons open; also F1 in open menus
 
     LoadPublics();
     PrintErr();  // an error log of an earlier run, before anything else is on the screen
-    GetCoords(g.nTop, g.nLeft, g.nBottom, g.nRight);
 }
 
 void ShutDown() {
@@ -65,15 +62,29 @@ void ShutDown() {
     platform::RemoveFile(kWorkTable);  // a missing table is not an error
 }
 
+// The main window's first action: the launcher panel, then the settings dialog
+// while no source folder is set, or else the transfer dialog when it is wanted.
+Value InitMainWindow(const std::shared_ptr<TWindow>& window) {
+    const Publics& g = G();
+    BuildDlg();
+    if (TrimRight(g.cQuelle).empty())
+        Setup(window);
+    else if (g.lS_Konvert)
+        OpenKonvert(window);
+    return Value();
+}
+
 // Creates the main window at the remembered place and runs it until it is closed.
 void RunMainWindow() {
     Publics& g = G();
+    GetCoords(g.nTop, g.nLeft, g.nBottom, g.nRight);
     auto window = TWindow::New({
         .nTop = static_cast<int>(g.nTop),
         .nLeft = static_cast<int>(g.nLeft),
         .nBottom = static_cast<int>(g.nBottom),
         .nRight = static_cast<int>(g.nRight),
         .cTitle = " " + Cp850ToAnsi(g.cRelease),
+        .oMenu = BuildMenu(),
         .oIcon = std::string("AIcon"),
         .nClrFore = std::string("N/W"),
         .lSysMenu = true,
@@ -96,21 +107,19 @@ void RunMainWindow() {
             }
             return Value();
         }),
-        // With a source folder configured and "Konvert" set, the transfer dialog opens at once.
         .bInit = Action([](const Args& args) {
-            Publics& g = G();
-            auto self = std::dynamic_pointer_cast<TWindow>(Arg(args, 0).AsObject());
-            if (!IsBlank(g.cQuelle) && g.lS_Konvert) OpenKonvert(self);
-            return Value();
+            return InitMainWindow(std::dynamic_pointer_cast<TWindow>(Arg(args, 0).AsObject()));
         }),
     });
     // The moved action holds the window; let both go once the loop has ended.
     window->bMoved = Action();
     g.oWnd = nullptr;
+    g.oMenu = nullptr;
 }
 
 bool Main() {
     StartUp();
+    AboutInfo(true);
     RunMainWindow();
     ShutDown();
     return true;

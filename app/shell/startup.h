@@ -6,8 +6,7 @@ namespace pixa::app {
 // Runs the whole program; true when the main window has closed.
 bool Main();
 
-// The start-up steps before the main window: program folder, process-wide
-// settings, configuration and the remembered window rectangle.
+// The first start-up steps: program folder, process-wide settings, configuration.
 void StartUp();
 
 // The shutdown steps after the main window has closed: store the folders,

@@ -50,27 +50,28 @@ private:
 
 bool Collectable(const DirName& entry) { return !entry.name.empty() && entry.name[0] != '.'; }
 
-// The matching files of folder (ending in "\") as the platform's mask listing shows them.
-std::vector<std::string> MaskedFiles(const std::string& folder, const TypeMatch& match) {
+// The matching files of folder (ending in "\", listed as listAt) as the platform's mask listing shows them.
+std::vector<std::string> MaskedFiles(const std::string& folder, const std::string& listAt, const TypeMatch& match) {
     std::vector<std::string> files;
-    for (auto& entry : DirectoryNames(folder + match.Mask()))
+    for (auto& entry : DirectoryNames(listAt + match.Mask()))
         if (Collectable(entry) && !entry.folder) files.push_back(folder + entry.name);
     return files;
 }
 
-// Lists folder (ending in "\") once, folders included: appends its subfolders to folders
-// and, when wanted, returns its matching files. Hidden, system and dot entries are left out.
-std::vector<std::string> ListFolder(const std::string& folder, const TypeMatch& match, bool wantFiles,
-                                    std::vector<FolderFiles>& folders) {
+// Lists folder (ending in "\"; the same folder spelled as stored: listAt) once, folders
+// included: appends its subfolders to folders and, when wanted, returns its matching
+// files. Hidden, system and dot entries are left out.
+std::vector<std::string> ListFolder(const std::string& folder, const std::string& listAt, const TypeMatch& match,
+                                    bool wantFiles, std::vector<FolderFiles>& folders) {
     std::vector<std::string> files;
-    for (auto& entry : DirectoryNames(folder + "*.*", "D")) {
+    for (auto& entry : DirectoryNames(listAt + "*.*", "D")) {
         if (!Collectable(entry)) continue;
         if (entry.folder)
             folders.push_back({folder + entry.name, {}});
         else if (wantFiles && match.ByName() && match(entry.name))
             files.push_back(folder + entry.name);
     }
-    if (wantFiles && !match.ByName()) files = MaskedFiles(folder, match);
+    if (wantFiles && !match.ByName()) files = MaskedFiles(folder, listAt, match);
     return files;
 }
 
@@ -87,7 +88,10 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
     std::string base = BaseFolder(request.source);
     TypeMatch match(request.extens);
     std::vector<FolderFiles> folders;
-    std::vector<std::string> files = ListFolder(base, match, true, folders);
+    // The paths start with the upper-case base; the listings go to the base as stored,
+    // which the platform need not look up ignoring case in every listing.
+    std::string listed = StoredSpellingOf(base);
+    std::vector<std::string> files = ListFolder(base, listed, match, true, folders);
 
     // The breadth-first walk: the folder list grows while it is walked.
     progress.SetMeterTotal(static_cast<int>(folders.size()));
@@ -95,7 +99,8 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
     for (std::size_t i = 0; i < folders.size(); ++i) {
         std::string folder = folders[i].folder;  // copied: appending may move the list
         progress.SetAction("Ordner: " + ShowPath(folder, false));
-        auto found = ListFolder(folder + "\\", match, request.includeSub, folders);
+        std::string below = folder.substr(base.size()) + "\\";
+        auto found = ListFolder(base + below, listed + below, match, request.includeSub, folders);
         folders[i].files = std::move(found);
         progress.SetMeterPos(static_cast<int>(i + 1));
     }

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/handles.h"
@@ -148,18 +149,91 @@ bool EntryExists(const std::string& path) {
     return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
 }
 
+namespace {
+// Remembers how the platform stores the folders of the last size query. Wine finds a
+// name that is not stored in exactly that case only by reading its whole folder, and
+// the collection hands out paths under an upper-cased base folder; the work table asks
+// for the sizes folder after folder, so each folder is spelled out as stored once.
+class StoredSpelling {
+public:
+    // path with its folders as stored; path itself when they cannot be found.
+    std::string Of(const std::string& path) {
+        auto cut = path.find_last_of('\\');
+        if (cut == std::string::npos || path.size() < 3 || path[1] != ':' || path[2] != '\\') return path;
+        std::vector<std::string> parts = Split(path.substr(0, cut));
+        std::size_t same = 0;
+        while (same < parts.size() && same < asked_.size() && parts[same] == asked_[same]) ++same;
+        if (same == parts.size() && same == asked_.size() && !found_) return path;  // not found last time either
+        stored_.resize(std::min(same, stored_.size()));
+        found_ = true;
+        for (std::size_t i = stored_.size(); i < parts.size() && found_; ++i) found_ = Find(parts[i]);
+        asked_ = std::move(parts);
+        if (!found_) return path;
+        std::string spelled;
+        for (const auto& part : stored_) spelled += part + "\\";
+        return spelled + path.substr(cut + 1);
+    }
+
+private:
+    static std::vector<std::string> Split(const std::string& folder) {
+        std::vector<std::string> parts;
+        for (std::size_t from = 0, to; from <= folder.size(); from = to + 1) {
+            to = std::min(folder.find('\\', from), folder.size());
+            parts.push_back(folder.substr(from, to - from));
+        }
+        return parts;
+    }
+    // Appends the stored spelling of part (a folder of the ones stored so far). A name
+    // with lower-case letters was read from a listing, not upper-cased by us: it is taken
+    // as it is. The spelling only spares lookups; the platform finds the entry either way.
+    bool Find(const std::string& part) {
+        bool lower = std::any_of(part.begin(), part.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+        if (stored_.empty() || lower) {
+            stored_.push_back(part);  // the drive, or a name as listed
+            return true;
+        }
+        if (part.empty() || part == "." || part == ".." || part.find_first_of("*?") != std::string::npos) return false;
+        std::string asked;
+        for (const auto& stored : stored_) asked += stored + "\\";
+        WIN32_FIND_DATAA data;
+        FindHandle search(FindFirstFileA((asked + part).c_str(), &data));
+        if (!search) return false;
+        stored_.push_back(data.cFileName);
+        return true;
+    }
+
+    std::vector<std::string> asked_;   // the folders of the last query as asked, drive first
+    std::vector<std::string> stored_;  // the same folders as stored, as far as found
+    bool found_ = false;               // every folder of asked_ was found
+};
+
+bool SizeOf(const std::string& path, std::uint64_t& size) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    size = Wanted(data.dwFileAttributes, Filter{})
+               ? (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow
+               : 0;
+    return true;
+}
+}  // namespace
+
+std::string StoredSpellingOf(const std::string& path) {
+    static StoredSpelling spelling;  // the last folder asked for, looked up once
+    return spelling.Of(path);
+}
+
 std::uint64_t FSize(const std::string& path) {
     if (path.find_first_of("*?") != std::string::npos) {
         auto rows = Directory(path);
         return rows.empty() ? 0 : rows.front().size;
     }
     // A path without wildcards lists at most its own entry: ask for that entry directly,
-    // which spares the platform a search in its folder.
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
-        !Wanted(data.dwFileAttributes, Filter{}))
-        return 0;
-    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    // which spares the platform a search in its folder. A spelling remembered from an
+    // earlier query that no longer finds it gives way to the path as asked.
+    std::uint64_t size = 0;
+    std::string stored = StoredSpellingOf(path);
+    if (SizeOf(stored, size) || (stored != path && SizeOf(path, size))) return size;
+    return 0;
 }
 
 }  // namespace pixa

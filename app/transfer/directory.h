@@ -42,6 +42,14 @@ bool File(const std::string& path);
 // listing its folder, so the cost does not grow with the number of entries there.
 bool EntryExists(const std::string& path);
 
+// path with its folders spelled as the platform stores them (the last component as it
+// is); path itself when a folder cannot be found. Wine looks a name that is not stored
+// in exactly that case up by reading its whole folder: a path spelled as stored spares
+// that. The folders of the last path asked for are remembered, so a run of paths in one
+// folder looks it up once; a folder renamed or removed since makes the spelled path fail,
+// and callers then use path itself.
+std::string StoredSpellingOf(const std::string& path);
+
 // Size of the first entry that Directory(path) lists; 0 when it lists none.
 std::uint64_t FSize(const std::string& path);
 

@@ -2,10 +2,13 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "app/transfer/base_error.h"
+#include "app/transfer/directory.h"
 #include "framework/services/frame.h"
 #include "platform/handles.h"
 #include "platform/process.h"
@@ -33,10 +36,18 @@ BaseErrorInfo WriteError(const std::string& target, DWORD os) {
     return FileError(kGenWrite, kSubWrite, "Write error", target, static_cast<int>(os));
 }
 
-FileHandle OpenSource(const std::string& source) {
-    for (;;) {
-        FileHandle in(CreateFileA(source.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+FileHandle OpenForReading(const std::string& path) {
+    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+}
+
+FileHandle OpenSource(const std::string& source) {
+    // The collection's paths carry an upper-case base folder: open them spelled as stored.
+    std::string stored = StoredSpellingOf(source);
+    if (stored != source)
+        if (FileHandle in = OpenForReading(stored)) return in;
+    for (;;) {
+        FileHandle in = OpenForReading(source);
         if (in || !Retry(OpenError(source))) return in;
     }
 }
@@ -55,7 +66,7 @@ FileHandle CreateUniqueTemporary(const std::string& folder, std::string& temp) {
         char name[16];
         std::snprintf(name, sizeof name, "PXA%05X.TMP", counter++ & 0xFFFFF);
         temp = folder + name;
-        FileHandle out(CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        FileHandle out(CreateFileA(temp.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (out || GetLastError() != ERROR_FILE_EXISTS) return out;
     }
     return FileHandle();
@@ -119,12 +130,16 @@ bool CopyBytes(HANDLE in, HANDLE out, const std::string& source, const std::stri
     }
 }
 
-// Flushes and closes the temporary file; a failure here means the bytes may not be on the medium.
-bool Finish(FileHandle& out, const std::string& target) {
+// Flushes the temporary file; a failure here means the bytes may not be on the medium.
+bool Flush(FileHandle& out, const std::string& target) {
     for (;;) {
-        if (FlushFileBuffers(out.Get())) break;
+        if (FlushFileBuffers(out.Get())) return true;
         if (!Retry(WriteError(target, GetLastError()))) return false;
     }
+}
+
+// Closes the temporary file after its bytes were flushed.
+bool Close(FileHandle& out, const std::string& target) {
     if (out.Close()) return true;
     BaseErrorInfo info = WriteError(target, GetLastError());
     info.canRetry = false;  // the handle is gone; there is nothing to repeat
@@ -135,29 +150,66 @@ bool Finish(FileHandle& out, const std::string& target) {
 // How renaming the complete temporary file to its target ended.
 enum class Placing { Done, Taken, Failed };
 
+bool IsTaken(DWORD error) { return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS; }
+
 // Renames temp to target. Unless replace is set, an entry of the target's name is left
 // alone and the answer is Taken; other failures go to the error handler.
 Placing MoveIntoPlace(const std::string& temp, const std::string& target, bool replace) {
     DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     for (;;) {
         if (MoveFileExA(temp.c_str(), target.c_str(), flags)) return Placing::Done;
-        DWORD error = GetLastError();
-        if (!replace && (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS)) return Placing::Taken;
+        if (!replace && IsTaken(GetLastError())) return Placing::Taken;
         if (!Retry(CreateError(target))) return Placing::Failed;
     }
 }
 
-// Copies source into a flushed and closed temporary file beside target; its name goes
-// to temp. On failure nothing is left behind.
-bool WriteTemporary(const std::string& source, const std::string& target, std::string& temp) {
+// Renames the open file to target through its handle, which spares opening it again by
+// name. False (with the platform's reason in error) when that does not work.
+bool RenameOpen(HANDLE file, const std::string& target, bool replace, DWORD& error) {
+    int chars = MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, nullptr, 0);
+    if (chars <= 0) {
+        error = GetLastError();
+        return false;
+    }
+    std::size_t bytes = offsetof(FILE_RENAME_INFO, FileName) + static_cast<std::size_t>(chars) * sizeof(WCHAR);
+    std::vector<unsigned char> block(bytes);
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(block.data());
+    info->ReplaceIfExists = replace;
+    info->FileNameLength = static_cast<DWORD>((chars - 1) * sizeof(WCHAR));
+    MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, info->FileName, chars);
+    if (SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(bytes))) return true;
+    error = GetLastError();
+    return false;
+}
+
+// Puts the flushed temporary file, still open as out, under target and closes it. A
+// platform that does not rename through the handle gets the file closed and renamed by
+// name. Unless replace is set, a taken target answers Taken and the file stays as it is.
+Placing Place(FileHandle& out, const std::string& temp, const std::string& target, bool replace) {
+    if (!out) return MoveIntoPlace(temp, target, replace);
+    DWORD error = 0;
+    if (RenameOpen(out.Get(), target, replace, error)) return Close(out, target) ? Placing::Done : Placing::Failed;
+    if (!replace && IsTaken(error)) return Placing::Taken;
+    if (!Close(out, target)) return Placing::Failed;
+    return MoveIntoPlace(temp, target, replace);
+}
+
+// Copies source into a flushed temporary file beside target, left open as out; its name
+// goes to temp. On failure nothing is left behind.
+bool WriteTemporary(const std::string& source, const std::string& target, std::string& temp, FileHandle& out) {
     FileHandle in = OpenSource(source);
     if (!in) return false;
-    FileHandle out;
     if (!CreateTemporary(target, temp, out)) return false;
-    if (CopyBytes(in.Get(), out.Get(), source, target) && Finish(out, target)) return true;
+    if (CopyBytes(in.Get(), out.Get(), source, target) && Flush(out, target)) return true;
     out.Close();
     platform::RemoveFile(temp);
     return false;
+}
+
+// Gives up a temporary file that could not be put in place.
+void Discard(FileHandle& out, const std::string& temp) {
+    out.Close();
+    platform::RemoveFile(temp);
 }
 }  // namespace
 
@@ -165,9 +217,10 @@ bool __CopyFile(const std::string& source, const std::string& target) {
     Frame frame("__CopyFile");
     frame.Param(source).Param(target);
     std::string temp;
-    if (!WriteTemporary(source, target, temp)) return false;
-    if (MoveIntoPlace(temp, target, true) == Placing::Done) return true;
-    platform::RemoveFile(temp);
+    FileHandle out;
+    if (!WriteTemporary(source, target, temp, out)) return false;
+    if (Place(out, temp, target, true) == Placing::Done) return true;
+    Discard(out, temp);
     return false;
 }
 
@@ -176,13 +229,14 @@ std::optional<std::string> CopyToNewName(const std::string& source, const std::s
     Frame frame("CopyToNewName");
     frame.Param(source).Param(target);
     std::string temp;
-    if (!WriteTemporary(source, target, temp)) return std::nullopt;
+    FileHandle out;
+    if (!WriteTemporary(source, target, temp, out)) return std::nullopt;
     for (std::optional<std::string> name = target; name; name = another()) {
-        Placing placed = MoveIntoPlace(temp, *name, false);
+        Placing placed = Place(out, temp, *name, false);
         if (placed == Placing::Done) return name;
         if (placed == Placing::Failed) break;
     }
-    platform::RemoveFile(temp);
+    Discard(out, temp);
     return std::nullopt;
 }
 

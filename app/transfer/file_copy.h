@@ -7,8 +7,8 @@
 namespace pixa {
 
 // Copies source to target, replacing a target of that name.
-// The bytes go to a temporary file beside the target, which is flushed, closed and
-// then renamed to the target, so the target name only ever holds a complete copy.
+// The bytes go to a temporary file beside the target, which is flushed and then
+// renamed to the target, so the target name only ever holds a complete copy.
 // Open, create, read and write failures go to the error handler (retry or default);
 // on default the copy is given up and the temporary file removed.
 // Returns true when the target holds every byte of the source.

@@ -18,9 +18,9 @@ std::string ErrorMessage(const Error& error);
 // What the application adds to the report: the table drivers it provides, the lines
 // describing its open work areas, the number of its program-wide values.
 struct ReportSources {
-    std::function<std::vector<std::string>()> rdds;
-    std::function<std::vector<std::string>()> areas;
-    std::function<long()> statics;
+    std::function<std::vector<std::string>()> rdds{};
+    std::function<std::vector<std::string>()> areas{};
+    std::function<long()> statics{};
 };
 // Installs the application's sources (empty members report nothing).
 void SetReportSources(ReportSources sources);

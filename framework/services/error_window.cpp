@@ -9,7 +9,6 @@
 #include "framework/controls/say.h"
 #include "framework/services/error_dialog.h"
 #include "framework/window/dialog.h"
-#include "runtime/codepage.h"
 
 namespace pixa {
 
@@ -79,7 +78,8 @@ ErrorChoice ShowErrorDialog(const ErrorDialogContent& content) {
     auto dlg = TDialog::New({.cCaption = "Velmora for Tamsell", .lPixel = true, .nWidth = 300, .nHeight = nt ? 250 : 200});
     auto choice = std::make_shared<ErrorChoice>(ErrorChoice::None);
 
-    std::string description = Cp850ToAnsi(content.description);
+    // The message is already Windows-1252 (file names with umlauts): shown as it is.
+    std::string description = content.description;
     if (!content.logWritten) description += "(Error.log could not be written)";
     auto text = TSay::New({.nRow = 3, .nCol = 22, .bText = Fixed(description), .oWnd = dlg, .lCentered = true,
                            .lPixel = true, .nWidth = 127, .nHeight = 23});

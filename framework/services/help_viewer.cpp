@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "framework/services/winhelp_file.h"
 #include "platform/handles.h"
 
 namespace pixa {
@@ -70,13 +71,13 @@ bool StartWineViewerAt(HWND owner, const std::string& helpFile, const std::strin
 }
 
 std::optional<bool> ShowOnWine(HWND owner, const std::string& helpFile, UINT command, ULONG_PTR data) {
+    if (!IsKeywordCommand(command)) return std::nullopt;
     std::string key = KeyOf(command, data);
-    // A topic name is one word; anything else has no topic to open.
+    // A topic name is one word; the viewer shows an empty window for a name it lacks.
     bool oneWord = !key.empty() && key.find_first_of(" \t\"") == std::string::npos;
-    if (IsKeywordCommand(command) && oneWord) return StartWineViewerAt(owner, helpFile, key);
-    // An empty or unknown search opens the contents, from which the index is one click.
-    if (IsKeywordCommand(command)) return WinHelpA(owner, helpFile.c_str(), HELP_FINDER, 0) != FALSE;
-    return std::nullopt;
+    if (oneWord && WinHelpFileHasTopic(FullPath(helpFile), key)) return StartWineViewerAt(owner, helpFile, key);
+    // Any other search opens the contents, from which the index is one click.
+    return WinHelpA(owner, helpFile.c_str(), HELP_FINDER, 0) != FALSE;
 }
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
@@ -93,24 +94,12 @@ HtmlHelpFunction HtmlHelpEntry() {
     return entry;
 }
 
-bool ShowHtmlHelp(HWND owner, const HtmlHelpRequest& request) {
-    HtmlHelpFunction htmlHelp = HtmlHelpEntry();
-    if (!htmlHelp) return false;
-    if (request.command == HH_CLOSE_ALL) {
-        htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
-        return true;
-    }
-    if (request.command == HH_DISPLAY_INDEX)
-        return htmlHelp(owner, request.file.c_str(), request.command,
-                        reinterpret_cast<DWORD_PTR>(request.keyword.c_str())) != nullptr;
-    return htmlHelp(owner, request.file.c_str(), request.command, request.id) != nullptr;
-}
-
 }  // namespace
 
 HelpViewerKind ChooseHelpViewer(const HelpViewerFacts& facts) {
     if (facts.wine) return HelpViewerKind::WineViewer;
-    if (facts.winHelpPresent && facts.winHelpDescription.find("Stub") == std::string::npos) return HelpViewerKind::WinHelpViewer;
+    bool stub = facts.winHelpDescription.find("Stub") != std::string::npos;
+    if (facts.winHelpPresent && !stub) return HelpViewerKind::WinHelpViewer;
     return HelpViewerKind::HtmlHelpViewer;
 }
 
@@ -166,6 +155,19 @@ HtmlHelpRequest HtmlHelpFor(const std::string& helpFile, UINT command, const std
         break;
     }
     return request;
+}
+
+bool ShowHtmlHelp(HWND owner, const HtmlHelpRequest& request) {
+    HtmlHelpFunction htmlHelp = HtmlHelpEntry();
+    if (!htmlHelp) return false;
+    if (request.command == HH_CLOSE_ALL) {
+        htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
+        return true;
+    }
+    if (request.command == HH_DISPLAY_INDEX)
+        return htmlHelp(owner, request.file.c_str(), request.command,
+                        reinterpret_cast<DWORD_PTR>(request.keyword.c_str())) != nullptr;
+    return htmlHelp(owner, request.file.c_str(), request.command, request.id) != nullptr;
 }
 
 std::optional<bool> ShowHelpElsewhere(HWND owner, const std::string& helpFile, UINT command, ULONG_PTR data) {

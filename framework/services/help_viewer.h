@@ -49,6 +49,9 @@ std::string HtmlHelpFileOf(const std::string& helpFile);
 // key is the text of HELP_KEY/HELP_PARTIALKEY, id the number of HELP_CONTEXT/HELP_CONTEXTPOPUP.
 HtmlHelpRequest HtmlHelpFor(const std::string& helpFile, UINT command, const std::string& key, DWORD_PTR id);
 
+// Shows a request in the HTML Help viewer; false when it is missing or refuses.
+bool ShowHtmlHelp(HWND owner, const HtmlHelpRequest& request);
+
 // Carries out a WinHelp request that the platform's WinHelp cannot serve as it
 // stands and returns whether the viewer took it; nothing when WinHelp serves it
 // itself and the caller should pass it on unchanged. data is the WinHelp

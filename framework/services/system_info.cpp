@@ -127,7 +127,7 @@ SystemFacts ReadSystemFacts() {
     counters.cb = sizeof counters;
     if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                              sizeof counters)) {
-        f.memoryNow = counters.PrivateUsage;
+        f.memoryNow = counters.PagefileUsage;
         f.memoryPeak = counters.PeakPagefileUsage;
     }
     return f;

@@ -46,7 +46,10 @@ protected:
         G().cRelease = "Qor Pixaport v1.05";
         G().cS_Email = "support@pixaport.example";
     }
-    void TearDown() override { std::filesystem::current_path(previous_); }
+    void TearDown() override {
+        std::filesystem::current_path(previous_);
+        test::RemoveFilePrinter();
+    }
 
     void WriteLogs(int lines) {
         std::string text;

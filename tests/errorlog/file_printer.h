@@ -8,7 +8,8 @@ namespace pixa::test {
 
 // Installs the printer once per prefix and makes it the default; yields its output file.
 std::string InstallFilePrinter();
-// Removes the printer (for the runs without one); InstallFilePrinter brings it back.
+// Removes the printer again: a printer in the prefix changes what the shell's folder
+// chooser shows, which other tests rely on.
 void RemoveFilePrinter();
 
 // What a PostScript output file holds.

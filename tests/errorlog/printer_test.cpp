@@ -18,7 +18,10 @@ protected:
         PrinterSetup::Instance().Reset();
         std::filesystem::remove(output_);
     }
-    void TearDown() override { PrintEnd(); }
+    void TearDown() override {
+        PrintEnd();
+        test::RemoveFilePrinter();
+    }
     test::PrintedJob Printed() const { return test::ReadPrintedJob(output_); }
     std::string output_;
 };

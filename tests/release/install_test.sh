@@ -3,6 +3,8 @@
 # - the installer, silent: program, start-menu entry and "Apps" entry in place; the
 #   installed program starts, shows its main window and writes PIXAPORT.INI beside
 #   itself; the silent uninstaller removes the program and keeps the settings;
+# - installed again and uninstalled with its dialogs, the user agreeing to remove the
+#   settings: the settings and the error log go too, and with them the folder;
 # - the zip unpacked into a fresh folder: the program starts and writes its INI there.
 # Needs an X display (the test command provides one).
 # Usage: install_test.sh <packages-dir> <version> <work-dir>
@@ -78,6 +80,40 @@ done
 [ ! -e "$menu" ] || fail "uninstall left the start-menu entry"
 if wine reg query "$key" >/dev/null 2>&1; then fail "uninstall left the Apps entry"; fi
 [ -f "$dir/PIXAPORT.INI" ] || fail "silent uninstall removed the user's settings"
+
+step "uninstallation with the user's agreement"
+wine "$setup" /S
+wineserver -w
+printf 'log\r\n' > "$dir/Error.log"
+wine "$folder\Uninstall.exe" >/dev/null 2>&1 &
+# The visible window of that title with the smallest width (a question before the page).
+window_named() {
+  local id best="" best_width=100000
+  for id in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$id")"
+    if [ "$WIDTH" -lt "$best_width" ]; then best=$id best_width=$WIDTH; fi
+  done
+  echo "$best"
+}
+press_in() {
+  local id=""
+  for _ in $(seq 1 60); do id=$(window_named "$1") && [ -n "$id" ] && break; sleep 1; done
+  [ -n "$id" ] || fail "no window '$1' during the uninstallation"
+  sleep 1
+  xdotool windowfocus --sync "$id" 2>/dev/null || true
+  xdotool key --clearmodifiers "${@:2}"
+}
+title="Deinstallation von Qor Pixaport"
+# The confirm page's default button uninstalls; the program files go first, then
+# comes the question about the settings: "Ja" (German) or "Yes" (English platform texts).
+press_in "$title" Return
+for _ in $(seq 1 60); do [ -e "$dir/pixaport.exe" ] || break; sleep 1; done
+sleep 2
+press_in "$title" j y
+for _ in $(seq 1 60); do [ -e "$dir" ] || break; sleep 1; done
+[ ! -e "$dir" ] || fail "after the user agreed, the folder still holds: $(ls "$dir")"
+wineserver -k
+wineserver -w
 
 step "portable zip"
 portable="$WINEPREFIX/drive_c/Portable"

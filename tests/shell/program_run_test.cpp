@@ -11,6 +11,45 @@
 namespace {
 
 constexpr const char* kTitle = " Qor Pixaport v1.05";
+constexpr const char* kSplash = "Qor Pixaport v1.05";
+constexpr const char* kSettings = "Pixaport - Einstellungen";
+constexpr const char* kTransfer = "Bilddateien \xFC" "bertragen";
+
+// A visible dialog of any process with this caption, waited for up to the given time.
+HWND WaitForDialog(const char* caption, int milliseconds = 20000) {
+    for (int waited = 0; waited <= milliseconds; waited += 50) {
+        HWND dlg = FindWindowA("#32770", caption);
+        if (dlg && IsWindowVisible(dlg)) return dlg;
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// The child of a window showing this text.
+HWND ChildWithText(HWND parent, const std::string& text) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char buffer[256] = "";
+        GetWindowTextA(child, buffer, sizeof buffer);
+        if (text == buffer) return child;
+    }
+    return nullptr;
+}
+
+// Clicks a button of another process's dialog the way the button itself reports a click.
+void PressButton(HWND dlg, const std::string& caption) {
+    HWND button = ChildWithText(dlg, caption);
+    PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+// Waits until no visible dialog with this caption is left.
+bool WaitGone(const char* caption, int milliseconds = 10000) {
+    for (int waited = 0; waited <= milliseconds; waited += 50) {
+        HWND dlg = FindWindowA("#32770", caption);
+        if (!dlg || !IsWindowVisible(dlg)) return true;
+        Sleep(50);
+    }
+    return false;
+}
 
 // The build's program, seen from inside Wine (Z: is the Unix root).
 std::string ProgramPath() {
@@ -62,12 +101,21 @@ protected:
         std::string command = "\"" + exe_ + "\"";
         EXPECT_TRUE(CreateProcessA(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &si,
                                    &process_));
-        for (int i = 0; i < 200; ++i) {
+        // The splash stays for 3 seconds before the main window opens.
+        for (int i = 0; i < 600; ++i) {
             HWND hwnd = FindWindowA(nullptr, kTitle);
             if (hwnd && IsWindowVisible(hwnd)) return hwnd;
             Sleep(50);
         }
         return nullptr;
+    }
+
+    // Cancels the settings dialog that a start without a source folder opens.
+    bool CancelSettings() {
+        HWND dlg = WaitForDialog(kSettings);
+        if (!dlg) return false;
+        PressButton(dlg, "&Abbrechen");
+        return WaitGone(kSettings);
     }
 
     // Closes the window the way the system close command does and waits for the process to end.
@@ -91,6 +139,10 @@ TEST_F(ProgramRun, FirstStartOpensTheDefaultWindowAndShutdownStoresFoldersAndDel
     for (LONG bit : {WS_CLIPCHILDREN, WS_THICKFRAME, WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX})
         EXPECT_EQ(style & bit, bit) << std::hex << bit;
     EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_VSCROLL | WS_HSCROLL), 0);
+    EXPECT_NE(GetMenu(hwnd), nullptr) << "a menu bar";
+    HWND settings = WaitForDialog(kSettings);
+    ASSERT_NE(settings, nullptr) << "no source folder: the settings dialog opens by itself";
+    EXPECT_EQ(GetWindow(settings, GW_OWNER), hwnd);
 
     std::string ini = dir_.Read("PIXAPORT.INI");
     EXPECT_NE(ini.find("Product=Qor Pixaport v1.05"), std::string::npos) << ini;
@@ -99,6 +151,7 @@ TEST_F(ProgramRun, FirstStartOpensTheDefaultWindowAndShutdownStoresFoldersAndDel
     EXPECT_EQ(ini.find("[Data]"), std::string::npos) << ini;
     EXPECT_EQ(ini.find("[Pixaport]"), std::string::npos) << ini;  // not moved yet
 
+    ASSERT_TRUE(CancelSettings());
     ASSERT_TRUE(CloseAndWait(hwnd));
     ini = dir_.Read("PIXAPORT.INI");
     EXPECT_NE(ini.find("[Data]\r\nQuelle=\r\nZiel=\r\n"), std::string::npos) << ini;
@@ -120,6 +173,7 @@ TEST_F(ProgramRun, OpensAtTheRememberedRectangleAndKeepsConfiguredFolders) {
 TEST_F(ProgramRun, MovingStoresTheSnappedRectangleAndResizingAloneStoresNothing) {
     HWND hwnd = Start();
     ASSERT_NE(hwnd, nullptr);
+    ASSERT_TRUE(CancelSettings());
     SetWindowPos(hwnd, nullptr, 0, 0, 700, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Sleep(200);
     EXPECT_EQ(dir_.Read("PIXAPORT.INI").find("[Pixaport]"), std::string::npos) << dir_.Read("PIXAPORT.INI");
@@ -134,6 +188,108 @@ TEST_F(ProgramRun, MovingStoresTheSnappedRectangleAndResizingAloneStoresNothing)
     hwnd = Start();
     ASSERT_NE(hwnd, nullptr);
     EXPECT_EQ(OuterRect(hwnd), (Placement{60, 50, 641, 300}));
+    ASSERT_TRUE(CancelSettings());
+    // Minimised, the window reports a place far off the screen: nothing is stored.
+    ShowWindow(hwnd, SW_MINIMIZE);
+    Sleep(300);
+    ASSERT_TRUE(CloseAndWait(hwnd));
+    EXPECT_NE(dir_.Read("PIXAPORT.INI").find("Top=50\r\nLeft=60\r\nBottom=349\r\nRight=700\r\n"),
+              std::string::npos)
+        << dir_.Read("PIXAPORT.INI");
+}
+
+TEST_F(ProgramRun, SplashComesFirstAndAClickEndsItAtOnce) {
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string command = "\"" + exe_ + "\"";
+    ASSERT_TRUE(CreateProcessA(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &si,
+                               &process_));
+    HWND splash = WaitForDialog(kSplash);
+    ASSERT_NE(splash, nullptr);
+    EXPECT_EQ(FindWindowA(nullptr, kTitle), nullptr) << "the main window waits for the splash";
+    DWORD clicked = GetTickCount();
+    PostMessageA(splash, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 150));
+    HWND hwnd = nullptr;
+    while (!hwnd && GetTickCount() - clicked < 20000) {
+        hwnd = FindWindowA(nullptr, kTitle);
+        Sleep(20);
+    }
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_LT(GetTickCount() - clicked, 2500u) << "start-up goes on at once";
+    ASSERT_TRUE(CancelSettings());
+    ASSERT_TRUE(CloseAndWait(hwnd));
+}
+
+TEST_F(ProgramRun, ABlankSourceIsSavedEmptyAndTheSettingsOpenAgain) {
+    dir_.Write("PIXAPORT.INI", "[Data]\r\nQuelle=   \r\nExtens=\r\n");
+    HWND hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    HWND settings = WaitForDialog(kSettings);
+    ASSERT_NE(settings, nullptr);
+    PressButton(settings, "&Speichern");
+    ASSERT_TRUE(WaitGone(kSettings));
+    ASSERT_TRUE(CloseAndWait(hwnd));
+    std::string ini = dir_.Read("PIXAPORT.INI");
+    EXPECT_NE(ini.find("Extens=JPG\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Quelle=\r\n"), std::string::npos) << ini;
+
+    hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_TRUE(CancelSettings()) << "the settings dialog opens again";
+    ASSERT_TRUE(CloseAndWait(hwnd));
+}
+
+TEST_F(ProgramRun, AChosenSourceFolderIsKeptAndTheNextStartOpensNoSettings) {
+    HWND hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    HWND settings = WaitForDialog(kSettings);
+    ASSERT_NE(settings, nullptr);
+    PressButton(settings, "...");  // the first one: the picture folder
+    HWND chooser = nullptr;
+    for (int i = 0; i < 400 && !chooser; ++i, Sleep(50)) {
+        for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
+            if (GetWindow(w, GW_OWNER) == settings && IsWindowVisible(w)) chooser = w;
+    }
+    ASSERT_NE(chooser, nullptr) << "the folder chooser";
+    Sleep(500);
+    PostMessageA(chooser, WM_COMMAND, IDOK, 0);  // what is selected: the top of the tree
+    ASSERT_TRUE(IsWindowVisible(settings)) << "the settings dialog stays open";
+    Sleep(500);
+    PressButton(settings, "&Speichern");
+    ASSERT_TRUE(WaitGone(kSettings));
+    ASSERT_TRUE(CloseAndWait(hwnd));
+    std::string ini = dir_.Read("PIXAPORT.INI");
+    std::size_t at = ini.find("Quelle=");
+    ASSERT_NE(at, std::string::npos) << ini;
+    std::string folder = ini.substr(at + 7, ini.find("\r\n", at) - at - 7);
+    EXPECT_GT(folder.size(), 3u) << ini;
+    EXPECT_EQ(folder.back(), '\\');
+    EXPECT_NE(folder[folder.size() - 2], '\\') << "exactly one final backslash";
+
+    hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_EQ(WaitForDialog(kSettings, 3000), nullptr) << "a source folder is set";
+    ASSERT_TRUE(CloseAndWait(hwnd));
+}
+
+TEST_F(ProgramRun, WithKonvertSetTheTransferDialogOpensAtStartOnceASourceIsSet) {
+    dir_.Write("PIXAPORT.INI", "[Data]\r\nKonvert=1\r\n");
+    HWND hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    ASSERT_TRUE(CancelSettings()) << "without a source only the settings dialog opens";
+    EXPECT_EQ(WaitForDialog(kTransfer, 1500), nullptr);
+    ASSERT_TRUE(CloseAndWait(hwnd));
+
+    dir_.Write("PIXAPORT.INI", "[Data]\r\nKonvert=1\r\nQuelle=C:\\\r\nZiel=C:\\\r\n");
+    hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    HWND transfer = WaitForDialog(kTransfer);
+    ASSERT_NE(transfer, nullptr);
+    EXPECT_EQ(GetWindow(transfer, GW_OWNER), hwnd);
+    EXPECT_EQ(FindWindowA("#32770", kSettings), nullptr);
+    PostMessageA(transfer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitGone(kTransfer));
+    ASSERT_TRUE(CloseAndWait(hwnd));
 }
 
 }  // namespace

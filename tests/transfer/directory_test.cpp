@@ -121,6 +121,33 @@ TEST(Directory, FSizeReadsTheWholeSize) {
     EXPECT_EQ(FSize(big), 5ULL << 30);
 }
 
+TEST(Directory, FSizeOfFoldersAskedInAnotherCaseOneAfterAnother) {
+    test::TempDir dir;
+    dir.Write("Urlaub\\a.jpg", std::string(10, 'a'));
+    dir.Write("Urlaub\\b.jpg", std::string(20, 'b'));
+    dir.Write("Urlaub2\\c.jpg", std::string(30, 'c'));
+    Hide(dir.Write("Urlaub\\h.jpg", "hidden"));
+    std::string upper = dir.str();
+    for (char& c : upper) c = static_cast<char>(toupper(static_cast<unsigned char>(c)));
+    EXPECT_EQ(FSize(upper + "\\URLAUB\\a.jpg"), 10u);
+    EXPECT_EQ(FSize(upper + "\\URLAUB\\b.jpg"), 20u);
+    EXPECT_EQ(FSize(upper + "\\URLAUB2\\c.jpg"), 30u);  // a folder whose name begins like the last one
+    EXPECT_EQ(FSize(upper + "\\URLAUB\\B.JPG"), 20u);
+    EXPECT_EQ(FSize(upper + "\\URLAUB\\h.jpg"), 0u);
+    EXPECT_EQ(FSize(upper + "\\URLAUB"), 0u);
+    EXPECT_EQ(FSize(upper + "\\URLAUB\\missing.jpg"), 0u);
+    // The folder replaced by another of the same name in other case, with other files.
+    ASSERT_TRUE(MoveFileA((dir / "Urlaub").c_str(), (dir / "Alt").c_str()));
+    dir.Write("URLAUB\\a.jpg", std::string(5, 'n'));
+    EXPECT_EQ(FSize(upper + "\\URLAUB\\a.jpg"), 5u);
+    EXPECT_EQ(FSize(upper + "\\URLAUB\\b.jpg"), 0u);
+    EXPECT_EQ(FSize(dir / "Alt\\b.jpg"), 20u);
+    // A folder that was missing when asked for, created before the next question.
+    EXPECT_EQ(FSize(upper + "\\LATER\\a.jpg"), 0u);
+    dir.Write("Later\\a.jpg", std::string(7, 'l'));
+    EXPECT_EQ(FSize(upper + "\\LATER\\a.jpg"), 7u);
+}
+
 TEST(Folders, IsDirLeavesTheCurrentFolderAlone) {
     test::TempDir dir;
     CreateDirectoryA((dir / "Sub").c_str(), nullptr);
