@@ -6,6 +6,7 @@
 #include <iterator>
 #include <memory>
 
+#include "app/shell/open_tables_report.h"
 #include "app/shell/publics.h"
 #include "app/transfer/wait_run.h"
 #include "framework/controls/bitmap.h"
@@ -57,7 +58,7 @@ void AskAndMail() {
 
 void AddAppReportSources() {
     // The work table is read and written by the program's own dBASE III driver.
-    SetReportSources({.rdds = [] { return std::vector<std::string>{"DBF"}; }});
+    SetReportSources({.rdds = [] { return std::vector<std::string>{"DBF"}; }, .areas = OpenTablesReport});
 }
 
 int& LogChoice() {

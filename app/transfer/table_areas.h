@@ -2,6 +2,7 @@
 // The tables open in the process, each under its alias.
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/transfer/dbf_table.h"
 
@@ -16,5 +17,12 @@ std::shared_ptr<DbfTable> DbArea(const std::string& alias);
 
 // Writes back and closes every open table.
 void DbCloseAll();
+
+// The open tables in the order they were opened; the last one opened is the current area.
+struct OpenArea {
+    std::string alias;
+    std::shared_ptr<DbfTable> table;
+};
+std::vector<OpenArea> OpenAreas();
 
 }  // namespace pixa

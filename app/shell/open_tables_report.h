@@ -1,0 +1,11 @@
+#pragma once
+// The error report's description of the open work tables: per area its number,
+// alias, driver, position and flags; the program keeps no indexes or relations.
+#include <string>
+#include <vector>
+
+namespace pixa::app {
+
+std::vector<std::string> OpenTablesReport();
+
+}  // namespace pixa::app
