@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer_ui/window_probe.h"
 
@@ -75,12 +76,7 @@ protected:
         ASSERT_TRUE(CopyFileA(WinePath(PIXA_PROGRAM_EXE).c_str(), exe_.c_str(), FALSE));
     }
     void TearDown() override {
-        if (process_.hProcess) {
-            TerminateProcess(process_.hProcess, 1);
-            WaitForSingleObject(process_.hProcess, 5000);
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
+        process_.Stop();  // before the files it may hold open are removed
         if (card_) EmptyCard();
     }
     // The card drive is shared with other tests: it is left empty.
@@ -89,17 +85,13 @@ protected:
         for (const auto& entry : std::filesystem::directory_iterator("P:\\", ec)) std::filesystem::remove_all(entry.path(), ec);
     }
     void Start() {
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        std::string command = "\"" + exe_ + "\"";
-        ASSERT_TRUE(CreateProcessA(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &si,
-                                   &process_));
+        ASSERT_TRUE(process_.Start(exe_));
     }
     bool Exists(const char* name) const { return std::filesystem::exists(dir_.path() / name); }
 
     pixa::test::TempDir dir_;
     std::string exe_;
-    PROCESS_INFORMATION process_{};
+    pixa::test::ProgramProcess process_;
     bool card_ = false;  // the test wrote on the card
 };
 
@@ -136,7 +128,7 @@ TEST_F(ErrorLogProgram, AFullCardDuringATransferShowsTheErrorDialogAndDefaultGoe
                                    "\\Bilder\\\r\nSubOrd=0\r\nZiel=P:\\DCIM\\\r\nSpeicher=2\r\n");
     Start();
     using namespace pixa::test;
-    DWORD pid = process_.dwProcessId;
+    DWORD pid = process_.Id();
     HWND transfer = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (transfer = FindTop(pid, "Bilddateien übertragen", "Übertragung &starten")) != nullptr; }));
     Press(ChildWithText(transfer, "Übertragung &starten"));
@@ -171,17 +163,15 @@ TEST_F(ErrorLogProgram, AFullCardDuringATransferShowsTheErrorDialogAndDefaultGoe
     HWND main = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (main = WindowOf(pid, kMainTitle)) != nullptr && !FindTop(pid, "Bilddateien übertragen"); }));
     PostMessageA(main, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WaitForSingleObject(process_.hProcess, 20000), WAIT_OBJECT_0);
+    ASSERT_TRUE(process_.WaitEnded(20000));
     ASSERT_TRUE(Exists("Error.log"));
 
     // The next start offers the log before anything else; Enter deletes it.
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
-    process_ = {};
+    process_.Forget();
     dir_.Write("PIXAPORT.INI", "[Data]\r\nKonvert=0\r\n");
     Start();
     HWND offer = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (offer = WindowOf(process_.dwProcessId, "Fehlerprotokoll")) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (offer = WindowOf(process_.Id(), "Fehlerprotokoll")) != nullptr; }));
     HoldForScreenshot();
     PressEnterIn(offer);
     EXPECT_TRUE(WaitFor([&] { return !Exists("Error.log"); }));
@@ -192,18 +182,18 @@ TEST_F(ErrorLogProgram, TheLogIsOfferedBeforeEverythingElseAndEnterDeletesIt) {
     dir_.Write("ZYQERROR.LOG", "old");
     Start();
     HWND dialog = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (dialog = WindowOf(process_.dwProcessId, "Fehlerprotokoll")) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (dialog = WindowOf(process_.Id(), "Fehlerprotokoll")) != nullptr; }));
     ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(dialog) != 0; }));
-    EXPECT_EQ(OtherVisibleWindows(process_.dwProcessId, dialog), 0);
-    EXPECT_EQ(WindowOf(process_.dwProcessId, kMainTitle), nullptr);
+    EXPECT_EQ(OtherVisibleWindows(process_.Id(), dialog), 0);
+    EXPECT_EQ(WindowOf(process_.Id(), kMainTitle), nullptr);
 
     PressEnterIn(dialog);
     ASSERT_TRUE(WaitFor([&] { return !Exists("Error.log"); }));
     EXPECT_FALSE(Exists("ZYQERROR.LOG"));
     HWND main = nullptr;
-    ASSERT_TRUE(WaitFor([&] { return (main = WindowOf(process_.dwProcessId, kMainTitle)) != nullptr; }));
+    ASSERT_TRUE(WaitFor([&] { return (main = WindowOf(process_.Id(), kMainTitle)) != nullptr; }));
     PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process_.hProcess, 20000), WAIT_OBJECT_0);
+    EXPECT_TRUE(process_.WaitEnded(20000));
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -80,27 +81,9 @@ protected:
         exe_ = dir_ / "pixaport.exe";
         ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), exe_.c_str(), FALSE)) << ProgramPath();
     }
-    void TearDown() override {
-        if (process_.hProcess) {
-            TerminateProcess(process_.hProcess, 1);
-            WaitForSingleObject(process_.hProcess, 5000);
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
-    }
-
     // Starts the program from another current folder, so it must find its own.
     HWND Start() {
-        if (process_.hProcess) {
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-            process_ = {};
-        }
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        std::string command = "\"" + exe_ + "\"";
-        EXPECT_TRUE(CreateProcessA(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &si,
-                                   &process_));
+        EXPECT_TRUE(process_.Start(exe_));
         // The splash stays for 3 seconds before the main window opens.
         for (int i = 0; i < 600; ++i) {
             HWND hwnd = FindWindowA(nullptr, kTitle);
@@ -121,12 +104,12 @@ protected:
     // Closes the window the way the system close command does and waits for the process to end.
     bool CloseAndWait(HWND hwnd) {
         PostMessageA(hwnd, WM_CLOSE, 0, 0);
-        return WaitForSingleObject(process_.hProcess, 10000) == WAIT_OBJECT_0;
+        return process_.WaitEnded(10000);
     }
 
     pixa::test::TempDir dir_;
     std::string exe_;
-    PROCESS_INFORMATION process_{};
+    pixa::test::ProgramProcess process_;
 };
 
 TEST_F(ProgramRun, FirstStartOpensTheDefaultWindowAndShutdownStoresFoldersAndDeletesTheTable) {
@@ -199,11 +182,7 @@ TEST_F(ProgramRun, MovingStoresTheSnappedRectangleAndResizingAloneStoresNothing)
 }
 
 TEST_F(ProgramRun, SplashComesFirstAndAClickEndsItAtOnce) {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    std::string command = "\"" + exe_ + "\"";
-    ASSERT_TRUE(CreateProcessA(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &si,
-                               &process_));
+    ASSERT_TRUE(process_.Start(exe_));
     HWND splash = WaitForDialog(kSplash);
     ASSERT_NE(splash, nullptr);
     EXPECT_EQ(FindWindowA(nullptr, kTitle), nullptr) << "the main window waits for the splash";

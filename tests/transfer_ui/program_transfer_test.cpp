@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/transfer/directory.h"
+#include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/transfer_fakes.h"
 #include "tests/transfer_ui/window_probe.h"
@@ -46,22 +47,13 @@ protected:
         ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), exe_.c_str(), FALSE)) << ProgramPath();
     }
     void TearDown() override {
-        if (process_.hProcess) {
-            TerminateProcess(process_.hProcess, 1);
-            WaitForSingleObject(process_.hProcess, 5000);
-            CloseHandle(process_.hProcess);
-            CloseHandle(process_.hThread);
-        }
+        process_.Stop();  // before the files it may hold open are removed
         std::error_code ec;
         std::filesystem::remove_all(source_, ec);
         for (const auto& entry : std::filesystem::directory_iterator("K:\\", ec)) std::filesystem::remove_all(entry.path(), ec);
     }
     void Start() {
-        STARTUPINFOA si{};
-        si.cb = sizeof si;
-        std::string command = "\"" + exe_ + "\"";
-        ASSERT_TRUE(CreateProcessA(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &si,
-                                   &process_));
+        ASSERT_TRUE(process_.Start(exe_));
     }
     // Waits up to 30 s for find() to yield a window.
     template <typename Find>
@@ -73,14 +65,14 @@ protected:
         return nullptr;
     }
     HWND Top(const std::string& caption, const std::string& child = {}) {
-        return FindTop(process_.dwProcessId, caption, child);
+        return FindTop(process_.Id(), caption, child);
     }
     HWND Transfer() { return Top("Bilddateien übertragen", "Übertragung &starten"); }
     HWND Selection() { return Top("Bilddateien auswählen"); }
 
     TempDir dir_;
     std::string exe_, source_;
-    PROCESS_INFORMATION process_{};
+    pixa::test::ProgramProcess process_;
 };
 
 TEST_F(ProgramTransfer, OpensTheTransferDialogByItselfAndTransfersWhenDrivenFromOutside) {
@@ -135,7 +127,7 @@ TEST_F(ProgramTransfer, OpensTheTransferDialogByItselfAndTransfersWhenDrivenFrom
     HWND main = Wait([&] { return !Transfer() ? Top(" Qor Pixaport v1.05") : nullptr; });
     ASSERT_NE(main, nullptr);
     PostMessageA(main, WM_CLOSE, 0, 0);
-    EXPECT_EQ(WaitForSingleObject(process_.hProcess, 10000), WAIT_OBJECT_0);
+    EXPECT_TRUE(process_.WaitEnded(10000));
 }
 
 }  // namespace
