@@ -4,6 +4,7 @@
 #include "app/shell/public_binding.h"
 #include "app/shell/publics.h"
 #include "app/transfer/folder_search.h"
+#include "app/transfer/folders.h"
 #include "framework/controls/button.h"
 #include "framework/controls/check_box.h"
 #include "framework/controls/combo_box.h"
@@ -63,10 +64,7 @@ void Button(const std::shared_ptr<TDialog>& dlg, int col, const std::string& cap
 }  // namespace
 
 std::string SavedFolder(const std::string& folder) {
-    std::string trimmed = TrimRight(folder);
-    if (trimmed.empty()) return {};
-    if (trimmed.back() != '\\') trimmed += '\\';
-    return trimmed;
+    return WithClosingBackslash(TrimRight(folder));
 }
 
 void SaveSettings() {

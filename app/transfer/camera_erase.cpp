@@ -16,8 +16,7 @@ std::string Canonical(const std::string& folder) {
     char full[MAX_PATH * 2] = {};
     DWORD n = GetFullPathNameA(folder.c_str(), sizeof full, full, nullptr);
     std::string path = n > 0 && n < sizeof full ? std::string(full, n) : folder;
-    if (path.back() != '\\') path += '\\';
-    return AnsiUpperText(path);
+    return AnsiUpperText(WithClosingBackslash(path));
 }
 
 std::string ProgramFolder(const EraseGuard& guard) {
@@ -48,8 +47,7 @@ bool CamErase(const std::string& target, TransferPrompts& prompts, const EraseGu
     }
     if (!prompts.NoYes("Wollen Sie den Kameraspeicher löschen ?", "Löschen")) return true;
     // A folder given without its closing "\\" must not list its parent's entries that begin with its name.
-    std::string folder = target;
-    if (folder.back() != '\\') folder += '\\';
+    std::string folder = WithClosingBackslash(target);
     prompts.WaitCursor(true);
     for (const auto& row : Directory(folder + "*.*", "")) FErase(folder + row.name);
     prompts.WaitCursor(false);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/transfer/directory.h"
+#include "app/transfer/folders.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/value_text.h"
 
@@ -32,7 +33,7 @@ std::string MakerPrefix(const std::string& maker, const std::string& type) {
 
 CameraNamer::CameraNamer(std::string target, std::string maker, std::string extens, int lastNumber)
     : folder_(std::move(target)), maker_(std::move(maker)), extens_(std::move(extens)), number_(lastNumber) {
-    if (!folder_.empty() && folder_.back() != '\\') folder_ += '\\';
+    folder_ = WithClosingBackslash(std::move(folder_));
 }
 
 void CameraNamer::ListOnce() {

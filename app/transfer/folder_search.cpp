@@ -1,12 +1,13 @@
 #include "app/transfer/folder_search.h"
 
 #include "app/transfer/folder_chooser.h"
+#include "app/transfer/folders.h"
 
 namespace pixa {
 
 std::string ChosenFolder(const std::string& chosen, const std::string& cFolder) {
     if (chosen.empty()) return cFolder;
-    return chosen.back() == '\\' ? chosen : chosen + '\\';
+    return WithClosingBackslash(chosen);
 }
 
 std::string Suchen(const std::string& cFolder, const std::string& cTitle) {

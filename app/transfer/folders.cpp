@@ -38,4 +38,9 @@ std::string cFileNoPath(const std::string& path) {
     return AnsiUpperText(cut == std::string::npos ? path : path.substr(cut + 1));
 }
 
+std::string WithClosingBackslash(std::string folder) {
+    if (!folder.empty() && folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
 }  // namespace pixa

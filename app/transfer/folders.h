@@ -13,6 +13,9 @@ char CurDrive();
 // The current folder of the current drive, without drive and leading "\" (empty at the root).
 std::string CurDir();
 
+// The folder with one closing "\" (added when missing); an empty folder stays empty.
+std::string WithClosingBackslash(std::string folder);
+
 // The part of path up to and including its last "\", in upper case.
 std::string cFilePath(const std::string& path);
 

@@ -6,6 +6,7 @@
 #include "app/transfer/selection_menu.h"
 #include "app/transfer/selection_table.h"
 #include "app/transfer/table_browse_source.h"
+#include "app/transfer/folders.h"
 #include "framework/controls/bitmap.h"
 #include "framework/controls/button.h"
 #include "framework/controls/say.h"
@@ -212,8 +213,7 @@ bool Auswahl(const std::shared_ptr<TDialog>& owner, std::vector<std::string>& fi
     auto s = std::make_shared<SelectionState>(setup);
     Weak weak = s;
     s->table = std::make_unique<SelectionTable>(setup.camSpace, View(weak));
-    std::string folder = setup.tableFolder;
-    if (!folder.empty() && folder.back() != '\\') folder += '\\';
+    std::string folder = WithClosingBackslash(setup.tableFolder);
     if (!s->table->MakeDbf(folder, files)) return false;
     UseTablesForBrowse();
     HelpSetTopic("Auswahl");
