@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include <cstddef>
-#include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "app/transfer/base_error.h"
+#include "app/transfer/camera_files.h"
 #include "app/transfer/directory.h"
 #include "framework/services/frame.h"
 #include "platform/handles.h"
@@ -58,14 +58,12 @@ std::string FolderOf(const std::string& path) {
     return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
-// Creates a new temporary file beside the target, named "PXA" + five hex digits +
-// ".TMP", a name no camera uses. A name already taken is passed over.
+// Creates a new temporary file beside the target under a temporary name of ours.
+// A name already taken is passed over.
 FileHandle CreateUniqueTemporary(const std::string& folder, std::string& temp) {
     static unsigned counter = GetTickCount() & 0xFFFFF;
     for (int tries = 0; tries < 64; ++tries) {
-        char name[16];
-        std::snprintf(name, sizeof name, "PXA%05X.TMP", counter++ & 0xFFFFF);
-        temp = folder + name;
+        temp = folder + TemporaryName(counter++);
         FileHandle out(CreateFileA(temp.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (out || GetLastError() != ERROR_FILE_EXISTS) return out;
     }
