@@ -31,7 +31,7 @@ struct ButtonNew {
     Action bAction{};                        // 5 click action
     std::optional<int> nWidth{};             // 6 width; max(6 × caption length, 30)
     int nHeight = 13;                      // 7 height
-    int nHelpId = 100;                     // 8 help topic
+    int nHelpId = 0;                       // 8 help topic; none: F1 asks the dialog
     std::shared_ptr<TFont> oFont{};          // 9 font; the parent's when empty
     bool lDefault = false;                 // 10 default push button
     bool lPixel = false;                   // 11 row and column are final coordinates
@@ -91,7 +91,7 @@ struct CheckBoxNew {
     std::shared_ptr<TWindow> oWnd{};         // 5 parent
     std::optional<int> nWidth{};             // 6 width; 7 × caption length
     int nHeight = 19;                      // 7 height
-    int nHelpId = 100;                     // 8 help topic
+    int nHelpId = 0;                       // 8 help topic; none: F1 asks the dialog
     Action bChange{};                        // 9 called with the new value and the box
     std::shared_ptr<TFont> oFont{};          // 10 font
     Action bValid{};                         // 11 leaving condition
@@ -111,7 +111,7 @@ struct RadMenuNew {
     std::vector<std::string> acItems{};      // 3 prompts, in code page 850
     Action bSetGet{};                        // 4 bound selected position, 1-based
     std::shared_ptr<TWindow> oWnd{};         // 5 parent
-    std::vector<int> aHelpIds{};             // 6 help topics; 100, 101, ... when empty
+    std::vector<int> aHelpIds{};             // 6 help topics; none when empty
     Action bChange{};                        // 7 called after the selection changed
     std::optional<std::uint32_t> nClrText{}; // 8 text colour; the parent's
     std::optional<std::uint32_t> nClrPane{}; // 9 background; the parent's
@@ -136,7 +136,7 @@ struct RadioNew {
     int nPos = 1;                          // 6 position in the group, 1-based
     std::shared_ptr<TWindow> oWnd{};         // 7 parent
     std::shared_ptr<TRadMenu> oRadMenu{};    // 8 its group
-    int nHelpId = 100;                     // 9 help topic
+    int nHelpId = 0;                       // 9 help topic; none: F1 asks the dialog
     std::optional<std::uint32_t> nClrText{}; // 10 text colour
     std::optional<std::uint32_t> nClrPane{}; // 11 background
     std::string cMsg{};                      // 12 status-bar text

@@ -21,9 +21,10 @@ std::shared_ptr<TRadMenu> TRadMenu::New(const RadMenuNew& a) {
     }
     int step = a.lPixel ? a.nHeight.value_or(13) : a.nHeight.value_or(13) / 13;
     if (step < 1 && !a.lPixel) step = 1;
-    int first = a.aHelpIds.empty() ? 100 : a.aHelpIds.front();
+    // Items without a topic of their own leave F1 to the dialog; a short list is padded with its first topic.
+    int first = a.aHelpIds.empty() ? 0 : a.aHelpIds.front();
     for (std::size_t i = 0; i < a.acItems.size(); ++i) {
-        int helpId = a.aHelpIds.empty() ? 100 + static_cast<int>(i) : (i < a.aHelpIds.size() ? a.aHelpIds[i] : first);
+        int helpId = i < a.aHelpIds.size() ? a.aHelpIds[i] : first;
         auto radio = TRadio::New({.nRow = a.nRow + static_cast<int>(i) * step,
                                   .nCol = a.nCol,
                                   .cPrompt = a.acItems[i],

@@ -12,7 +12,10 @@
 #include <thread>
 #include <vector>
 
+#include "framework/controls/button.h"
+#include "framework/controls/check_box.h"
 #include "framework/controls/get.h"
+#include "framework/controls/radio.h"
 #include "framework/services/menu_builder.h"
 #include "framework/window/dialog.h"
 #include "tests/services/windows.h"
@@ -89,11 +92,21 @@ TEST_F(RecordedHelp, F1InADialogSearchesItsTopicOrShowsTheControlsOwn) {
     HelpSetTopic("Auswahl");
     auto dialog = TDialog::New({.nTop = 100, .nLeft = 100, .cCaption = "Auswahl", .lPixel = true, .nWidth = 400,
                                 .nHeight = 220});
-    auto plain = TGet::New({.nRow = 10, .nCol = 10, .oWnd = dialog, .nWidth = 80, .lPixel = true});
-    auto withId = TGet::New({.nRow = 40, .nCol = 10, .oWnd = dialog, .nWidth = 80, .lPixel = true, .nHelpId = 77});
+    // Buttons, check boxes and radio items made without a topic leave F1 to the dialog.
+    std::vector<std::shared_ptr<TControl>> fields = {
+        TGet::New({.nRow = 10, .nCol = 10, .oWnd = dialog, .nWidth = 80, .lPixel = true}),
+        TButton::New({.nRow = 10, .nCol = 100, .cCaption = "&Los", .oWnd = dialog, .lPixel = true}),
+        TCheckBox::New({.nRow = 40, .nCol = 100, .cCaption = "&Wahl", .oWnd = dialog, .nWidth = 80, .lPixel = true}),
+    };
+    auto radios = TRadMenu::New({.nRow = 70, .nCol = 100, .acItems = {"&Eins", "&Zwei"},
+                                 .bSetGet = Action([](const Args&) { return Value(2); }), .oWnd = dialog, .nWidth = 80,
+                                 .nHeight = 20, .lPixel = true});
+    fields.push_back(radios->aItems[1].lock());
+    fields.push_back(
+        TGet::New({.nRow = 40, .nCol = 10, .oWnd = dialog, .nWidth = 80, .lPixel = true, .nHelpId = 77}));
     GuiScript script;
     std::size_t asked = 0;
-    for (auto field : {plain, withId}) {
+    for (auto field : fields) {
         script.Do("focus", [field] { field->SetFocus(); })
             .Until("focused", [field] { return field->hWnd && GetFocus() == field->hWnd; })
             .Do("F1", [] { test::PressKey(VK_F1); })
@@ -103,8 +116,8 @@ TEST_F(RecordedHelp, F1InADialogSearchesItsTopicOrShowsTheControlsOwn) {
     script.Start();
     dialog->Activate({});
     EXPECT_TRUE(script.Succeeded()) << script.FailedStep();
-    std::vector<ViewerCall> expected = {{"Pixaport.HLP", kHelpKey, "Auswahl", 0},
-                                        {"Pixaport.HLP", kHelpContextPopup, "", 77}};
+    std::vector<ViewerCall> expected(fields.size() - 1, {"Pixaport.HLP", kHelpKey, "Auswahl", 0});
+    expected.push_back({"Pixaport.HLP", kHelpContextPopup, "", 77});
     EXPECT_EQ(calls, expected) << "the dialog's topic; a control's own help id in a pop-up";
 }
 
