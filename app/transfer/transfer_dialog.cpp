@@ -4,6 +4,7 @@
 
 #include "app/transfer/camera_erase.h"
 #include "app/transfer/disk_space.h"
+#include "app/transfer/folder_guard.h"
 #include "app/transfer/folder_search.h"
 #include "app/transfer/folders.h"
 #include "app/transfer/message_prompts.h"
@@ -91,6 +92,17 @@ void Painted(const State& s) {
         s->erase->Disable();
 }
 
+// Copies written into the source folder or below it would be collected again as the
+// user's own pictures: such a target is refused before the run starts.
+bool RefuseTargetInSource(const TransferValues& v) {
+    if (!IsSameOrBelowFolder(v.cZiel, v.cQuelle)) return false;
+    MsgStop("Der Kameraordner " + v.cZiel + " ist der Bilderordner " + v.cQuelle +
+                " oder liegt in ihm. Kopien würden zwischen die eigenen Bilder geschrieben. Bitte wählen Sie einen "
+                "anderen Kameraordner.",
+            "Übertragung");
+    return true;
+}
+
 void Tip(const std::shared_ptr<TControl>& control, const std::string& tip, const std::string& status = {}) {
     control->cToolTip = Value(tip);
     control->cMsg = status.empty() ? tip : status;
@@ -125,8 +137,10 @@ void BuildButtons(const State& s) {
     std::weak_ptr<KonvertState> weak = s;
     s->start = Button(s, 148, 99, 70, 10, "Übertragung &starten", [weak] {
         auto st = weak.lock();
-        Transfer(st->dialog, st->values, static_cast<double>(st->nCamSpace));
-        CheckDrives(st);
+        if (!RefuseTargetInSource(st->values)) {
+            Transfer(st->dialog, st->values, static_cast<double>(st->nCamSpace));
+            CheckDrives(st);
+        }
         st->start->SetFocus();
     });
     Tip(s->start, "Datentransfer starten", "Bilder auf die Kamera kopieren");
@@ -183,7 +197,10 @@ void BuildCardRows(const State& s) {
         [weak] {
             auto st = weak.lock();
             MessagePrompts prompts;
-            CamErase(st->values.cZiel, prompts, {.source = st->values.cQuelle, .programFolder = st->values.cMyPath});
+            CamErase({.target = st->values.cZiel,
+                      .extens = st->values.cExtens,
+                      .guard = {.source = st->values.cQuelle, .programFolder = st->values.cMyPath}},
+                     prompts);
             CheckDrives(st);
             st->dialog->SetFocus();
         },

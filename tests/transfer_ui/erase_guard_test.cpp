@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "app/transfer/camera_erase.h"
 #include "app/transfer/directory.h"
 #include "platform/process.h"
@@ -53,8 +56,10 @@ TEST(EraseGuard, RefusalTellsWhyAndDeletesNothing) {
     std::string previous = platform::CurrentDirectory();
     ASSERT_TRUE(platform::ChangeDirectory(program.str()));
     test::RecordingPrompts prompts;
-    EXPECT_TRUE(CamErase("", prompts, {.source = "", .programFolder = program.str()}));
-    EXPECT_TRUE(CamErase(program.str(), prompts, {.source = "", .programFolder = program.str()}));
+    EXPECT_TRUE(CamErase({.target = "", .extens = "WAV", .guard = {.source = "", .programFolder = program.str()}},
+                         prompts));
+    EXPECT_TRUE(CamErase(
+        {.target = program.str(), .extens = "WAV", .guard = {.source = "", .programFolder = program.str()}}, prompts));
     platform::ChangeDirectory(previous);
 
     ASSERT_EQ(prompts.shown.size(), 2u);
@@ -65,6 +70,42 @@ TEST(EraseGuard, RefusalTellsWhyAndDeletesNothing) {
     }
     EXPECT_TRUE(File(program / "PIXAPORT.INI"));
     EXPECT_TRUE(File(program / "Select.wav"));
+}
+
+std::string ShortSpelling(const std::string& folder) {
+    char path[MAX_PATH] = {};
+    DWORD n = GetShortPathNameA(folder.c_str(), path, sizeof path);
+    return std::string(path, n < sizeof path ? n : 0);
+}
+
+// The folder through Wine's drive Z: (the Unix root) instead of its own letter or share.
+std::string DriveZSpelling(const std::string& folder) {
+    auto unixName = reinterpret_cast<char*(CDECL*)(const wchar_t*)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name")));
+    char* found = unixName ? unixName(std::wstring(folder.begin(), folder.end()).c_str()) : nullptr;
+    std::string path = found ? std::string("Z:") + found : std::string();
+    HeapFree(GetProcessHeap(), 0, found);
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+TEST(EraseGuard, SourceReachedByAnotherSpellingIsRefusedAndKept) {
+    test::TempDir temp;
+    std::string source = temp.str() + "\\Meine Bilder vom Urlaub\\";
+    test::WriteAnsi(source + "Tag 2\\DSC00001.JPG", "1");
+    std::string share = "\\\\pixasrv\\share\\pixa-guard-" + std::to_string(GetCurrentProcessId()) + "\\";
+    test::WriteAnsi(share + "Tag 2\\DSC00001.JPG", "1");
+    // {source, target}: the 8.3 name, another drive letter, a share and a drive letter.
+    const std::pair<std::string, std::string> cases[] = {{source, ShortSpelling(source + "Tag 2")},
+                                                         {source, DriveZSpelling(source)},
+                                                         {DriveZSpelling(share), share + "Tag 2"}};
+    for (const auto& [guarded, target] : cases) {
+        test::RecordingPrompts yes;
+        CamErase({.target = target, .extens = "JPG", .guard = {.source = guarded, .programFolder = ""}}, yes);
+        EXPECT_NE(yes.shown.at(0).text.find("Bilderordner"), std::string::npos) << target;
+        EXPECT_TRUE(File(source + "Tag 2\\DSC00001.JPG") && File(share + "Tag 2\\DSC00001.JPG")) << target;
+    }
+    std::filesystem::remove_all(share);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The transfer dialog as the user sees it: layout, values, the free-space rules of
-// the erase button, the folder chooser, the alert for a missing card.
+// the erase button, the refused start into the source, the folder chooser, the alert
+// for a missing card.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -162,7 +163,7 @@ TEST_F(TransferDialog, EraseAsksThenEmptiesTheCardAndShowsTheNewFreeSpace) {
         .Do("close", [] { Press(ChildWithText(KonvertDialog(), "&Abbrechen")); });
     Run(script);
     EXPECT_EQ(before, "2");
-    EXPECT_EQ(question, "Wollen Sie den Kameraspeicher löschen ?");
+    EXPECT_EQ(question, "Wollen Sie den Kameraspeicher löschen ?\n\nEs werden 2 Dateien aus K:\\DCIM\\ gelöscht.");
     EXPECT_EQ(report, "Der Kameraspeicher wurde gelöscht !");
     EXPECT_TRUE(CardNames().empty());
 }
@@ -184,6 +185,28 @@ TEST_F(TransferDialog, EraseRefusesTheSourceFolderAndSaysWhy) {
     Run(script);
     EXPECT_NE(why.find("Es wurde nichts gelöscht !"), std::string::npos) << why;
     EXPECT_TRUE(File(source_ + "a.jpg"));
+}
+
+TEST_F(TransferDialog, StartIntoTheSourceIsRefusedNamingBothFolders) {
+    Picture("a.jpg", 10);
+    cZiel = source_ + "Kamera\\";
+    CreateDirectoryA(cZiel.c_str(), nullptr);
+    std::string text;
+    GuiScript script;
+    script.Until("dialog is up", [] { return KonvertDialog() != nullptr; })
+        .Do("start", [] { Press(At(148, 99)); })
+        .Until("refusal", [] { return Box("Übertragung") != nullptr; })
+        .Do("ok", [&] {
+            text = BoxText(Box("Übertragung"));
+            Answer(Box("Übertragung"), IDOK);
+        })
+        .Until("box closed", [] { return !Box("Übertragung"); })
+        .Do("close", [] { Press(ChildWithText(KonvertDialog(), "&Abbrechen")); });
+    Run(script);
+    EXPECT_EQ(text, "Der Kameraordner " + cZiel + " ist der Bilderordner " + source_ +
+                        " oder liegt in ihm. Kopien würden zwischen die eigenen Bilder geschrieben. Bitte wählen Sie "
+                        "einen anderen Kameraordner.");
+    EXPECT_TRUE(Directory(cZiel + "*.*").empty());
 }
 
 // What a choice becomes (E:\ stays, E:\DCIM gets its "\") is FolderSearch.ChoiceEndsInABackslash...;
