@@ -8,10 +8,12 @@
 #include <fstream>
 #include <memory>
 
+#include "app/transfer/directory.h"
 #include "app/transfer/file_copy.h"
 #include "framework/services/error_dialog.h"
 #include "framework/window/framework_error.h"
 #include "platform/handles.h"
+#include "platform/process.h"
 #include "tests/errorlog/handler_support.h"
 #include "tests/support/gui_driver.h"
 
@@ -189,14 +191,16 @@ TEST(ErrorHandler, ALogThatCannotBeWrittenIsSaidInTheDialog) {
     EXPECT_TRUE(described);
 }
 
-TEST(ErrorHandler, QuitRetryBeforeTheMainLoopAndErrorsInsideTheHandlerEndTheProgram) {
+TEST(ErrorHandler, QuitAndErrorsInsideTheHandlerEndTheProgramRetryBeforeTheMainLoopRetries) {
     test::TempDir dir;
     EXPECT_EQ(test::RunChild("quit", dir.str()), 1u);
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "Error.log"));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "returned"));
 
-    EXPECT_EQ(test::RunChild("retry", dir.str()), 1u);
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "returned"));
+    // The child never runs a main loop, like a transfer opened at start-up.
+    EXPECT_EQ(test::RunChild("retry", dir.str()), 0u);
+    EXPECT_EQ(dir.Read("returned"), "Retry");
+    std::filesystem::remove(dir.path() / "returned");
 
     EXPECT_EQ(test::RunChild("fallback", dir.str()), 1u);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "returned"));
@@ -204,6 +208,49 @@ TEST(ErrorHandler, QuitRetryBeforeTheMainLoopAndErrorsInsideTheHandlerEndTheProg
     EXPECT_NE(stop.find("Error Velmora/6  Cannot create window or control: inside from Errorsys, line:"),
               std::string::npos)
         << stop;
+}
+
+TEST(ErrorHandler, QuitInTheMiddleOfACopyRemovesItsTemporaryFile) {
+    if (!test::CardIsSmallTmpfs()) GTEST_SKIP() << "the 2 MiB card P: is not mounted";
+    test::TempDir dir;
+    dir.Write("a.jpg", std::string(1200 * 1024, 'a'));
+    CreateDirectoryA("P:\\QUIT", nullptr);
+    ASSERT_TRUE(test::FillCardLeaving("P:\\", 300 * 1024, "P:\\FILL.BIN"));
+    DWORD code = test::RunChild("quit copy", dir.str());
+    int left = test::TemporaryFilesIn("P:\\QUIT\\");
+    DeleteFileA("P:\\FILL.BIN");
+    for (const auto& row : Directory("P:\\QUIT\\*.*", "HS")) DeleteFileA(("P:\\QUIT\\" + row.name).c_str());
+    RemoveDirectoryA("P:\\QUIT");
+    EXPECT_EQ(code, 1u);
+    // It ended in the write error's dialog, with the picture named there too.
+    std::string log = dir.Read("Error.log");
+    EXPECT_NE(log.find("Write error: P:\\QUIT\\DSC00001.JPG"), std::string::npos) << log;
+    EXPECT_EQ(left, 0);
+}
+
+TEST(ErrorHandler, ALogThatDoesNotFitLeavesNoFileBehind) {
+    if (!test::CardIsSmallTmpfs()) GTEST_SKIP() << "the 2 MiB card P: is not mounted";
+    HandlerScope scope;
+    CreateDirectoryA("P:\\LOG", nullptr);
+    ASSERT_TRUE(SetCurrentDirectoryA("P:\\LOG"));
+    ASSERT_TRUE(test::FillCardLeaving("P:\\", 1000, "P:\\FILL.BIN"));
+    bool noted = false;
+    GuiScript script;
+    script.Until("error dialog", [] { return FindDialog(kCaption) != nullptr; }).Do("read it", [&] {
+        noted = ChildByText(FindDialog(kCaption), "Error.log not written") != nullptr;
+    });
+    test::ClickAndWaitClosed(script, kCaption, "&Default");
+    script.Start();
+    RaiseError(Retryable(true));
+    script.Pump();
+    std::vector<DirRow> left = Directory("P:\\LOG\\*.*", "HS");
+    SetCurrentDirectoryA(scope.dir().str().c_str());
+    for (const auto& row : left) DeleteFileA(("P:\\LOG\\" + row.name).c_str());
+    RemoveDirectoryA("P:\\LOG");
+    DeleteFileA("P:\\FILL.BIN");
+    ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
+    EXPECT_TRUE(noted);
+    EXPECT_TRUE(left.empty()) << left[0].name << " " << left[0].size;
 }
 
 // ---- the child process ----
@@ -237,7 +284,12 @@ TEST(ErrorHandlerChild, Run) {
     } else if (which == "retry") {
         Answer(script, "&Retry");
         script.Start();
-        RaiseError(Retryable(false));
+        if (RaiseError(Retryable(false)) == ErrorAnswer::Retry) std::ofstream("returned") << "Retry";
+        return;
+    } else if (which == "quit copy") {
+        Answer(script, "&Quit");
+        script.Start();
+        CopyToNewName(platform::CurrentDirectory() + "\\a.jpg", "P:\\QUIT\\DSC00001.JPG", {});
     } else {
         script.Until("error dialog", [] { return FindDialog(kCaption) != nullptr; })
             .Do("raise inside", [] { SetTimer(nullptr, 0, 50, RaiseInsideHandler); })

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/transfer/camera_copy.h"
 #include "app/transfer/directory.h"
@@ -124,7 +125,7 @@ TEST(FullCard, RunStopsCleanlyAndTheCardHoldsOnlyCompleteFiles) {
     EXPECT_EQ(e.FileName, card.Path() + "DSC00003.JPG");
     EXPECT_TRUE(e.CanRetry);
     EXPECT_EQ(prompts.shown.back().text,
-              "Es wurden 2 Dateien erfolgreich konvertiert, 1 Datei konnte nicht kopiert werden.");
+              "Es wurden 2 Dateien erfolgreich konvertiert, 1 Datei konnte nicht kopiert werden:\r\n" + files[2]);
     EXPECT_EQ(DiskSpace(kCardDrive), kTmpfsSize - 2 * 900 * 1024);
 }
 
@@ -147,6 +148,38 @@ TEST(FullCard, RetryAfterMakingRoomWritesTheRestExactlyOnce) {
     EXPECT_EQ(tally.copied, 1);
     EXPECT_EQ(card.Names(), std::vector<std::string>{"DSC00001.JPG"});
     EXPECT_EQ(test::ReadAnsi(card.Path() + "DSC00001.JPG"), picture);
+}
+
+TEST(LostCard, ACardGoneInTheMiddleOfALargeFileEndsTheRunWithOneMessage) {
+    if (!CardIsSmallTmpfs()) GTEST_SKIP() << "the card drive P: is not a 2 MiB tmpfs (see scripts/test-drives.sh)";
+    test::TempDir src;
+    CardFolder card;
+    std::string pulled = card.Path().substr(0, card.Path().size() - 1) + "-pulled";
+    test::WriteAnsi(card.Path() + "BIG.BIN", std::string(1500 * 1024, 'z'));
+    std::vector<std::string> files = {src.Write("a.jpg", Content(900 * 1024, 'a')), src.Write("b.jpg", "b"),
+                                      src.Write("c.jpg", "c")};
+    // The large picture fills the card; while the user looks at that, the card is pulled
+    // (its folder is gone: Wine keeps the open file, so only the next step fails), and Retry.
+    bool pulledNow = false;
+    test::ScriptedErrors errors([&](const Error&) {
+        if (std::exchange(pulledNow, true)) return ErrorAnswer::Default;
+        EXPECT_TRUE(MoveFileA(card.Path().c_str(), pulled.c_str()));
+        return ErrorAnswer::Retry;
+    });
+    test::RecordingProgress progress;
+    test::RecordingPrompts prompts;
+    CopyTally tally = RenInDir(files, {.target = card.Path(), .maker = "Sony", .extens = "JPG"}, progress, prompts);
+    MoveFileA(pulled.c_str(), card.Path().c_str());
+    ASSERT_EQ(errors.raised.size(), 1u);  // no dialog after the card was gone
+    EXPECT_EQ(errors.raised[0].Operation, "Kopieren: " + files[0]);
+    EXPECT_TRUE(tally.targetLost);
+    EXPECT_EQ(tally.copied, 0);
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].text, "Die Speicherkarte ist nicht mehr erreichbar oder schreibgeschützt (" +
+                                         card.Path() + "). Die Übertragung wurde beendet.");
+    EXPECT_EQ(prompts.shown[0].title, "Übertragung");
+    EXPECT_EQ(prompts.shown[1].text,
+              "Es wurden 0 Dateien erfolgreich konvertiert, 1 Datei konnte nicht kopiert werden:\r\n" + files[0]);
 }
 
 }  // namespace
