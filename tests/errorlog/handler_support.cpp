@@ -2,8 +2,6 @@
 
 #include <filesystem>
 
-#include "app/transfer/camera_files.h"
-#include "app/transfer/directory.h"
 #include "framework/services/error_dialog.h"
 #include "platform/handles.h"
 #include "tests/support/gui_driver.h"
@@ -88,12 +86,6 @@ bool FillCardLeaving(const std::string& root, ULONGLONG room, const std::string&
     DWORD written = 0;
     return out && WriteFile(out.Get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&
            written == block.size();
-}
-
-int TemporaryFilesIn(const std::string& folder) {
-    int n = 0;
-    for (const auto& row : Directory(folder + "*.*", "HS")) n += IsOwnTemporaryName(row.name);
-    return n;
 }
 
 }  // namespace pixa::test

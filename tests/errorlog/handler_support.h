@@ -43,7 +43,5 @@ std::string ChildCase();
 bool CardIsSmallTmpfs();
 // Fills the drive of root with the file filler so that only about room bytes stay free.
 bool FillCardLeaving(const std::string& root, ULONGLONG room, const std::string& filler);
-// The program's temporary files (PXA*.TMP) in folder.
-int TemporaryFilesIn(const std::string& folder);
 
 }  // namespace pixa::test

@@ -1,6 +1,5 @@
-// The real program, interrupted in the middle of copying a large picture (the card is
-// full, so the error dialog holds the copy there): ended hard, its next run leaves
-// only complete camera files; Retry in a transfer opened at start-up goes on.
+// The real program in the middle of copying a large picture, held there by a full card
+// and its error dialog: ended hard, then run again with Retry at start-up.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -15,8 +14,6 @@
 namespace pixa::test {
 namespace {
 
-constexpr const char* kCard = "P:\\DCIM\\";
-
 template <typename Find>
 HWND Wait(Find find) {
     for (int i = 0; i < 300; ++i, Sleep(100))
@@ -24,78 +21,46 @@ HWND Wait(Find find) {
     return nullptr;
 }
 
-class InterruptedCopy : public ::testing::Test {
-protected:
-    void SetUp() override {
-        if (!CardIsSmallTmpfs()) GTEST_SKIP() << "the 2 MiB card P: is not mounted";
-        std::string program = "Z:" + std::string(PIXA_PROGRAM_EXE);
-        std::replace(program.begin(), program.end(), '/', '\\');
-        ASSERT_TRUE(CopyFileA(program.c_str(), (dir_ / "pixaport.exe").c_str(), FALSE));
-        EmptyCard();
-        CreateDirectoryA(kCard, nullptr);
-        dir_.Write("Bilder\\a.jpg", std::string(600000, 'a'));  // copied first: too large for the filled card
-        dir_.Write("Bilder\\b.jpg", std::string(20000, 'b'));
-        dir_.Write("PIXAPORT.INI", "[Data]\r\nKonvert=1\r\nExtens=JPG\r\nBeginn=Sony\r\nQuelle=" + dir_.str() +
-                                       "\\Bilder\\\r\nSubOrd=0\r\nZiel=" + kCard + "\r\nSpeicher=2\r\n");
-    }
-    void TearDown() override {
-        process_.Stop();
-        EmptyCard();
-    }
-    static void EmptyCard() {
-        std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator("P:\\", ec)) std::filesystem::remove_all(entry.path(), ec);
-    }
-    HWND Top(const std::string& caption, const std::string& child = {}) { return FindTop(process_.Id(), caption, child); }
-    // Starts the program, which opens the transfer dialog by itself, and starts the
-    // transfer; with fillCard the card fills up while the selection list is open.
-    void Transfer(bool fillCard) {
-        std::filesystem::remove(dir_.path() / "Error.log");  // else the next start offers it first
-        ASSERT_TRUE(process_.Start(dir_ / "pixaport.exe"));
-        HWND transfer = Wait([&] { return Top("Bilddateien übertragen", "Übertragung &starten"); });
-        ASSERT_NE(transfer, nullptr);
-        Press(ChildWithText(transfer, "Übertragung &starten"));
-        HWND list = Wait([&] { return Top("Bilddateien auswählen", "&Weiter"); });
-        ASSERT_NE(list, nullptr);
-        if (fillCard) {
-            ASSERT_TRUE(FillCardLeaving("P:\\", 200000, "P:\\FILL.BIN"));
-        }
+TEST(InterruptedCopy, AfterAHardEndTheNextRunRetriesAtStartUpAndLeavesOnlyCompleteFiles) {
+    if (!CardIsSmallTmpfs()) GTEST_SKIP() << "the 2 MiB card P: is not mounted";
+    TempDir dir;
+    std::string exe = "Z:" + std::string(PIXA_PROGRAM_EXE);
+    std::replace(exe.begin(), exe.end(), '/', '\\');
+    ASSERT_TRUE(CopyFileA(exe.c_str(), (dir / "pixaport.exe").c_str(), FALSE));
+    CreateDirectoryA("P:\\DCIM", nullptr);
+    dir.Write("Bilder\\a.jpg", std::string(600000, 'a'));  // copied first, too large for the filled card
+    dir.Write("Bilder\\b.jpg", std::string(20000, 'b'));
+    dir.Write("PIXAPORT.INI", "[Data]\r\nKonvert=1\r\nExtens=JPG\r\nBeginn=Sony\r\nQuelle=" + dir.str() +
+                                  "\\Bilder\\\r\nSubOrd=0\r\nZiel=P:\\DCIM\\\r\nSpeicher=2\r\n");
+    ProgramProcess program;
+    auto top = [&](const char* caption, const char* child = "") { return FindTop(program.Id(), caption, child); };
+    // The transfer dialog opens at start-up; the card fills up while the list is open.
+    auto copyIntoAFullCard = [&] {
+        std::filesystem::remove(dir.path() / "Error.log");  // else the start offers it first
+        program.Start(dir / "pixaport.exe");
+        Press(ChildWithText(Wait([&] { return top("Bilddateien übertragen", "Übertragung &starten"); }),
+                            "Übertragung &starten"));
+        HWND list = Wait([&] { return top("Bilddateien auswählen", "&Weiter"); });
+        FillCardLeaving("P:\\", 200000, "P:\\FILL.BIN");
         Press(ChildWithText(list, "&Weiter"));
-    }
-    // Waits for the final box, checks its text and closes it.
-    void ExpectBothCopied() {
-        HWND box = Wait([&] { return Top("Konvertierung beendet"); });
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(BoxText(box), "Es wurden 2 Dateien erfolgreich konvertiert.");
-        Answer(box, IDOK);
-        std::vector<std::string> card;
-        for (const auto& row : Directory(std::string(kCard) + "*.*", "HS"))
-            card.push_back(row.name + " " + std::to_string(row.size));
-        std::sort(card.begin(), card.end());
-        EXPECT_EQ(card, (std::vector<std::string>{"DSC00001.JPG 600000", "DSC00002.JPG 20000"}));
-    }
-
-    TempDir dir_;
-    ProgramProcess process_;
-};
-
-TEST_F(InterruptedCopy, AProgramEndedHardLeavesOnlyCompleteCameraFilesAfterTheNextRun) {
-    Transfer(true);
-    ASSERT_NE(Wait([&] { return Top("Velmora for Tamsell"); }), nullptr);
-    process_.Stop();  // TerminateProcess in the middle of the copy
-    ASSERT_EQ(TemporaryFilesIn(kCard), 1) << "the half-written copy is on the card";
-    DeleteFileA("P:\\FILL.BIN");
-    Transfer(false);
-    ExpectBothCopied();
-}
-
-TEST_F(InterruptedCopy, RetryInATransferOpenedAtStartUpCopiesOn) {
-    Transfer(true);
-    HWND error = Wait([&] { return Top("Velmora for Tamsell"); });
+        return Wait([&] { return top("Velmora for Tamsell"); });
+    };
+    ASSERT_NE(copyIntoAFullCard(), nullptr);
+    program.Stop();  // TerminateProcess in the middle of the copy
+    EXPECT_EQ(Directory("P:\\DCIM\\PXA*.TMP").size(), 1u) << "the half-written copy is on the card";
+    HWND error = copyIntoAFullCard();
     ASSERT_NE(error, nullptr);
-    DeleteFileA("P:\\FILL.BIN");  // the user makes room on the card
+    DeleteFileA("P:\\FILL.BIN");  // the user makes room, then chooses Retry
     Press(ChildWithText(error, "&Retry"));
-    ExpectBothCopied();
+    HWND box = Wait([&] { return top("Konvertierung beendet"); });
+    std::string said = box ? BoxText(box) : "no final box";
+    std::vector<std::string> card;
+    for (const auto& row : Directory("P:\\DCIM\\*.*", "HS")) card.push_back(row.name + " " + std::to_string(row.size));
+    program.Stop();
+    std::filesystem::remove_all("P:\\DCIM");
+    EXPECT_EQ(said, "Es wurden 2 Dateien erfolgreich konvertiert.");
+    std::sort(card.begin(), card.end());
+    EXPECT_EQ(card, (std::vector<std::string>{"DSC00001.JPG 600000", "DSC00002.JPG 20000"}));
 }
 
 }  // namespace
