@@ -19,6 +19,16 @@ std::string FinalAction(const CopyTally& tally) {
     if (tally.failed > 0) return "Die Übertragung wurde mit Fehlern abgeschlossen";
     return "Übertragung erfolgreich abgeschlossen ";
 }
+// Counts one file's copy in the tally.
+void Count(CopyTally& tally, const CopyOutcome& outcome, const std::string& file) {
+    if (outcome.name) {
+        ++tally.copied;
+        return;
+    }
+    ++tally.failed;
+    tally.notCopied.push_back(StoredSpellingOf(file));  // as the user sees it in the file manager
+    tally.targetLost = outcome.targetLost;
+}
 }  // namespace
 
 std::string CopyResultText(const CopyTally& tally) {
@@ -30,7 +40,8 @@ std::string CopyResultText(const CopyTally& tally) {
     constexpr std::size_t kNamesShown = 10;
     std::size_t shown = std::min(tally.notCopied.size(), kNamesShown);
     for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + tally.notCopied[i];
-    if (tally.notCopied.size() > shown) text += "\r\n… und " + std::to_string(tally.notCopied.size() - shown) + " weitere";
+    if (tally.notCopied.size() > shown)
+        text += "\r\n… und " + std::to_string(tally.notCopied.size() - shown) + " weitere";
     return text;
 }
 
@@ -56,16 +67,10 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
         frame.At();
         frame.SetLocal(1, files[i]);
         if (target) frame.SetLocal(2, *target);
-        CopyOutcome outcome = !target || request.simulate ? CopyOutcome{.name = target}
-                                                          : CopyToNewName(files[i], *target, nextName);
-        if (outcome.name) {
-            ++tally.copied;
-        } else if (target) {
-            ++tally.failed;
-            tally.notCopied.push_back(StoredSpellingOf(files[i]));
-        }
-        if (outcome.targetLost) {
-            tally.targetLost = true;
+        if (target)
+            Count(tally, request.simulate ? CopyOutcome{.name = target} : CopyToNewName(files[i], *target, nextName),
+                  files[i]);
+        if (tally.targetLost) {
             prompts.Stop("Die Speicherkarte ist nicht mehr erreichbar oder schreibgeschützt (" + namer.Folder() +
                              "). Die Übertragung wurde beendet.",
                          "Übertragung");

@@ -13,7 +13,8 @@ bool TemporaryFile::Create(const std::string& folder) {
     // A name already taken (a leftover still in use, another copy) is passed over.
     for (int tries = 0; tries < 64; ++tries) {
         std::string name = folder + TemporaryName(counter++);
-        out_.Reset(CreateFileA(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        out_.Reset(
+            CreateFileA(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (out_) {
             name_ = std::move(name);
             return true;

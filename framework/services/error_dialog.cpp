@@ -64,8 +64,8 @@ bool WriteErrorLog(const std::string& file, const std::string& text) {
     // Written beside the log and renamed over it, so that a full disk leaves no empty or
     // partial log that the next start would offer.
     std::string temp = file + ".new";
-    if (WriteWhole(temp, text) && MoveFileExA(temp.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+    constexpr DWORD kReplace = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (WriteWhole(temp, text) && MoveFileExA(temp.c_str(), file.c_str(), kReplace)) return true;
     DeleteFileA(temp.c_str());
     return false;
 }
