@@ -177,13 +177,14 @@ TEST(ErrorHandler, ALogThatCannotBeWrittenIsSaidInTheDialog) {
             HWND dlg = FindDialog(kCaption);
             noted = ChildByText(dlg, "Error.log not written") != nullptr;
             described = ChildByText(dlg, "   Error description: Error BASE/2016  Write error: P:\\Übertragung.JPG\r\n"
-                                         "(Error.log could not be written)") != nullptr;
+                                         "Kopieren: S:\\Bilder\\Über.jpg\r\n(Error.log could not be written)") != nullptr;
         });
     test::ClickAndWaitClosed(script, kCaption, "&Default");
     script.Start();
     Error e = Retryable(true);
     e.CanRetry = false;
     e.FileName = "P:\\Übertragung.JPG";  // shown with its umlaut
+    e.Operation = "Kopieren: S:\\Bilder\\Über.jpg";  // what failed: the copy of this picture
     EXPECT_EQ(RaiseError(e), ErrorAnswer::Default);
     script.Pump();
     ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
