@@ -1,7 +1,11 @@
 #include "app/transfer/camera_copy.h"
 
+#include <algorithm>
+
 #include "app/transfer/camera_names.h"
+#include "app/transfer/directory.h"
 #include "app/transfer/file_copy.h"
+#include "app/transfer/leftover_temporaries.h"
 #include "framework/services/frame.h"
 #include "runtime/string_order.h"
 
@@ -11,17 +15,34 @@ namespace {
 std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
 std::string FinalAction(const CopyTally& tally) {
-    if (tally.interrupted || tally.numbersExhausted) return "Die Übertragung wurde abgebrochen";
+    if (tally.interrupted || tally.numbersExhausted || tally.targetLost) return "Die Übertragung wurde abgebrochen";
     if (tally.failed > 0) return "Die Übertragung wurde mit Fehlern abgeschlossen";
     return "Übertragung erfolgreich abgeschlossen ";
+}
+// Counts one file's copy in the tally.
+void Count(CopyTally& tally, const CopyOutcome& outcome, const std::string& file) {
+    if (outcome.name) {
+        ++tally.copied;
+        return;
+    }
+    ++tally.failed;
+    tally.notCopied.push_back(StoredSpellingOf(file));  // as the user sees it in the file manager
+    tally.targetLost = outcome.targetLost;
 }
 }  // namespace
 
 std::string CopyResultText(const CopyTally& tally) {
     std::string text = "Es wurden " + std::to_string(tally.copied) + " Dateien erfolgreich konvertiert";
     if (tally.failed == 0) return text + ".";
-    return text + ", " + std::to_string(tally.failed) +
-           (tally.failed == 1 ? " Datei konnte nicht kopiert werden." : " Dateien konnten nicht kopiert werden.");
+    text += ", " + std::to_string(tally.failed) +
+            (tally.failed == 1 ? " Datei konnte nicht kopiert werden:" : " Dateien konnten nicht kopiert werden:");
+    // Named, so that the user can find them; a long list is cut to keep the box on the screen.
+    constexpr std::size_t kNamesShown = 10;
+    std::size_t shown = std::min(tally.notCopied.size(), kNamesShown);
+    for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + tally.notCopied[i];
+    if (tally.notCopied.size() > shown)
+        text += "\r\n… und " + std::to_string(tally.notCopied.size() - shown) + " weitere";
+    return text;
 }
 
 CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& request, TransferProgress& progress,
@@ -32,6 +53,7 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
     CameraNamer namer(request.target, request.maker, request.extens, request.lastNumber);
     progress.SetMeterTotal(static_cast<int>(files.size()));
     progress.SetMeterPos(0);
+    if (!request.simulate) RemoveLeftoverTemporaries(namer.Folder());
     CopyTally tally;
     for (std::size_t i = 0; i < files.size(); ++i) {
         progress.SetAction("Kopieren: " + NameOf(files[i]));
@@ -45,10 +67,15 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
         frame.At();
         frame.SetLocal(1, files[i]);
         if (target) frame.SetLocal(2, *target);
-        if (target && (request.simulate || CopyToNewName(files[i], *target, nextName)))
-            ++tally.copied;
-        else if (target)
-            ++tally.failed;
+        if (target)
+            Count(tally, request.simulate ? CopyOutcome{.name = target} : CopyToNewName(files[i], *target, nextName),
+                  files[i]);
+        if (tally.targetLost) {
+            prompts.Stop("Die Speicherkarte ist nicht mehr erreichbar oder schreibgeschützt (" + namer.Folder() +
+                             "). Die Übertragung wurde beendet.",
+                         "Übertragung");
+            break;
+        }
         if (tally.numbersExhausted) {
             prompts.Stop("Die Dateinummern der Kamera sind aufgebraucht (höchste Nummer 99999). "
                          "Die übrigen Dateien wurden nicht übertragen.",

@@ -22,15 +22,19 @@ struct CopyTally {
     int failed = 0;                 // files whose copy was given up
     bool interrupted = false;       // the user interrupted the run
     bool numbersExhausted = false;  // no five-digit number was left for a file
+    bool targetLost = false;        // the target folder went away or stopped taking files
+    std::vector<std::string> notCopied;  // the source paths of the failed files, in copy order
 };
 
 // Copies the files, sorted byte-wise, under camera names into the target folder,
 // showing progress, honouring the interrupt between files, and reporting the
-// outcome in the action line and a final message.
+// outcome in the action line and a final message that names the files not copied.
+// Leftover temporary files of an earlier run are removed from the target first. A
+// target that goes away or stops taking files ends the run with one message.
 CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& request, TransferProgress& progress,
                    TransferPrompts& prompts);
 
-// The final message's text for a tally.
+// The final message's text for a tally: the count, then the files not copied.
 std::string CopyResultText(const CopyTally& tally);
 
 }  // namespace pixa

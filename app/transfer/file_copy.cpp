@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "app/transfer/base_error.h"
-#include "app/transfer/camera_files.h"
 #include "app/transfer/directory.h"
+#include "app/transfer/target_folder.h"
+#include "app/transfer/temporary_file.h"
 #include "framework/services/frame.h"
 #include "platform/handles.h"
 #include "platform/process.h"
@@ -24,6 +25,14 @@ constexpr int kSubWrite = 2016;
 
 bool Retry(const BaseErrorInfo& info) { return RaiseBaseError(info) == ErrorAnswer::Retry; }
 
+// One copy under way.
+struct CopyJob {
+    const std::string& source;
+    std::string target;        // the name the copy is to get (errors name it)
+    bool watchTarget = false;  // a failure on the target first checks that its folder still takes files
+    bool targetLost = false;   // the copy was given up because it does not
+};
+
 BaseErrorInfo OpenError(const std::string& source) {
     return FileError(kGenOpen, kSubOpen, "Open error", source, static_cast<int>(GetLastError()));
 }
@@ -34,6 +43,25 @@ BaseErrorInfo CreateError(const std::string& target) {
 
 BaseErrorInfo WriteError(const std::string& target, DWORD os) {
     return FileError(kGenWrite, kSubWrite, "Write error", target, static_cast<int>(os));
+}
+
+// The folder part of path, ending in "\\" or ":" (empty for a bare name).
+std::string FolderOf(const std::string& path) {
+    auto cut = path.find_last_of("\\:");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
+// After a failed step on the target: true to try it again. A target folder that is gone
+// or takes no file any more gives the copy up at once: every further try, of this
+// picture and of the next ones, would fail the same way. Otherwise the error handler
+// decides, shown with the picture being copied.
+bool TryAgain(CopyJob& job, BaseErrorInfo info) {
+    if (job.watchTarget && !TakesFiles(FolderOf(job.target))) {
+        job.targetLost = true;
+        return false;
+    }
+    info.operation = "Kopieren: " + job.source;
+    return Retry(info);
 }
 
 FileHandle OpenForReading(const std::string& path) {
@@ -52,36 +80,17 @@ FileHandle OpenSource(const std::string& source) {
     }
 }
 
-// The folder part of path, ending in "\\" or ":" (empty for a bare name).
-std::string FolderOf(const std::string& path) {
-    auto cut = path.find_last_of("\\:");
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
-// Creates a new temporary file beside the target under a temporary name of ours.
-// A name already taken is passed over.
-FileHandle CreateUniqueTemporary(const std::string& folder, std::string& temp) {
-    static unsigned counter = GetTickCount() & 0xFFFFF;
-    for (int tries = 0; tries < 64; ++tries) {
-        temp = folder + TemporaryName(counter++);
-        FileHandle out(CreateFileA(temp.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (out || GetLastError() != ERROR_FILE_EXISTS) return out;
-    }
-    return FileHandle();
-}
-
-// Creates the temporary file for target; on failure the error handler decides.
-bool CreateTemporary(const std::string& target, std::string& temp, FileHandle& out) {
+// Creates the temporary file for the target; on failure the error handler decides.
+bool CreateTemporary(CopyJob& job, TemporaryFile& temp) {
     for (;;) {
-        out = CreateUniqueTemporary(FolderOf(target), temp);
-        if (out) return true;
-        if (!Retry(CreateError(target))) return false;
+        if (temp.Create(FolderOf(job.target))) return true;
+        if (!TryAgain(job, CreateError(job.target))) return false;
     }
 }
 
 // Writes the whole block, continuing after short writes. When the platform stores
 // nothing more, the error handler decides: retry the unwritten rest, or give up.
-bool WriteBlock(HANDLE out, const char* data, DWORD size, const std::string& target) {
+bool WriteBlock(CopyJob& job, HANDLE out, const char* data, DWORD size) {
     DWORD done = 0;
     while (done < size) {
         DWORD written = 0;
@@ -90,7 +99,7 @@ bool WriteBlock(HANDLE out, const char* data, DWORD size, const std::string& tar
         done += written;
         if (ok && written > 0) continue;
         DWORD os = GetLastError();
-        if (!Retry(WriteError(target, os ? os : ERROR_DISK_FULL))) return false;
+        if (!TryAgain(job, WriteError(job.target, os ? os : ERROR_DISK_FULL))) return false;
     }
     return true;
 }
@@ -114,34 +123,34 @@ private:
     std::unique_ptr<char[]> data_;
 };
 
-bool CopyBytes(HANDLE in, HANDLE out, const std::string& source, const std::string& target) {
+bool CopyBytes(CopyJob& job, HANDLE in, HANDLE out) {
     BlockBuffer buffer;
     for (;;) {
         DWORD got = 0;
         if (!ReadFile(in, buffer.Data(), kBlock, &got, nullptr)) {
-            if (Retry(FileError(kGenRead, kSubWrite, "Read error", source, static_cast<int>(GetLastError()))))
+            if (Retry(FileError(kGenRead, kSubWrite, "Read error", job.source, static_cast<int>(GetLastError()))))
                 continue;
             return false;
         }
         if (got == 0) return true;
-        if (!WriteBlock(out, buffer.Data(), got, target)) return false;
+        if (!WriteBlock(job, out, buffer.Data(), got)) return false;
     }
 }
 
 // Flushes the temporary file; a failure here means the bytes may not be on the medium.
-bool Flush(FileHandle& out, const std::string& target) {
+bool Flush(CopyJob& job, FileHandle& out) {
     for (;;) {
         if (FlushFileBuffers(out.Get())) return true;
-        if (!Retry(WriteError(target, GetLastError()))) return false;
+        if (!TryAgain(job, WriteError(job.target, GetLastError()))) return false;
     }
 }
 
 // Closes the temporary file after its bytes were flushed.
-bool Close(FileHandle& out, const std::string& target) {
+bool Close(CopyJob& job, FileHandle& out) {
     if (out.Close()) return true;
-    BaseErrorInfo info = WriteError(target, GetLastError());
+    BaseErrorInfo info = WriteError(job.target, GetLastError());
     info.canRetry = false;  // the handle is gone; there is nothing to repeat
-    RaiseBaseError(info);
+    TryAgain(job, info);
     return false;
 }
 
@@ -152,12 +161,12 @@ bool IsTaken(DWORD error) { return error == ERROR_ALREADY_EXISTS || error == ERR
 
 // Renames temp to target. Unless replace is set, an entry of the target's name is left
 // alone and the answer is Taken; other failures go to the error handler.
-Placing MoveIntoPlace(const std::string& temp, const std::string& target, bool replace) {
+Placing MoveIntoPlace(CopyJob& job, const std::string& temp, bool replace) {
     DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     for (;;) {
-        if (MoveFileExA(temp.c_str(), target.c_str(), flags)) return Placing::Done;
+        if (MoveFileExA(temp.c_str(), job.target.c_str(), flags)) return Placing::Done;
         if (!replace && IsTaken(GetLastError())) return Placing::Taken;
-        if (!Retry(CreateError(target))) return Placing::Failed;
+        if (!TryAgain(job, CreateError(job.target))) return Placing::Failed;
     }
 }
 
@@ -180,62 +189,55 @@ bool RenameOpen(HANDLE file, const std::string& target, bool replace, DWORD& err
     return false;
 }
 
-// Puts the flushed temporary file, still open as out, under target and closes it. A
-// platform that does not rename through the handle gets the file closed and renamed by
-// name. Unless replace is set, a taken target answers Taken and the file stays as it is.
-Placing Place(FileHandle& out, const std::string& temp, const std::string& target, bool replace) {
-    if (!out) return MoveIntoPlace(temp, target, replace);
+// Puts the flushed temporary file under job.target and closes it. A platform that does
+// not rename through the handle gets the file closed and renamed by name. Unless
+// replace is set, a taken target answers Taken and the file stays as it is.
+Placing Place(CopyJob& job, TemporaryFile& temp, bool replace) {
+    FileHandle& out = temp.Handle();
+    Placing placed = Placing::Failed;
     DWORD error = 0;
-    if (RenameOpen(out.Get(), target, replace, error)) return Close(out, target) ? Placing::Done : Placing::Failed;
-    if (!replace && IsTaken(error)) return Placing::Taken;
-    if (!Close(out, target)) return Placing::Failed;
-    return MoveIntoPlace(temp, target, replace);
+    if (!out)
+        placed = MoveIntoPlace(job, temp.Name(), replace);
+    else if (RenameOpen(out.Get(), job.target, replace, error))
+        placed = Close(job, out) ? Placing::Done : Placing::Failed;
+    else if (!replace && IsTaken(error))
+        return Placing::Taken;
+    else if (Close(job, out))
+        placed = MoveIntoPlace(job, temp.Name(), replace);
+    if (placed == Placing::Done) temp.Keep();
+    return placed;
 }
 
-// Copies source into a flushed temporary file beside target, left open as out; its name
-// goes to temp. On failure nothing is left behind.
-bool WriteTemporary(const std::string& source, const std::string& target, std::string& temp, FileHandle& out) {
-    FileHandle in = OpenSource(source);
-    if (!in) return false;
-    if (!CreateTemporary(target, temp, out)) return false;
-    if (CopyBytes(in.Get(), out.Get(), source, target) && Flush(out, target)) return true;
-    out.Close();
-    platform::RemoveFile(temp);
-    return false;
-}
-
-// Gives up a temporary file that could not be put in place.
-void Discard(FileHandle& out, const std::string& temp) {
-    out.Close();
-    platform::RemoveFile(temp);
+// Copies the source into a flushed temporary file beside the target, left open.
+bool WriteTemporary(CopyJob& job, TemporaryFile& temp) {
+    FileHandle in = OpenSource(job.source);
+    return in && CreateTemporary(job, temp) && CopyBytes(job, in.Get(), temp.Handle().Get()) &&
+           Flush(job, temp.Handle());
 }
 }  // namespace
 
 bool __CopyFile(const std::string& source, const std::string& target) {
     Frame frame("__CopyFile");
     frame.Param(source).Param(target);
-    std::string temp;
-    FileHandle out;
-    if (!WriteTemporary(source, target, temp, out)) return false;
-    if (Place(out, temp, target, true) == Placing::Done) return true;
-    Discard(out, temp);
-    return false;
+    CopyJob job{.source = source, .target = target};
+    TemporaryFile temp;
+    return WriteTemporary(job, temp) && Place(job, temp, true) == Placing::Done;
 }
 
-std::optional<std::string> CopyToNewName(const std::string& source, const std::string& target,
-                                         const std::function<std::optional<std::string>()>& another) {
+CopyOutcome CopyToNewName(const std::string& source, const std::string& target,
+                          const std::function<std::optional<std::string>()>& another) {
     Frame frame("CopyToNewName");
     frame.Param(source).Param(target);
-    std::string temp;
-    FileHandle out;
-    if (!WriteTemporary(source, target, temp, out)) return std::nullopt;
+    CopyJob job{.source = source, .target = target, .watchTarget = true};
+    TemporaryFile temp;
+    if (!WriteTemporary(job, temp)) return {.name = std::nullopt, .targetLost = job.targetLost};
     for (std::optional<std::string> name = target; name; name = another()) {
-        Placing placed = Place(out, temp, *name, false);
-        if (placed == Placing::Done) return name;
+        job.target = *name;
+        Placing placed = Place(job, temp, false);
+        if (placed == Placing::Done) return {.name = name};
         if (placed == Placing::Failed) break;
     }
-    Discard(out, temp);
-    return std::nullopt;
+    return {.name = std::nullopt, .targetLost = job.targetLost};
 }
 
 int FErase(const std::string& path) { return platform::RemoveFile(path) ? 0 : -1; }

@@ -5,9 +5,9 @@
 #include <exception>
 
 #include "framework/services/error_report.h"
+#include "framework/services/hard_exit.h"
 #include "framework/services/message_box.h"
 #include "framework/services/system_info.h"
-#include "framework/window/event_loop.h"
 #include "platform/handles.h"
 #include "runtime/value_text.h"
 
@@ -26,8 +26,18 @@ public:
 };
 
 [[noreturn]] void EndProgramNow() {
-    // Nothing of the normal shutdown runs: the configuration is not written.
+    // Nothing of the normal shutdown runs: the configuration is not written. Only what
+    // would otherwise be left half done (a temporary file on a card) is undone.
+    RunHardExitHooks();
     ExitProcess(1);
+}
+
+// Line 7 of the report and, when the error names a file and also says what was being
+// done (the source of a failed copy), that as a second line.
+std::string DialogDescription(const Error& error) {
+    std::string text = "   Error description: " + ErrorMessage(error) + "\r\n";
+    if (!error.FileName.empty() && !error.Operation.empty()) text += error.Operation + "\r\n";
+    return text;
 }
 }  // namespace
 
@@ -39,13 +49,25 @@ ErrorAnswer ErrorFallback(const Error& error) {
     EndProgramNow();
 }
 
-bool WriteErrorLog(const std::string& file, const std::string& text) {
+namespace {
+bool WriteWhole(const std::string& file, const std::string& text) {
     FileHandle out(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out) return false;
     DWORD written = 0;
     bool whole = WriteFile(out.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                 written == text.size();
+                 written == text.size() && FlushFileBuffers(out.Get());
     return out.Close() && whole;
+}
+}  // namespace
+
+bool WriteErrorLog(const std::string& file, const std::string& text) {
+    // Written beside the log and renamed over it, so that a full disk leaves no empty or
+    // partial log that the next start would offer.
+    std::string temp = file + ".new";
+    constexpr DWORD kReplace = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (WriteWhole(temp, text) && MoveFileExA(temp.c_str(), file.c_str(), kReplace)) return true;
+    DeleteFileA(temp.c_str());
+    return false;
 }
 
 namespace {
@@ -61,13 +83,13 @@ ErrorAnswer HandleError(const Error& error) {
     for (auto& l : ReportTail(facts)) lines.push_back(std::move(l));
     bool written = WriteErrorLog(kLogFile, LogFileText(lines));
     ErrorChoice choice = ShowErrorDialog({
-        .description = "   Error description: " + ErrorMessage(error) + "\r\n",
+        .description = DialogDescription(error),
         .stack = StackLines(facts.stack),
         .canRetry = error.CanRetry,
         .canDefault = error.CanDefault,
         .logWritten = written,
     });
-    if (choice == ErrorChoice::None || (choice == ErrorChoice::Retry && !WinRunStarted())) EndProgramNow();
+    if (choice == ErrorChoice::None) EndProgramNow();
     return choice == ErrorChoice::Retry ? ErrorAnswer::Retry : ErrorAnswer::Default;
 }
 }  // namespace

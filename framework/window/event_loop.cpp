@@ -9,7 +9,6 @@ namespace pixa {
 namespace {
 struct LoopState {
     bool running = false;
-    bool started = false;  // WinRun has been entered at least once
     HWND app = nullptr;
     HWND acceleratorOwner = nullptr;
     std::weak_ptr<TWindow> defaultWindow;
@@ -29,8 +28,6 @@ HACCEL ActiveAccelerators() {
 }  // namespace
 
 bool lWRunning() { return State().running; }
-
-bool WinRunStarted() { return State().started; }
 
 bool SetWRunning(bool running) {
     bool previous = State().running;
@@ -67,7 +64,6 @@ AcceleratorPause::~AcceleratorPause() { State().acceleratorsPaused = wasPaused_;
 
 void WinRun(HWND hWnd) {
     LoopState& s = State();
-    s.started = true;
     bool wasRunning = SetWRunning(true);
     HWND previousOwner = s.acceleratorOwner;
     s.acceleratorOwner = hWnd;

@@ -10,8 +10,6 @@ class TWindow;
 
 // Runs the message loop until the quit message; routes keys of non-modal dialogs.
 void WinRun(HWND hWnd = nullptr);
-// True once the program's main loop (WinRun) has been entered.
-bool WinRunStarted();
 // True while WinRun or a modal dialog's loop runs.
 bool lWRunning();
 // Sets the event-loop flag and yields its previous value.

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "framework/services/error_dialog.h"
+#include "platform/handles.h"
 #include "tests/support/gui_driver.h"
 
 namespace pixa::test {
@@ -70,6 +71,21 @@ DWORD RunChild(const std::string& caseName, const std::string& folder) {
 std::string ChildCase() {
     char value[64] = "";
     return GetEnvironmentVariableA(kChildVariable, value, sizeof value) ? value : "";
+}
+
+bool CardIsSmallTmpfs() {
+    ULARGE_INTEGER available{}, total{}, free{};
+    return GetDiskFreeSpaceExA("P:\\", &available, &total, &free) && total.QuadPart == 2u << 20;
+}
+
+bool FillCardLeaving(const std::string& root, ULONGLONG room, const std::string& filler) {
+    ULARGE_INTEGER available{}, total{}, free{};
+    if (!GetDiskFreeSpaceExA(root.c_str(), &available, &total, &free) || available.QuadPart <= room) return false;
+    FileHandle out(CreateFileA(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    std::string block(available.QuadPart - room, 'F');
+    DWORD written = 0;
+    return out && WriteFile(out.Get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&
+           written == block.size();
 }
 
 }  // namespace pixa::test

@@ -39,4 +39,9 @@ DWORD RunChild(const std::string& caseName, const std::string& folder);
 // The case this process runs as a child, or empty.
 std::string ChildCase();
 
+// True when P: is the 2 MiB tmpfs card of scripts/test-drives.sh.
+bool CardIsSmallTmpfs();
+// Fills the drive of root with the file filler so that only about room bytes stay free.
+bool FillCardLeaving(const std::string& root, ULONGLONG room, const std::string& filler);
+
 }  // namespace pixa::test

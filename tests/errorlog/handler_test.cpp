@@ -8,10 +8,12 @@
 #include <fstream>
 #include <memory>
 
+#include "app/transfer/directory.h"
 #include "app/transfer/file_copy.h"
 #include "framework/services/error_dialog.h"
 #include "framework/window/framework_error.h"
 #include "platform/handles.h"
+#include "platform/process.h"
 #include "tests/errorlog/handler_support.h"
 #include "tests/support/gui_driver.h"
 
@@ -175,13 +177,14 @@ TEST(ErrorHandler, ALogThatCannotBeWrittenIsSaidInTheDialog) {
             HWND dlg = FindDialog(kCaption);
             noted = ChildByText(dlg, "Error.log not written") != nullptr;
             described = ChildByText(dlg, "   Error description: Error BASE/2016  Write error: P:\\Übertragung.JPG\r\n"
-                                         "(Error.log could not be written)") != nullptr;
+                                         "Kopieren: S:\\Bilder\\Über.jpg\r\n(Error.log could not be written)") != nullptr;
         });
     test::ClickAndWaitClosed(script, kCaption, "&Default");
     script.Start();
     Error e = Retryable(true);
     e.CanRetry = false;
     e.FileName = "P:\\Übertragung.JPG";  // shown with its umlaut
+    e.Operation = "Kopieren: S:\\Bilder\\Über.jpg";  // what failed: the copy of this picture
     EXPECT_EQ(RaiseError(e), ErrorAnswer::Default);
     script.Pump();
     ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
@@ -189,14 +192,16 @@ TEST(ErrorHandler, ALogThatCannotBeWrittenIsSaidInTheDialog) {
     EXPECT_TRUE(described);
 }
 
-TEST(ErrorHandler, QuitRetryBeforeTheMainLoopAndErrorsInsideTheHandlerEndTheProgram) {
+TEST(ErrorHandler, QuitAndErrorsInsideTheHandlerEndTheProgramRetryBeforeTheMainLoopRetries) {
     test::TempDir dir;
     EXPECT_EQ(test::RunChild("quit", dir.str()), 1u);
     EXPECT_TRUE(std::filesystem::exists(dir.path() / "Error.log"));
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "returned"));
 
-    EXPECT_EQ(test::RunChild("retry", dir.str()), 1u);
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "returned"));
+    // The child never runs a main loop, like a transfer opened at start-up.
+    EXPECT_EQ(test::RunChild("retry", dir.str()), 0u);
+    EXPECT_EQ(dir.Read("returned"), "Retry");
+    std::filesystem::remove(dir.path() / "returned");
 
     EXPECT_EQ(test::RunChild("fallback", dir.str()), 1u);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "returned"));
@@ -204,6 +209,31 @@ TEST(ErrorHandler, QuitRetryBeforeTheMainLoopAndErrorsInsideTheHandlerEndTheProg
     EXPECT_NE(stop.find("Error Velmora/6  Cannot create window or control: inside from Errorsys, line:"),
               std::string::npos)
         << stop;
+}
+
+TEST(ErrorHandler, QuitInTheMiddleOfACopyRemovesItsTemporaryFile) {
+    if (!test::CardIsSmallTmpfs()) GTEST_SKIP() << "the 2 MiB card P: is not mounted";
+    test::TempDir dir;
+    dir.Write("a.jpg", std::string(1200 * 1024, 'a'));
+    CreateDirectoryA("P:\\QUIT", nullptr);
+    ASSERT_TRUE(test::FillCardLeaving("P:\\", 300 * 1024, "P:\\FILL.BIN"));
+    EXPECT_EQ(test::RunChild("quit copy", dir.str()), 1u);
+    std::vector<DirRow> left = Directory("P:\\QUIT\\*.*", "HS");
+    std::filesystem::remove_all("P:\\QUIT");
+    DeleteFileA("P:\\FILL.BIN");
+    EXPECT_NE(dir.Read("Error.log").find("Write error: P:\\QUIT\\DSC00001.JPG"), std::string::npos);
+    EXPECT_TRUE(left.empty()) << left[0].name;
+}
+
+TEST(ErrorHandler, ALogThatDoesNotFitLeavesNoFileBehind) {
+    if (!test::CardIsSmallTmpfs()) GTEST_SKIP() << "the 2 MiB card P: is not mounted";
+    CreateDirectoryA("P:\\LOG", nullptr);
+    ASSERT_TRUE(test::FillCardLeaving("P:\\", 1000, "P:\\FILL.BIN"));
+    EXPECT_FALSE(WriteErrorLog("P:\\LOG\\Error.log", std::string(100000, 'x')));
+    std::vector<DirRow> left = Directory("P:\\LOG\\*.*", "HS");
+    std::filesystem::remove_all("P:\\LOG");
+    DeleteFileA("P:\\FILL.BIN");
+    EXPECT_TRUE(left.empty()) << left[0].name << " " << left[0].size;
 }
 
 // ---- the child process ----
@@ -237,7 +267,12 @@ TEST(ErrorHandlerChild, Run) {
     } else if (which == "retry") {
         Answer(script, "&Retry");
         script.Start();
-        RaiseError(Retryable(false));
+        if (RaiseError(Retryable(false)) == ErrorAnswer::Retry) std::ofstream("returned") << "Retry";
+        return;
+    } else if (which == "quit copy") {
+        Answer(script, "&Quit");
+        script.Start();
+        CopyToNewName(platform::CurrentDirectory() + "\\a.jpg", "P:\\QUIT\\DSC00001.JPG", {});
     } else {
         script.Until("error dialog", [] { return FindDialog(kCaption) != nullptr; })
             .Do("raise inside", [] { SetTimer(nullptr, 0, 50, RaiseInsideHandler); })

@@ -8,6 +8,7 @@
 
 #include "app/transfer/camera_names.h"
 #include "app/transfer/directory.h"
+#include "platform/handles.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/transfer_fakes.h"
 
@@ -199,7 +200,24 @@ TEST_F(CameraCopyTest, FailedCopiesAreCountedApartAndLeaveNothing) {
     EXPECT_TRUE(IsSoftOpenFailure(errors_.raised[0]));
     EXPECT_EQ(progress_.actions.back(), "Die Übertragung wurde mit Fehlern abgeschlossen");
     ASSERT_EQ(prompts_.shown.size(), 1u);
-    EXPECT_EQ(prompts_.shown[0].text, "Es wurden 2 Dateien erfolgreich konvertiert, 1 Datei konnte nicht kopiert werden.");
+    EXPECT_EQ(prompts_.shown[0].text,
+              "Es wurden 2 Dateien erfolgreich konvertiert, 1 Datei konnte nicht kopiert werden:\r\n" + files[1]);
+}
+
+TEST(CopyResult, NamesTenFilesNotCopiedAndCountsTheRest) {
+    CopyTally tally;
+    for (char c = 'a'; c <= 'l'; ++c) tally.notCopied.push_back(std::string(1, c));
+    tally.failed = 12;
+    EXPECT_EQ(CopyResultText(tally), "Es wurden 0 Dateien erfolgreich konvertiert, 12 Dateien konnten nicht kopiert "
+                                     "werden:\r\na\r\nb\r\nc\r\nd\r\ne\r\nf\r\ng\r\nh\r\ni\r\nj\r\n… und 2 weitere");
+}
+
+TEST_F(CameraCopyTest, LeftoverTemporariesOfAnEarlierRunGoFirstUnlessInUse) {
+    card_.Write("PXA0BEEF.TMP", "half a picture");
+    card_.Write("PXA1.TMP", "not ours");
+    FileHandle busy(CreateFileA((card_ / "PXA00002.TMP").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    Run(Sources({"a.jpg"}), {.target = Card(), .maker = "Sony", .extens = "JPG"});
+    EXPECT_EQ(CardNames(Card()), (std::vector<std::string>{"DSC00001.JPG", "PXA00002.TMP", "PXA1.TMP"}));
 }
 
 }  // namespace

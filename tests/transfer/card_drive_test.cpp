@@ -124,7 +124,7 @@ TEST(FullCard, RunStopsCleanlyAndTheCardHoldsOnlyCompleteFiles) {
     EXPECT_EQ(e.FileName, card.Path() + "DSC00003.JPG");
     EXPECT_TRUE(e.CanRetry);
     EXPECT_EQ(prompts.shown.back().text,
-              "Es wurden 2 Dateien erfolgreich konvertiert, 1 Datei konnte nicht kopiert werden.");
+              "Es wurden 2 Dateien erfolgreich konvertiert, 1 Datei konnte nicht kopiert werden:\r\n" + files[2]);
     EXPECT_EQ(DiskSpace(kCardDrive), kTmpfsSize - 2 * 900 * 1024);
 }
 
@@ -147,6 +147,32 @@ TEST(FullCard, RetryAfterMakingRoomWritesTheRestExactlyOnce) {
     EXPECT_EQ(tally.copied, 1);
     EXPECT_EQ(card.Names(), std::vector<std::string>{"DSC00001.JPG"});
     EXPECT_EQ(test::ReadAnsi(card.Path() + "DSC00001.JPG"), picture);
+}
+
+TEST(LostCard, ACardGoneInTheMiddleOfALargeFileEndsTheRunWithOneMessage) {
+    if (!CardIsSmallTmpfs()) GTEST_SKIP() << "the card drive P: is not a 2 MiB tmpfs (see scripts/test-drives.sh)";
+    test::TempDir src;
+    CardFolder card;
+    std::string pulled = card.Path().substr(0, card.Path().size() - 1) + "-pulled";
+    test::WriteAnsi(card.Path() + "BIG.BIN", std::string(1500 * 1024, 'z'));
+    std::vector<std::string> files = {src.Write("a.jpg", Content(900 * 1024, 'a')), src.Write("b.jpg", "b")};
+    // The large picture fills the card; while the user reads that, the card is pulled
+    // (Wine keeps the open file, so only the next write fails), and the user retries.
+    test::ScriptedErrors errors([&](const Error&) {
+        return MoveFileA(card.Path().c_str(), pulled.c_str()) ? ErrorAnswer::Retry : ErrorAnswer::Default;
+    });
+    test::RecordingProgress progress;
+    test::RecordingPrompts prompts;
+    RenInDir(files, {.target = card.Path(), .maker = "Sony", .extens = "JPG"}, progress, prompts);
+    MoveFileA(pulled.c_str(), card.Path().c_str());
+    ASSERT_EQ(errors.raised.size(), 1u);  // no dialog once the card was gone
+    EXPECT_EQ(errors.raised[0].Operation, "Kopieren: " + files[0]);  // the error dialog names the picture
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[0].text, "Die Speicherkarte ist nicht mehr erreichbar oder schreibgeschützt (" +
+                                         card.Path() + "). Die Übertragung wurde beendet.");
+    EXPECT_EQ(prompts.shown[0].title, "Übertragung");
+    EXPECT_EQ(prompts.shown[1].text,
+              "Es wurden 0 Dateien erfolgreich konvertiert, 1 Datei konnte nicht kopiert werden:\r\n" + files[0]);
 }
 
 }  // namespace

@@ -127,14 +127,14 @@ TEST(CopyFile, NewNameCopyNeverReplacesAndTakesAnotherName) {
     std::vector<std::string> offered = {dir / "DSC00002.JPG", dir / "DSC00003.JPG"};
     std::size_t asked = 0;
     auto another = [&]() -> std::optional<std::string> { return offered.at(asked++); };
-    EXPECT_EQ(CopyToNewName(source, dir / "DSC00001.JPG", another), dir / "DSC00003.JPG");
+    EXPECT_EQ(CopyToNewName(source, dir / "DSC00001.JPG", another).name, dir / "DSC00003.JPG");
     EXPECT_EQ(asked, 2u);
     EXPECT_EQ(dir.Read("DSC00003.JPG"), Pattern(3 * 1024 * 1024 + 1));
     EXPECT_EQ(dir.Read("DSC00001.JPG"), "on the card already");
     EXPECT_EQ(dir.Read("dsc00002.jpg"), "so is this");
 
     // No name left: the copy is given up and leaves nothing behind.
-    EXPECT_EQ(CopyToNewName(source, dir / "DSC00001.JPG", [] { return std::optional<std::string>(); }), std::nullopt);
+    EXPECT_EQ(CopyToNewName(source, dir / "DSC00001.JPG", [] { return std::optional<std::string>(); }).name, std::nullopt);
     EXPECT_EQ(Entries(dir).size(), 4u);
     EXPECT_TRUE(errors.raised.empty());
 }

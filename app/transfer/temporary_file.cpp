@@ -1,0 +1,33 @@
+#include "app/transfer/temporary_file.h"
+
+#include <windows.h>
+
+#include "app/transfer/camera_files.h"
+#include "platform/process.h"
+
+namespace pixa {
+
+bool TemporaryFile::Create(const std::string& folder) {
+    Discard();
+    static unsigned counter = GetTickCount() & 0xFFFFF;
+    // A name already taken (a leftover still in use, another copy) is passed over.
+    for (int tries = 0; tries < 64; ++tries) {
+        std::string name = folder + TemporaryName(counter++);
+        out_.Reset(
+            CreateFileA(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (out_) {
+            name_ = std::move(name);
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS) return false;
+    }
+    return false;
+}
+
+void TemporaryFile::Discard() {
+    out_.Close();
+    if (!name_.empty()) platform::RemoveFile(name_);
+    name_.clear();
+}
+
+}  // namespace pixa
