@@ -99,6 +99,10 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
     for (std::size_t i = 0; i < folders.size(); ++i) {
         std::string folder = folders[i].folder;  // copied: appending may move the list
         progress.SetAction("Ordner: " + ShowPath(folder, false));
+        // The meter pumps only while it advances by whole percents, which a deep tree
+        // under few top folders never does; the progress limits how often this pumps.
+        progress.Pump();
+        if (progress.BreakRequested()) return {};
         std::string below = folder.substr(base.size()) + "\\";
         auto found = ListFolder(base + below, listed + below, match, request.includeSub, folders);
         folders[i].files = std::move(found);
@@ -122,9 +126,14 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
     return files;
 }
 
-bool GetInDir(const CollectRequest& request, TransferProgress& progress, const SelectFiles& select,
-              const CopyFiles& copy) {
+bool GetInDir(const CollectRequest& request, TransferProgress& progress, TransferPrompts& prompts,
+              const SelectFiles& select, const CopyFiles& copy) {
     std::vector<std::string> files = CollectFiles(request, progress);
+    if (progress.BreakRequested()) {
+        prompts.Stop("Der Datentransfer wurde abgebrochen !", "Unterbrechung");
+        progress.SetAction("Die Übertragung wurde abgebrochen");
+        return false;
+    }
     std::vector<std::uint64_t> sizes;
     if (!select(files, sizes)) return false;
     if (!files.empty()) copy(files, request.target);

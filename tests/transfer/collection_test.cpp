@@ -131,14 +131,15 @@ TEST_F(CollectionTest, HandOverToSelectionAndCopy) {
         copiedTo = target;
     };
     CollectRequest request{.source = source_, .includeSub = false, .target = "E:\\DCIM\\", .extens = "JPG"};
+    test::RecordingPrompts prompts;
 
     // Cancelled: false and nothing copied.
-    EXPECT_FALSE(GetInDir(request, progress_, [](auto&, auto&) { return false; }, copy));
+    EXPECT_FALSE(GetInDir(request, progress_, prompts, [](auto&, auto&) { return false; }, copy));
     EXPECT_TRUE(copied.empty());
 
     // Confirmed with a choice: the chosen list goes to the copy.
     std::size_t offered = 0;
-    EXPECT_TRUE(GetInDir(request, progress_,
+    EXPECT_TRUE(GetInDir(request, progress_, prompts,
                          [&](std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
                              offered = files.size();
                              EXPECT_TRUE(sizes.empty());
@@ -152,13 +153,42 @@ TEST_F(CollectionTest, HandOverToSelectionAndCopy) {
 
     // Confirmed but empty: true, and no copy.
     copied.clear();
-    EXPECT_TRUE(GetInDir(request, progress_,
+    EXPECT_TRUE(GetInDir(request, progress_, prompts,
                          [](std::vector<std::string>& files, auto&) {
                              files.clear();
                              return true;
                          },
                          copy));
     EXPECT_TRUE(copied.empty());
+}
+
+TEST_F(CollectionTest, InterruptDuringTheWalkEndsTheRunAtOnceAndPumpsPerFolderNotPerFile) {
+    for (int i = 0; i < 200; ++i) dir_.Write("Urlaub\\many" + std::to_string(i) + ".jpg", "x");
+    CollectRequest request{.source = source_, .includeSub = true, .target = "E:\\DCIM\\", .extens = "JPG"};
+    test::RecordingPrompts prompts;
+    bool offered = false, copied = false;
+    auto select = [&](auto&, auto&) { return offered = true; };
+    auto copy = [&](auto&, auto&) { copied = true; };
+
+    // Uninterrupted: the walk looks at the interrupt once per folder, not per file.
+    EXPECT_TRUE(GetInDir(request, progress_, prompts, select, copy));
+    EXPECT_EQ(progress_.pumps, 3);  // Urlaub, Urlaub2, Strand
+    EXPECT_TRUE(prompts.shown.empty());
+
+    // The interrupt asked for at the first folder: no further folder, no list, the stop box.
+    progress_ = {};
+    offered = copied = false;
+    progress_.onPump = [&] { progress_.breakRequested = true; };
+    EXPECT_FALSE(GetInDir(request, progress_, prompts, select, copy));
+    EXPECT_FALSE(offered);
+    EXPECT_FALSE(copied);
+    ASSERT_EQ(progress_.actions.size(), 2u);
+    EXPECT_EQ(progress_.actions[0].rfind("Ordner: ", 0), 0u);
+    EXPECT_EQ(progress_.actions[1], "Die Übertragung wurde abgebrochen");
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, "stop");
+    EXPECT_EQ(prompts.shown[0].text, "Der Datentransfer wurde abgebrochen !");
+    EXPECT_EQ(prompts.shown[0].title, "Unterbrechung");
 }
 
 TEST(ShowPath, ShortensEveryFolder) {

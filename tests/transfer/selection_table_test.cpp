@@ -52,6 +52,31 @@ TEST(DisplayName, LastFolderInLowerCaseAndGroup) {
     EXPECT_EQ(FolderGroup("urlaub\\DSC_0042.JPG"), "urlaub");
 }
 
+TEST_F(SelectionTableTest, AWorkTableHeldByAnotherIsToldWithItsNameAndReasonAndCanBeRetried) {
+    std::string path = Folder() + SelectionTable::kFileName;
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    auto files = Files({{"a.jpg", 10}});
+    {
+        test::ScriptedErrors errors;  // answers Default
+        SelectionTable table(3.0);
+        EXPECT_FALSE(table.MakeDbf(Folder(), files));
+        ASSERT_EQ(errors.raised.size(), 1u);
+        EXPECT_EQ(errors.raised[0].FileName, path);
+        EXPECT_EQ(errors.raised[0].OsCode, ERROR_SHARING_VIOLATION);
+        EXPECT_FALSE(IsSoftOpenFailure(errors.raised[0]));  // shown, not let pass unsaid
+    }
+    // Retried once the other holder has let go: the table is made and filled.
+    test::ScriptedErrors errors([&](const Error&) {
+        CloseHandle(held);
+        return ErrorAnswer::Retry;
+    });
+    SelectionTable table(3.0);
+    EXPECT_TRUE(table.MakeDbf(Folder(), files));
+    EXPECT_EQ(errors.raised.size(), 1u);
+    EXPECT_EQ(table.Table().RecCount(), 1u);
+}
+
 TEST_F(SelectionTableTest, FillsTheTableAndSumsMarkedVisibleRows) {
     ShownTotals shown;
     SelectionTable table(3.0, shown.View());
