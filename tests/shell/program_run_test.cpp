@@ -75,6 +75,29 @@ Placement OuterRect(HWND hwnd) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+// The main window of the program run by this process, waited for up to the given time.
+HWND MainWindowOf(DWORD process, int milliseconds = 30000) {
+    for (int waited = 0; waited <= milliseconds; waited += 50) {
+        for (HWND w = FindWindowExA(nullptr, nullptr, nullptr, kTitle); w; w = FindWindowExA(nullptr, w, nullptr, kTitle)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == process && IsWindowVisible(w)) return w;
+        }
+        Sleep(50);
+    }
+    return nullptr;
+}
+
+// Waits until the condition holds; true when it did.
+template <typename Condition>
+bool WaitFor(Condition condition, int milliseconds = 5000) {
+    for (int waited = 0; waited <= milliseconds; waited += 50) {
+        if (condition()) return true;
+        Sleep(50);
+    }
+    return false;
+}
+
 class ProgramRun : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -269,6 +292,30 @@ TEST_F(ProgramRun, WithKonvertSetTheTransferDialogOpensAtStartOnceASourceIsSet) 
     PostMessageA(transfer, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitGone(kTransfer));
     ASSERT_TRUE(CloseAndWait(hwnd));
+}
+
+TEST_F(ProgramRun, ASecondStartFromTheSameFolderShowsTheRunningCopyAndEndsWhileAnotherFolderMayRun) {
+    HWND hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    ASSERT_TRUE(CancelSettings());
+    PostMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(hwnd) != FALSE; }));
+
+    pixa::test::ProgramProcess second;
+    ASSERT_TRUE(second.Start(exe_));
+    EXPECT_TRUE(second.WaitEnded(20000)) << "the second start ends by itself";
+    EXPECT_TRUE(WaitFor([&] { return !IsIconic(hwnd) && GetForegroundWindow() == hwnd; }))
+        << "the running copy is restored and in front";
+
+    // A copy in another program folder has its own settings and table: it runs beside.
+    pixa::test::TempDir otherFolder;
+    std::string other = otherFolder / "pixaport.exe";
+    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), other.c_str(), FALSE));
+    pixa::test::ProgramProcess beside;
+    ASSERT_TRUE(beside.Start(other));
+    EXPECT_NE(MainWindowOf(beside.Id()), nullptr) << "a copy in another folder opens its window";
+    beside.Stop();
+    EXPECT_TRUE(CloseAndWait(hwnd));
 }
 
 }  // namespace
