@@ -75,27 +75,22 @@ Placement OuterRect(HWND hwnd) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
-// The main window of the program run by this process, waited for up to the given time.
-HWND MainWindowOf(DWORD process, int milliseconds = 30000) {
-    for (int waited = 0; waited <= milliseconds; waited += 50) {
-        for (HWND w = FindWindowExA(nullptr, nullptr, nullptr, kTitle); w; w = FindWindowExA(nullptr, w, nullptr, kTitle)) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(w, &owner);
-            if (owner == process && IsWindowVisible(w)) return w;
-        }
-        Sleep(50);
-    }
-    return nullptr;
-}
-
 // Waits until the condition holds; true when it did.
 template <typename Condition>
 bool WaitFor(Condition condition, int milliseconds = 5000) {
-    for (int waited = 0; waited <= milliseconds; waited += 50) {
+    for (int waited = 0; waited <= milliseconds; waited += 50, Sleep(50))
         if (condition()) return true;
-        Sleep(50);
-    }
     return false;
+}
+
+// The visible main window of this process, or null.
+HWND MainWindowOf(DWORD process) {
+    for (HWND w = FindWindowExA(nullptr, nullptr, nullptr, kTitle); w; w = FindWindowExA(nullptr, w, nullptr, kTitle)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(w, &owner);
+        if (owner == process && IsWindowVisible(w)) return w;
+    }
+    return nullptr;
 }
 
 class ProgramRun : public ::testing::Test {
@@ -313,7 +308,8 @@ TEST_F(ProgramRun, ASecondStartFromTheSameFolderShowsTheRunningCopyAndEndsWhileA
     ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), other.c_str(), FALSE));
     pixa::test::ProgramProcess beside;
     ASSERT_TRUE(beside.Start(other));
-    EXPECT_NE(MainWindowOf(beside.Id()), nullptr) << "a copy in another folder opens its window";
+    EXPECT_TRUE(WaitFor([&] { return MainWindowOf(beside.Id()) != nullptr; }, 30000))
+        << "a copy in another folder opens its window";
     beside.Stop();
     EXPECT_TRUE(CloseAndWait(hwnd));
 }

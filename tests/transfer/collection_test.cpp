@@ -162,35 +162,6 @@ TEST_F(CollectionTest, HandOverToSelectionAndCopy) {
     EXPECT_TRUE(copied.empty());
 }
 
-TEST_F(CollectionTest, InterruptDuringTheWalkEndsTheRunAtOnceAndPumpsPerFolderNotPerFile) {
-    for (int i = 0; i < 200; ++i) dir_.Write("Urlaub\\many" + std::to_string(i) + ".jpg", "x");
-    CollectRequest request{.source = source_, .includeSub = true, .target = "E:\\DCIM\\", .extens = "JPG"};
-    test::RecordingPrompts prompts;
-    bool offered = false, copied = false;
-    auto select = [&](auto&, auto&) { return offered = true; };
-    auto copy = [&](auto&, auto&) { copied = true; };
-
-    // Uninterrupted: the walk looks at the interrupt once per folder, not per file.
-    EXPECT_TRUE(GetInDir(request, progress_, prompts, select, copy));
-    EXPECT_EQ(progress_.pumps, 3);  // Urlaub, Urlaub2, Strand
-    EXPECT_TRUE(prompts.shown.empty());
-
-    // The interrupt asked for at the first folder: no further folder, no list, the stop box.
-    progress_ = {};
-    offered = copied = false;
-    progress_.onPump = [&] { progress_.breakRequested = true; };
-    EXPECT_FALSE(GetInDir(request, progress_, prompts, select, copy));
-    EXPECT_FALSE(offered);
-    EXPECT_FALSE(copied);
-    ASSERT_EQ(progress_.actions.size(), 2u);
-    EXPECT_EQ(progress_.actions[0].rfind("Ordner: ", 0), 0u);
-    EXPECT_EQ(progress_.actions[1], "Die Übertragung wurde abgebrochen");
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].kind, "stop");
-    EXPECT_EQ(prompts.shown[0].text, "Der Datentransfer wurde abgebrochen !");
-    EXPECT_EQ(prompts.shown[0].title, "Unterbrechung");
-}
-
 TEST(ShowPath, ShortensEveryFolder) {
     EXPECT_EQ(ShowPath("C:\\BILDER\\Urlaub\\Strand", false), "C:\\~\\~\\Strand");
     EXPECT_EQ(ShowPath("C:\\BILDER\\Urlaub\\*.JPG", true), "C:\\BIL~...\\Url~...\\*.JPG");
