@@ -126,9 +126,10 @@ void RunMainWindow() {
 bool Main() {
     // A second start from the same folder hands over to the running copy before it
     // reads or writes anything there.
-    SingleInstance instance(ProgramFolder());
+    const std::string folder = ProgramFolder();
+    SingleInstance instance(folder);
     if (!instance.First()) {
-        ShowRunningCopy(ProgramFolder());
+        ShowRunningCopy(folder);
         return true;
     }
     StartUp();
