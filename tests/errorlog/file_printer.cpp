@@ -124,11 +124,7 @@ std::string InstallFilePrinter() {
     return output;
 }
 
-std::string InstallFailingPrinter() {
-    std::string output = TempFolder() + "pixa-no-such-folder\\pixa-printer.ps";
-    InstallPrinter(kFailingPrinter, output);
-    return output;
-}
+void InstallFailingPrinter() { InstallPrinter(kFailingPrinter, TempFolder() + "pixa-no-such-folder\\pixa.ps"); }
 
 void RemoveFilePrinter() {
     RemovePrinter(kPrinter);
