@@ -113,9 +113,11 @@ bool PrintErrorLog() {
         }
     }
     PageEnd();
-    bool printed = printer->lStarted;
-    PrintEnd();
-    return printed;
+    if (PrintEnd()) return true;
+    MsgStop("Das Fehlerprotokoll konnte nicht gedruckt werden. Es bleibt erhalten und wird beim nächsten "
+            "Programmstart wieder angeboten.",
+            "Drucken fehlgeschlagen");
+    return false;
 }
 
 bool DoWithLog(int choice) {

@@ -10,6 +10,7 @@
 #include "app/shell/main_menu.h"
 #include "app/shell/publics.h"
 #include "app/shell/settings_dialog.h"
+#include "app/shell/single_instance.h"
 #include "app/shell/window_place.h"
 #include "app/shell/open_transfer.h"
 #include "framework/services/help.h"
@@ -38,12 +39,17 @@ void EnterProgramFolder(const std::string& runIn) {
     platform::ChangeDirectory(runIn.substr(2, 255));
 }
 
+// The executable's folder, ending in "\".
+std::string ProgramFolder() {
+    std::string exe = platform::ExecutablePath();
+    return exe.substr(0, exe.find_last_of('\\') + 1);
+}
+
 }  // namespace
 
 void StartUp() {
     Publics& g = G();
-    std::string exe = platform::ExecutablePath();
-    g.cRunIn = exe.substr(0, exe.find_last_of('\\') + 1);
+    g.cRunIn = ProgramFolder();
     EnterProgramFolder(g.cRunIn);
 
     RuntimeSettings& settings = Settings();
@@ -118,6 +124,14 @@ void RunMainWindow() {
 }
 
 bool Main() {
+    // A second start from the same folder hands over to the running copy before it
+    // reads or writes anything there.
+    const std::string folder = ProgramFolder();
+    SingleInstance instance(folder);
+    if (!instance.First()) {
+        ShowRunningCopy(folder);
+        return true;
+    }
     StartUp();
     AboutInfo(true);
     RunMainWindow();

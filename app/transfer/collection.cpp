@@ -75,6 +75,14 @@ std::vector<std::string> ListFolder(const std::string& folder, const std::string
     return files;
 }
 
+// Lets a click on "&Unterbrechen" or Esc in; true when the interrupt was asked for. The
+// meter pumps only while it advances by whole percents, which a deep tree under few top
+// folders never does; the progress limits how often a pump really goes to the platform.
+bool Interrupted(TransferProgress& progress) {
+    progress.Pump();
+    return progress.BreakRequested();
+}
+
 std::string BaseFolder(const std::string& source) {
     std::string base = AnsiUpperText(source);
     if (base.empty() || base.back() != '\\') base += '\\';
@@ -99,11 +107,13 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
     for (std::size_t i = 0; i < folders.size(); ++i) {
         std::string folder = folders[i].folder;  // copied: appending may move the list
         progress.SetAction("Ordner: " + ShowPath(folder, false));
+        if (Interrupted(progress)) return {};
         std::string below = folder.substr(base.size()) + "\\";
         auto found = ListFolder(base + below, listed + below, match, request.includeSub, folders);
         folders[i].files = std::move(found);
         progress.SetMeterPos(static_cast<int>(i + 1));
     }
+    if (Interrupted(progress)) return {};  // also a walk without subfolders, one long listing
     std::sort(folders.begin(), folders.end(),
               [](const FolderFiles& a, const FolderFiles& b) { return StringLess(a.folder, b.folder); });
 
@@ -122,9 +132,14 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
     return files;
 }
 
-bool GetInDir(const CollectRequest& request, TransferProgress& progress, const SelectFiles& select,
-              const CopyFiles& copy) {
+bool GetInDir(const CollectRequest& request, TransferProgress& progress, TransferPrompts& prompts,
+              const SelectFiles& select, const CopyFiles& copy) {
     std::vector<std::string> files = CollectFiles(request, progress);
+    if (progress.BreakRequested()) {
+        prompts.Stop("Der Datentransfer wurde abgebrochen !", "Unterbrechung");
+        progress.SetAction("Die Übertragung wurde abgebrochen");
+        return false;
+    }
     std::vector<std::uint64_t> sizes;
     if (!select(files, sizes)) return false;
     if (!files.empty()) copy(files, request.target);

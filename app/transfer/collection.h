@@ -27,12 +27,14 @@ std::string FileMask(const std::string& extens);
 
 // Walks the folder tree breadth first (reporting each folder on the progress) and
 // returns the matching files in byte-wise order. Hidden, system and dot entries are skipped.
+// An interrupt asked for during the walk ends it at once with no files.
 std::vector<std::string> CollectFiles(const CollectRequest& request, TransferProgress& progress);
 
-// Collects, lets select choose, and hands a non-empty choice to copy.
-// True when the selection was confirmed, false when it was cancelled.
-bool GetInDir(const CollectRequest& request, TransferProgress& progress, const SelectFiles& select,
-              const CopyFiles& copy);
+// Collects, lets select choose, and hands a non-empty choice to copy. True when the
+// selection was confirmed; false when it was cancelled or the walk was interrupted
+// (then the interrupt is told and nothing is offered).
+bool GetInDir(const CollectRequest& request, TransferProgress& progress, TransferPrompts& prompts,
+              const SelectFiles& select, const CopyFiles& copy);
 
 // The action line's form of a path: the drive kept, each folder shortened to "~\"
 // or, with short components, to its first three characters and "~...\".

@@ -64,13 +64,16 @@ void RunTransfer(const State& s) {
     std::weak_ptr<ProgressState> weak = s;
     s->running = true;
     GetInDir(
-        {.source = v.cQuelle, .includeSub = v.lSubOrd, .target = v.cZiel, .extens = v.cExtens}, *s,
+        {.source = v.cQuelle, .includeSub = v.lSubOrd, .target = v.cZiel, .extens = v.cExtens}, *s, prompts,
         [weak](std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
             auto st = weak.lock();
             return Auswahl(st->dialog, files, sizes, {.camSpace = st->camSpace, .tableFolder = st->values.cMyPath});
         },
         [weak, &prompts](const std::vector<std::string>& files, const std::string& target) {
             auto st = weak.lock();
+            // An interrupt that reached the dialog before the copy (a late Esc of the walk
+            // handled while the list was open) belongs to that phase, not to the copy.
+            st->lBreak = false;
             RenInDir(files,
                      {.target = target, .maker = st->values.cDFBeg, .extens = st->values.cExtens,
                       .simulate = st->values.lSimulier},

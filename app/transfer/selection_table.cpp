@@ -1,5 +1,6 @@
 #include "app/transfer/selection_table.h"
 
+#include "app/transfer/base_error.h"
 #include "app/transfer/directory.h"
 #include "app/transfer/table_areas.h"
 #include "runtime/ansi_chars.h"
@@ -14,6 +15,20 @@ const std::vector<DbfField> kFields = {
 };
 
 constexpr double kMegabyte = 1024.0 * 1024.0;
+constexpr int kSubCreate = 2012;
+
+// Creates the empty work table and opens it exclusively. A table that cannot be made (held
+// open by another program, a read-only folder) is told with its name and the platform's
+// reason, as a create failure: an open failure from sharing would pass unsaid.
+std::shared_ptr<DbfTable> NewWorkTable(const std::string& path) {
+    for (;;) {
+        if (DbfTable::Create(path, kFields))
+            if (auto table = DbUseArea(path, SelectionTable::kAlias)) return table;
+        auto os = static_cast<int>(GetLastError());
+        if (RaiseBaseError(FileError(kGenCreate, kSubCreate, "Create error", path, os)) != ErrorAnswer::Retry)
+            return nullptr;
+    }
+}
 
 // Makes deleted records visible for the scope of an object.
 class ShowDeleted {
@@ -41,9 +56,7 @@ std::string FolderGroup(const std::string& displayName) { return displayName.sub
 SelectionTable::SelectionTable(double camSpaceMb, SelectionView view) : camSpace_(camSpaceMb), view_(std::move(view)) {}
 
 bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::string>& files) {
-    std::string path = folder + kFileName;
-    if (!DbfTable::Create(path, kFields)) return false;
-    table_ = DbUseArea(path, kAlias);
+    table_ = NewWorkTable(folder + kFileName);
     if (!table_) return false;
     fullPaths_ = files;
     sizes_.assign(files.size(), 0);

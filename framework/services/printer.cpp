@@ -82,13 +82,18 @@ void TPrinter::StartPage() {
         info.cbSize = sizeof info;
         info.lpszDocName = name.c_str();
         lStarted = StartDocA(hDC, &info) > 0;
+        Check(lStarted);
     }
     ++nPage;
-    ::StartPage(hDC);
+    Check(::StartPage(hDC) > 0);
 }
 
 void TPrinter::EndPage() {
-    if (hDC) ::EndPage(hDC);
+    if (hDC) Check(::EndPage(hDC) > 0);
+}
+
+void TPrinter::Check(bool succeeded) {
+    if (!succeeded) lFailed = true;
 }
 
 void TPrinter::Say(const PrinterSay& a) {
@@ -104,7 +109,7 @@ void TPrinter::Say(const PrinterSay& a) {
         GetTextExtentPoint32A(hDCOut, a.cText.c_str(), length, &size);
         int col = a.nCol - (pad == 1 ? size.cx : pad == 2 ? size.cx / 2 : 0);
         SetTextAlign(hDCOut, TA_LEFT | TA_TOP);
-        TextOutA(hDCOut, std::max(col, 0), a.nRow, a.cText.c_str(), length);
+        Check(TextOutA(hDCOut, std::max(col, 0), a.nRow, a.cText.c_str(), length));
     } else {
         TEXTMETRICA metrics{};
         GetTextMetricsA(hDCOut, &metrics);
@@ -112,14 +117,17 @@ void TPrinter::Say(const PrinterSay& a) {
         UINT align = pad == 1 ? TA_RIGHT : pad == 2 ? TA_CENTER : TA_LEFT;
         int x = pad == 1 ? clip.right : pad == 2 ? a.nCol + *a.nWidth / 2 : a.nCol;
         SetTextAlign(hDCOut, align | TA_TOP);
-        ExtTextOutA(hDCOut, x, a.nRow, ETO_CLIPPED, &clip, a.cText.c_str(), static_cast<UINT>(length), nullptr);
+        Check(ExtTextOutA(hDCOut, x, a.nRow, ETO_CLIPPED, &clip, a.cText.c_str(), static_cast<UINT>(length), nullptr));
     }
     if (previous) SelectObject(hDCOut, previous);
 }
 
-void TPrinter::End() {
+bool TPrinter::End() {
+    bool printed = false;
     if (hDC) {
-        if (lStarted) EndDoc(hDC);
+        // The spooler hands the job to the port at the end: only then is it known to be out.
+        if (lStarted) Check(EndDoc(hDC) > 0);
+        printed = lStarted && !lFailed;
         lStarted = false;
         PrinterSetup::Instance().SetOrientation(nOrient);
         DeleteDC(hDC);
@@ -129,6 +137,7 @@ void TPrinter::End() {
         oFont->End();
         oFont.reset();
     }
+    return printed;
 }
 
 std::shared_ptr<TPrinter> PrintBegin(const PrinterNew& args) {
@@ -144,9 +153,10 @@ void PageEnd() {
     if (Current()) Current()->EndPage();
 }
 
-void PrintEnd() {
-    if (Current()) Current()->End();
+bool PrintEnd() {
+    bool printed = Current() && Current()->End();
     Current().reset();
+    return printed;
 }
 
 std::shared_ptr<TPrinter> CurrentPrinter() { return Current(); }

@@ -48,6 +48,7 @@ public:
     int nOrient = 1;               // orientation when the job was set up: 1 portrait
     bool lMeta = false;            // preview
     bool lStarted = false;         // the document has been started
+    bool lFailed = false;          // a step of the job failed in the driver or the spooler
     bool lModified = false;
     bool lPrvModal = false;
 
@@ -70,7 +71,12 @@ public:
     // Draws text (8 positions, see PrinterSay).
     void Say(const PrinterSay& args);
     // Ends the document if started, restores the setup's orientation, releases the context.
-    void End();
+    // True when the job was printed: started, and every step of it succeeded.
+    bool End();
+
+private:
+    // Notes a failed step: the job then does not count as printed.
+    void Check(bool succeeded);
 };
 
 // Makes a printer the current job and returns it.
@@ -79,8 +85,8 @@ std::shared_ptr<TPrinter> PrintBegin(const PrinterNew& args = {});
 void PageBegin();
 // EndPage of the current job.
 void PageEnd();
-// Ends the current job; then there is none.
-void PrintEnd();
+// Ends the current job; then there is none. True when it was printed (see TPrinter::End).
+bool PrintEnd();
 // The current job, or null.
 std::shared_ptr<TPrinter> CurrentPrinter();
 

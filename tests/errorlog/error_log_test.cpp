@@ -73,6 +73,15 @@ protected:
             .Until("all closed", [] { return !FindDialog("Email-Versand") && !FindDialog("Fehlerprotokoll"); });
     }
 
+    // The text of a message box, which is then closed.
+    static std::string ReadAndClose(HWND box) {
+        std::string text;
+        for (HWND t = FindWindowExA(box, nullptr, "Static", nullptr); t; t = FindWindowExA(box, t, "Static", nullptr))
+            text += test::TextOf(t);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        return text;
+    }
+
     test::TempDir dir_;
     std::filesystem::path previous_;
     std::string output_;
@@ -126,12 +135,7 @@ TEST_F(StartUpLog, ALogThatWasNotPrintedIsKept) {
     std::string stop;
     GuiScript none;
     none.Until("stop message", [] { return FindDialog("Stop") != nullptr; })
-        .Do("read and close", [&] {
-            HWND box = FindDialog("Stop");
-            for (HWND t = FindWindowExA(box, nullptr, "Static", nullptr); t; t = FindWindowExA(box, t, "Static", nullptr))
-                stop += test::TextOf(t);
-            PostMessageA(box, WM_COMMAND, IDOK, 0);
-        });
+        .Do("read and close", [&] { stop = ReadAndClose(FindDialog("Stop")); });
     none.Start();
     DoWithLog(2);
     none.Pump();
@@ -140,6 +144,25 @@ TEST_F(StartUpLog, ALogThatWasNotPrintedIsKept) {
     EXPECT_NE(stop.find("There are not installed printers!\r\nPlease exit this application and install a printer"),
               std::string::npos)
         << stop;
+    EXPECT_TRUE(Exists("Error.log"));
+    EXPECT_TRUE(Exists("ZYQERROR.LOG"));
+}
+
+TEST_F(StartUpLog, AJobTheSpoolerCannotHandOutIsToldAndKeepsTheLog) {
+    WriteLogs(3);
+    test::InstallFailingPrinter();
+    PrinterSetup::Instance().Reset();
+    std::string told;
+    GuiScript script;
+    AnswerPrintDialog(script, IDOK);
+    script.Until("failure told", [] { return FindDialog("Drucken fehlgeschlagen") != nullptr; })
+        .Do("read and close", [&] { told = ReadAndClose(FindDialog("Drucken fehlgeschlagen")); });
+    script.Start();
+    DoWithLog(2);
+    script.Pump();
+    ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
+    EXPECT_EQ(told, "Das Fehlerprotokoll konnte nicht gedruckt werden. Es bleibt erhalten und wird beim n\xE4" "chsten "
+                    "Programmstart wieder angeboten.");
     EXPECT_TRUE(Exists("Error.log"));
     EXPECT_TRUE(Exists("ZYQERROR.LOG"));
 }

@@ -11,6 +11,7 @@ namespace pixa::test {
 
 namespace {
 constexpr const char* kPrinter = "Pixa File Printer";
+constexpr const char* kFailingPrinter = "Pixa Failing Printer";
 constexpr const char* kDriver = "Pixa PostScript";
 
 const char* kPpd =
@@ -55,9 +56,9 @@ std::string TempFolder() {
     return path;
 }
 
-bool PrinterExists() {
+bool PrinterExists(const char* name) {
     HANDLE printer = nullptr;
-    if (!OpenPrinterA(const_cast<char*>(kPrinter), &printer, nullptr)) return false;
+    if (!OpenPrinterA(const_cast<char*>(name), &printer, nullptr)) return false;
     ClosePrinter(printer);
     return true;
 }
@@ -78,10 +79,9 @@ char GlyphChar(const std::string& name) {
         if (name == n) return c;
     return '?';
 }
-}  // namespace
 
-std::string InstallFilePrinter() {
-    std::string output = TempFolder() + "pixa-printer.ps";
+// Installs a printer of the file driver on a port once per prefix and makes it the default.
+void InstallPrinter(const char* name, std::string port) {
     // The driver reads its description from the spooler's driver folder.
     char folder[MAX_PATH] = "";
     DWORD size = 0;
@@ -89,7 +89,7 @@ std::string InstallFilePrinter() {
     std::string ppd = std::string(folder) + "\\3\\pixa-printer.ppd";
     CreateDirectoryA((std::string(folder) + "\\3").c_str(), nullptr);
     std::ofstream(ppd, std::ios::binary) << kPpd;
-    if (!PrinterExists()) {
+    if (!PrinterExists(name)) {
         DRIVER_INFO_3A driver{};
         driver.cVersion = 3;
         driver.pName = const_cast<char*>(kDriver);
@@ -98,24 +98,37 @@ std::string InstallFilePrinter() {
         driver.pDataFile = ppd.data();
         AddPrinterDriverExA(nullptr, 3, reinterpret_cast<BYTE*>(&driver), APD_COPY_NEW_FILES);
         PRINTER_INFO_2A info{};
-        info.pPrinterName = const_cast<char*>(kPrinter);
-        info.pPortName = output.data();
+        info.pPrinterName = const_cast<char*>(name);
+        info.pPortName = port.data();
         info.pDriverName = const_cast<char*>(kDriver);
         info.pPrintProcessor = const_cast<char*>("winprint");
         info.pDatatype = const_cast<char*>("RAW");
         HANDLE printer = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&info));
         if (printer) ClosePrinter(printer);
     }
-    SetDefaultPrinterA(kPrinter);
+    SetDefaultPrinterA(name);
+}
+
+void RemovePrinter(const char* name) {
+    HANDLE printer = nullptr;
+    PRINTER_DEFAULTSA access{nullptr, nullptr, PRINTER_ALL_ACCESS};
+    if (!OpenPrinterA(const_cast<char*>(name), &printer, &access)) return;
+    DeletePrinter(printer);
+    ClosePrinter(printer);
+}
+}  // namespace
+
+std::string InstallFilePrinter() {
+    std::string output = TempFolder() + "pixa-printer.ps";
+    InstallPrinter(kPrinter, output);
     return output;
 }
 
+void InstallFailingPrinter() { InstallPrinter(kFailingPrinter, TempFolder() + "pixa-no-such-folder\\pixa.ps"); }
+
 void RemoveFilePrinter() {
-    HANDLE printer = nullptr;
-    PRINTER_DEFAULTSA access{nullptr, nullptr, PRINTER_ALL_ACCESS};
-    if (!OpenPrinterA(const_cast<char*>(kPrinter), &printer, &access)) return;
-    DeletePrinter(printer);
-    ClosePrinter(printer);
+    RemovePrinter(kPrinter);
+    RemovePrinter(kFailingPrinter);
 }
 
 PrintedJob ReadPrintedJob(const std::string& file) {

@@ -8,7 +8,10 @@ namespace pixa::test {
 
 // Installs the printer once per prefix and makes it the default; yields its output file.
 std::string InstallFilePrinter();
-// Removes the printer again: a printer in the prefix changes what the shell's folder
+// Installs a second printer of the same driver whose port is a file in a folder that
+// does not exist, so the spooler cannot hand a job out at its end; makes it the default.
+void InstallFailingPrinter();
+// Removes both printers again: a printer in the prefix changes what the shell's folder
 // chooser shows, which other tests rely on.
 void RemoveFilePrinter();
 

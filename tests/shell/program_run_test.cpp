@@ -75,6 +75,14 @@ Placement OuterRect(HWND hwnd) {
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 
+// Waits until the condition holds; true when it did.
+template <typename Condition>
+bool WaitFor(Condition condition, int milliseconds = 5000) {
+    for (int waited = 0; waited <= milliseconds; waited += 50, Sleep(50))
+        if (condition()) return true;
+    return false;
+}
+
 class ProgramRun : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -269,6 +277,30 @@ TEST_F(ProgramRun, WithKonvertSetTheTransferDialogOpensAtStartOnceASourceIsSet) 
     PostMessageA(transfer, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitGone(kTransfer));
     ASSERT_TRUE(CloseAndWait(hwnd));
+}
+
+TEST_F(ProgramRun, ASecondStartFromTheSameFolderShowsTheRunningCopyAndEndsWhileAnotherFolderMayRun) {
+    HWND hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    ASSERT_TRUE(CancelSettings());
+    PostMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(WaitFor([&] { return IsIconic(hwnd) != FALSE; }));
+
+    pixa::test::ProgramProcess second;
+    ASSERT_TRUE(second.Start(exe_));
+    EXPECT_TRUE(second.WaitEnded(20000)) << "the second start ends by itself";
+    EXPECT_TRUE(WaitFor([&] { return !IsIconic(hwnd) && GetForegroundWindow() == hwnd; }))
+        << "the running copy is restored and in front";
+
+    // A copy in another program folder has its own settings and table: it gets past the
+    // check and reads and writes its own settings.
+    pixa::test::TempDir otherFolder;
+    ASSERT_TRUE(CopyFileA(ProgramPath().c_str(), (otherFolder / "pixaport.exe").c_str(), FALSE));
+    pixa::test::ProgramProcess beside;
+    ASSERT_TRUE(beside.Start(otherFolder / "pixaport.exe"));
+    EXPECT_TRUE(WaitFor([&] { return std::filesystem::exists(otherFolder.path() / "PIXAPORT.INI"); }, 20000));
+    beside.Stop();
+    EXPECT_TRUE(CloseAndWait(hwnd));
 }
 
 }  // namespace

@@ -131,14 +131,15 @@ TEST_F(CollectionTest, HandOverToSelectionAndCopy) {
         copiedTo = target;
     };
     CollectRequest request{.source = source_, .includeSub = false, .target = "E:\\DCIM\\", .extens = "JPG"};
+    test::RecordingPrompts prompts;
 
     // Cancelled: false and nothing copied.
-    EXPECT_FALSE(GetInDir(request, progress_, [](auto&, auto&) { return false; }, copy));
+    EXPECT_FALSE(GetInDir(request, progress_, prompts, [](auto&, auto&) { return false; }, copy));
     EXPECT_TRUE(copied.empty());
 
     // Confirmed with a choice: the chosen list goes to the copy.
     std::size_t offered = 0;
-    EXPECT_TRUE(GetInDir(request, progress_,
+    EXPECT_TRUE(GetInDir(request, progress_, prompts,
                          [&](std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
                              offered = files.size();
                              EXPECT_TRUE(sizes.empty());
@@ -152,7 +153,7 @@ TEST_F(CollectionTest, HandOverToSelectionAndCopy) {
 
     // Confirmed but empty: true, and no copy.
     copied.clear();
-    EXPECT_TRUE(GetInDir(request, progress_,
+    EXPECT_TRUE(GetInDir(request, progress_, prompts,
                          [](std::vector<std::string>& files, auto&) {
                              files.clear();
                              return true;

@@ -52,6 +52,26 @@ TEST(DisplayName, LastFolderInLowerCaseAndGroup) {
     EXPECT_EQ(FolderGroup("urlaub\\DSC_0042.JPG"), "urlaub");
 }
 
+TEST_F(SelectionTableTest, AWorkTableHeldByAnotherIsToldWithItsNameAndReasonAndCanBeRetried) {
+    std::string path = Folder() + SelectionTable::kFileName;
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    auto files = Files({{"a.jpg", 10}});
+    test::ScriptedErrors defaulted;
+    EXPECT_FALSE(SelectionTable(3.0).MakeDbf(Folder(), files));
+    ASSERT_EQ(defaulted.raised.size(), 1u);
+    EXPECT_EQ(defaulted.raised[0].FileName, path);
+    EXPECT_EQ(defaulted.raised[0].OsCode, ERROR_SHARING_VIOLATION);
+    EXPECT_FALSE(IsSoftOpenFailure(defaulted.raised[0]));  // shown, not let pass unsaid
+
+    // Retried once the other holder has let go: the table is made.
+    test::ScriptedErrors retried([&](const Error&) { return CloseHandle(held), ErrorAnswer::Retry; });
+    SelectionTable table(3.0);
+    EXPECT_TRUE(table.MakeDbf(Folder(), files));
+    EXPECT_EQ(retried.raised.size(), 1u);
+    EXPECT_EQ(table.Table().RecCount(), 1u);
+}
+
 TEST_F(SelectionTableTest, FillsTheTableAndSumsMarkedVisibleRows) {
     ShownTotals shown;
     SelectionTable table(3.0, shown.View());

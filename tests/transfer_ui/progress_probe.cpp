@@ -24,7 +24,11 @@ ProgressProbe::~ProgressProbe() {
 }
 
 void ProgressProbe::OnCopying(const std::string& file, std::function<void(HWND)> action) {
-    trigger_ = "Kopieren: " + file;
+    OnLine("Kopieren: " + file, std::move(action));
+}
+
+void ProgressProbe::OnLine(const std::string& start, std::function<void(HWND)> action) {
+    trigger_ = start;
     action_ = std::move(action);
 }
 
@@ -43,7 +47,7 @@ void ProgressProbe::Seen(HWND label, const std::string& text) {
     if (auto object = std::dynamic_pointer_cast<TControl>(oWndFromHwnd(ChildAt(dialog, 60, 5))))
         meter = object->VarGet().AsNumber();
     lines.push_back({text, meter});
-    if (action_ && text == trigger_) {
+    if (action_ && text.rfind(trigger_, 0) == 0) {
         auto action = std::move(action_);
         action_ = nullptr;
         action(dialog);

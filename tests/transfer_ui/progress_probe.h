@@ -24,6 +24,8 @@ public:
 
     // Runs action (with the progress dialog) once, when the line reads "Kopieren: " + file.
     void OnCopying(const std::string& file, std::function<void(HWND progress)> action);
+    // Runs action once, when a line begins with start.
+    void OnLine(const std::string& start, std::function<void(HWND progress)> action);
 
     std::vector<Line> lines;  // in order
 

@@ -217,6 +217,45 @@ TEST_F(TransferFlow, InterruptDuringTheThirdOfTenFiles) {
     }
 }
 
+TEST_F(TransferFlow, EscDuringTheWalkEndsTheRunAndAnEarlierInterruptNeverStopsTheCopy) {
+    for (const char* name : {"A\\a.jpg", "B\\b.jpg", "C\\c.jpg"}) Picture(name, 1000);
+    std::string stop, final;
+    bool listOpened = false;
+    {
+        // Esc as the dialog gets it, while the first folder is walked.
+        ProgressProbe probe;
+        probe.OnLine("Ordner: ", [](HWND progress) { PostMessageA(progress, WM_COMMAND, IDCANCEL, 0); });
+        GuiScript script;
+        script.Until("transfer dialog", [] { return KonvertDialog() != nullptr; })
+            .Do("start", [] { Press(ChildWithText(KonvertDialog(), kStart)); });
+        script.Until("box Unterbrechung", [&] {
+            listOpened = listOpened || Selection() != nullptr;
+            return Box("Unterbrechung") != nullptr;
+        });
+        AnswerBox(script, "Unterbrechung", stop);
+        Close(script);
+        Run(script);
+        EXPECT_EQ(stop, "Der Datentransfer wurde abgebrochen !");
+        EXPECT_FALSE(listOpened);
+        int walked = 0;
+        for (const auto& line : probe.lines) walked += line.text.rfind("Ordner: ", 0) == 0;
+        EXPECT_EQ(walked, 1);
+        ASSERT_FALSE(probe.lines.empty());
+        EXPECT_EQ(probe.lines.back().text, "Die Übertragung wurde abgebrochen");
+        EXPECT_TRUE(CardNames().empty());
+    }
+    // An interrupt that reaches the dialog while the list is open is not the copy's.
+    GuiScript script;
+    StartUntilSelection(script);
+    script.Do("interrupt", [] { SendMessageA(Progress(), WM_COMMAND, IDCANCEL, 0); })
+        .Do("weiter", [] { Press(InSelection(183, 191)); });
+    AnswerBox(script, "Konvertierung beendet", final);
+    Close(script);
+    Run(script);
+    EXPECT_EQ(final, "Es wurden 3 Dateien erfolgreich konvertiert.");
+    EXPECT_EQ(CardNames().size(), 3u);
+}
+
 TEST_F(TransferFlow, NeedAboveTheFreeSpaceIsRedAndBlocksWeiter) {
     if (!CardReady()) GTEST_SKIP() << "the 4 MiB card K: is not mounted";
     LeaveFree(3);
