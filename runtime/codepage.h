@@ -11,5 +11,10 @@ namespace pixa {
 std::string Cp850ToAnsi(std::string_view oem);
 // Windows-1252 text as code page 850; characters without a counterpart become '?'.
 std::string AnsiToCp850(std::string_view ansi);
+// The Unicode code point of a Windows-1252 character (the five unassigned bytes
+// keep their own value, as the platform converts them).
+char32_t AnsiToCodePoint(unsigned char c);
+// Windows-1252 text as UTF-8.
+std::string AnsiToUtf8(std::string_view ansi);
 
 }  // namespace pixa

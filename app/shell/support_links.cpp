@@ -32,7 +32,7 @@ std::string EncodeMailPart(const std::string& text) {
 
 std::string MailAddress() {
     const Publics& g = G();
-    return "mailto:" + g.cS_Email + "?subject=" + EncodeMailPart(Cp850ToAnsi(g.cRelease));
+    return "mailto:" + g.cS_Email + "?subject=" + EncodeMailPart(AnsiToUtf8(Cp850ToAnsi(g.cRelease)));
 }
 
 void ShowHelpContents() { WinHelp(G().cMyPath + "\\PIXAPORT.HLP"); }

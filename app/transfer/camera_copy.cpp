@@ -15,7 +15,7 @@ namespace {
 std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
 
 std::string FinalAction(const CopyTally& tally) {
-    if (tally.interrupted || tally.numbersExhausted || tally.targetLost) return "Die Übertragung wurde abgebrochen";
+    if (tally.interrupted || tally.numbersExhausted || tally.targetLost) return kAbortedAction;
     if (tally.failed > 0) return "Die Übertragung wurde mit Fehlern abgeschlossen";
     return "Übertragung erfolgreich abgeschlossen ";
 }
@@ -30,6 +30,8 @@ void Count(CopyTally& tally, const CopyOutcome& outcome, const std::string& file
     tally.targetLost = outcome.targetLost;
 }
 }  // namespace
+
+void TellInterrupted(TransferPrompts& prompts) { prompts.Stop("Der Datentransfer wurde abgebrochen !", "Unterbrechung"); }
 
 std::string CopyResultText(const CopyTally& tally) {
     std::string text = "Es wurden " + std::to_string(tally.copied) + " Dateien erfolgreich konvertiert";
@@ -85,7 +87,7 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
         progress.SetMeterPos(static_cast<int>(i + 1));
         if (progress.BreakRequested()) {
             tally.interrupted = true;
-            prompts.Stop("Der Datentransfer wurde abgebrochen !", "Unterbrechung");
+            TellInterrupted(prompts);
             break;
         }
     }

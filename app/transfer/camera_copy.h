@@ -34,6 +34,10 @@ struct CopyTally {
 CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& request, TransferProgress& progress,
                    TransferPrompts& prompts);
 
+// Shows the stop box of an interrupted run; kAbortedAction is the action line it leaves.
+void TellInterrupted(TransferPrompts& prompts);
+inline constexpr const char* kAbortedAction = "Die Übertragung wurde abgebrochen";
+
 // The final message's text for a tally: the count, then the files not copied.
 std::string CopyResultText(const CopyTally& tally);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "app/transfer/camera_copy.h"
 #include "app/transfer/directory.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/string_order.h"
@@ -136,8 +137,8 @@ bool GetInDir(const CollectRequest& request, TransferProgress& progress, Transfe
               const SelectFiles& select, const CopyFiles& copy) {
     std::vector<std::string> files = CollectFiles(request, progress);
     if (progress.BreakRequested()) {
-        prompts.Stop("Der Datentransfer wurde abgebrochen !", "Unterbrechung");
-        progress.SetAction("Die Übertragung wurde abgebrochen");
+        TellInterrupted(prompts);
+        progress.SetAction(kAbortedAction);
         return false;
     }
     std::vector<std::uint64_t> sizes;

@@ -5,6 +5,8 @@
 
 #include <cpuid.h>
 
+#include <cstring>
+
 #include "runtime/date.h"
 #include "runtime/value_text.h"
 
@@ -82,7 +84,31 @@ std::string CpuName(int family, int model, int brandIndex) {
 }
 
 namespace {
+// Blanks around a name string: processors pad their brand string on either side.
+std::string TrimBlanks(std::string text) {
+    text.erase(text.find_last_not_of(" \t") + 1);
+    text.erase(0, text.find_first_not_of(" \t"));
+    return text;
+}
+
+// The processor's own name as the platform reports it; empty when it has none.
+std::string ReportedCpuName() {
+    char name[128] = "";
+    DWORD size = sizeof name;
+    if (RegGetValueA(HKEY_LOCAL_MACHINE, "HARDWARE\\DESCRIPTION\\System\\CentralProcessor\\0",
+                     "ProcessorNameString", RRF_RT_REG_SZ, nullptr, name, &size) == ERROR_SUCCESS)
+        if (std::string reported = TrimBlanks(name); !reported.empty()) return reported;
+    unsigned brand[12] = {};
+    unsigned top = __get_cpuid_max(0x80000000u, nullptr);
+    if (top < 0x80000004u) return {};
+    for (unsigned leaf = 0; leaf < 3; ++leaf)
+        __get_cpuid(0x80000002u + leaf, &brand[leaf * 4], &brand[leaf * 4 + 1], &brand[leaf * 4 + 2], &brand[leaf * 4 + 3]);
+    return TrimBlanks(std::string(reinterpret_cast<const char*>(brand), strnlen(reinterpret_cast<const char*>(brand), sizeof brand)));
+}
+
+// Processors before name strings are named from their family and model.
 std::string ReadCpuName() {
+    if (std::string reported = ReportedCpuName(); !reported.empty()) return reported;
     unsigned a = 0, b = 0, c = 0, d = 0;
     if (!__get_cpuid(1, &a, &b, &c, &d)) return "GetCPU() failed!";
     return CpuName(static_cast<int>((a >> 8) & 0xF), static_cast<int>((a >> 4) & 0xF), static_cast<int>(b & 0xFF));

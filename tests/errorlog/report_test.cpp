@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 
 #include "framework/services/error_report.h"
 #include "framework/services/frame.h"
+#include "framework/services/system_info.h"
 #include "framework/window/framework_error.h"
 
 namespace pixa {
@@ -105,6 +107,20 @@ TEST(ReportText, FixedLinesAndFigures) {
     EXPECT_EQ(tail.back(), "      Highest Value:          0 bytes");
     EXPECT_TRUE(Has(tail, "      Actual  Value:       4096 bytes"));
     EXPECT_EQ(LogFileText({"a", ""}), std::string("a\r\n\r\n\x1A"));
+}
+
+// The host's own view of the processor, read past Wine from the Linux side.
+std::string HostCpuModelName() {
+    std::ifstream info("Z:\\proc\\cpuinfo");
+    for (std::string line; std::getline(info, line);)
+        if (line.rfind("model name", 0) == 0) return line.substr(line.find(':') + 2);
+    return {};
+}
+
+TEST(SystemFacts, TheProcessorIsNamedByItsOwnNameString) {
+    std::string host = HostCpuModelName();
+    if (host.empty()) GTEST_SKIP() << "no processor name on this host";
+    EXPECT_EQ(ReadSystemFacts().cpuName, host);
 }
 
 TEST(ReportText, StackParamsLocalsAndClassesNumberedFromOne) {

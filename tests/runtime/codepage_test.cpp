@@ -22,6 +22,14 @@ TEST(Codepage, GermanLettersFromCodePage850) {
     EXPECT_EQ(pixa::AnsiToCp850("Übertragen"), "\x9A" "bertragen");
 }
 
+TEST(Codepage, Utf8AtTheEdgesOfTheWindowsBand) {
+    EXPECT_EQ(pixa::AnsiToUtf8("a\x7F"), "a\x7F");
+    EXPECT_EQ(pixa::AnsiToUtf8("\x80"), "\xE2\x82\xAC");  // euro sign, first of the band
+    EXPECT_EQ(pixa::AnsiToUtf8("\x81"), "\xC2\x81");      // unassigned: kept as its own value
+    EXPECT_EQ(pixa::AnsiToUtf8("\x9F"), "\xC5\xB8");      // last of the band
+    EXPECT_EQ(pixa::AnsiToUtf8("\xA0\xFC\xFF"), "\xC2\xA0\xC3\xBC\xC3\xBF");
+}
+
 TEST(Codepage, AsciiPassesUnchanged) {
     std::string ascii;
     for (int c = 0; c < 128; ++c) ascii += static_cast<char>(c);

@@ -19,7 +19,7 @@ TEST(SupportLinks, MailSubjectIsEncodedByteByByte) {
 TEST(SupportLinks, MailAddressCarriesTheProductConvertedFromTheOemPage) {
     G().cS_Email = "support@example.org";
     G().cRelease = "Pixaport \x81";  // "ü" in code page 850
-    EXPECT_EQ(MailAddress(), "mailto:support@example.org?subject=Pixaport%20%FC");
+    EXPECT_EQ(MailAddress(), "mailto:support@example.org?subject=Pixaport%20%C3%BC") << "sent as UTF-8";
 }
 
 }  // namespace
