@@ -7,7 +7,7 @@ packages=(
   cmake make g++ g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb x11-utils xauth xdotool imagemagick fonts-liberation
   googletest python3 python3-dbfread locales findutils coreutils ccache
-  halibut libchm-bin nsis zip unzip
+  halibut libchm-bin nsis zip unzip fuse3 python3-fuse
 )
 
 missing=()

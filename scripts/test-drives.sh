@@ -5,6 +5,8 @@
 #   K:  a second camera card, a removable 4 MiB tmpfs (else a plain folder), for the
 #       transfer dialogs' free-space checks.
 #   S:  a fixed drive holding picture sources.
+#   V:  a simulated camera card (tests/support/card_sim.py over FUSE, 64 MiB), steered
+#       by the tests through its control file V:\.PIXACARD; left out when FUSE is missing.
 #   \\pixasrv\share: a network share (a plain folder) for network targets.
 # Usage: test-drives.sh up|down
 set -euo pipefail
@@ -26,6 +28,17 @@ case "${1:-}" in
       $SUDO mount -t tmpfs -o size=4m tmpfs "$drives/kamera" 2>/dev/null ||
         echo "test-drives: cannot mount the 4 MiB card; its free-space tests will be skipped"
     fi
+    mkdir -p "$drives/simcard"
+    if ! mountpoint -q "$drives/simcard"; then
+      if [ -e /dev/fuse ] && /usr/bin/python3 -c "import fuse" 2>/dev/null; then
+        # Detached from the caller's output: a test run must not wait for the card.
+        setsid /usr/bin/python3 "$root/tests/support/card_sim.py" "$drives/simcard" --capacity 64 \
+          </dev/null >"$drives/simcard.log" 2>&1 &
+        for _ in $(seq 50); do mountpoint -q "$drives/simcard" && break; sleep 0.1; done
+      fi
+      mountpoint -q "$drives/simcard" || echo "test-drives: no simulated card; its tests will be skipped"
+    fi
+    ln -sfn "$drives/simcard" "$WINEPREFIX/dosdevices/v:"
     mkdir -p "$WINEPREFIX/dosdevices/unc/pixasrv"
     ln -sfn "$card" "$WINEPREFIX/dosdevices/p:"
     ln -sfn "$drives/kamera" "$WINEPREFIX/dosdevices/k:"
@@ -38,12 +51,15 @@ REGEDIT4
 "p:"="floppy"
 "k:"="floppy"
 "s:"="hd"
+"v:"="floppy"
 REG
     wine regedit /S "$WINEPREFIX/pixaport-drives.reg" >/dev/null 2>&1 || true
     wineserver -w
     ;;
   down)
-    rm -f "$WINEPREFIX/dosdevices/p:" "$WINEPREFIX/dosdevices/k:" "$WINEPREFIX/dosdevices/s:"
+    rm -f "$WINEPREFIX/dosdevices/p:" "$WINEPREFIX/dosdevices/k:" "$WINEPREFIX/dosdevices/s:" "$WINEPREFIX/dosdevices/v:"
+    if mountpoint -q "$drives/simcard"; then fusermount -u "$drives/simcard" || $SUDO umount -l "$drives/simcard" || true; fi
+    rmdir "$drives/simcard" 2>/dev/null || true
     rm -f "$WINEPREFIX/dosdevices/unc/pixasrv/share"
     for m in "$card" "$drives/kamera"; do
       if mountpoint -q "$m"; then $SUDO umount "$m" || true; fi
