@@ -4,6 +4,8 @@
 #       skip with a message when it cannot), else a plain folder.
 #   K:  a second camera card, a removable 4 MiB tmpfs (else a plain folder), for the
 #       transfer dialogs' free-space checks.
+#   T:  a card of today, a removable 3 TiB tmpfs (a limit only: it takes no memory
+#       while empty), for sizes and free space beyond 4 GB and 2 TB.
 #   S:  a fixed drive holding picture sources.
 #   \\pixasrv\share: a network share (a plain folder) for network targets.
 # Usage: test-drives.sh up|down
@@ -17,7 +19,7 @@ SUDO=""
 
 case "${1:-}" in
   up)
-    mkdir -p "$card" "$drives/kamera" "$drives/source" "$drives/share"
+    mkdir -p "$card" "$drives/kamera" "$drives/source" "$drives/share" "$drives/large"
     if ! mountpoint -q "$card"; then
       $SUDO mount -t tmpfs -o size=2m tmpfs "$card" 2>/dev/null ||
         echo "test-drives: cannot mount a tmpfs card; the disk-full tests will be skipped"
@@ -26,9 +28,14 @@ case "${1:-}" in
       $SUDO mount -t tmpfs -o size=4m tmpfs "$drives/kamera" 2>/dev/null ||
         echo "test-drives: cannot mount the 4 MiB card; its free-space tests will be skipped"
     fi
+    if ! mountpoint -q "$drives/large"; then
+      $SUDO mount -t tmpfs -o size=3T tmpfs "$drives/large" 2>/dev/null ||
+        echo "test-drives: cannot mount the 3 TiB card; its free-space tests will be skipped"
+    fi
     mkdir -p "$WINEPREFIX/dosdevices/unc/pixasrv"
     ln -sfn "$card" "$WINEPREFIX/dosdevices/p:"
     ln -sfn "$drives/kamera" "$WINEPREFIX/dosdevices/k:"
+    ln -sfn "$drives/large" "$WINEPREFIX/dosdevices/t:"
     ln -sfn "$drives/source" "$WINEPREFIX/dosdevices/s:"
     ln -sfn "$drives/share" "$WINEPREFIX/dosdevices/unc/pixasrv/share"
     cat > "$WINEPREFIX/pixaport-drives.reg" <<'REG'
@@ -37,18 +44,19 @@ REGEDIT4
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "p:"="floppy"
 "k:"="floppy"
+"t:"="floppy"
 "s:"="hd"
 REG
     wine regedit /S "$WINEPREFIX/pixaport-drives.reg" >/dev/null 2>&1 || true
     wineserver -w
     ;;
   down)
-    rm -f "$WINEPREFIX/dosdevices/p:" "$WINEPREFIX/dosdevices/k:" "$WINEPREFIX/dosdevices/s:"
+    rm -f "$WINEPREFIX/dosdevices/p:" "$WINEPREFIX/dosdevices/k:" "$WINEPREFIX/dosdevices/s:" "$WINEPREFIX/dosdevices/t:"
     rm -f "$WINEPREFIX/dosdevices/unc/pixasrv/share"
-    for m in "$card" "$drives/kamera"; do
+    for m in "$card" "$drives/kamera" "$drives/large"; do
       if mountpoint -q "$m"; then $SUDO umount "$m" || true; fi
     done
-    rmdir "$card" "$drives/kamera" 2>/dev/null || true
+    rmdir "$card" "$drives/kamera" "$drives/large" 2>/dev/null || true
     ;;
   *)
     echo "usage: $0 up|down" >&2

@@ -197,7 +197,8 @@ TEST_F(SelectionTableTest, ChosenFilesAreMarkedVisibleRowsWithFullPaths) {
     EXPECT_EQ(t.RecCount(), 3u);  // the hidden row is gone for good
 }
 
-// The table as an independent reader (Debian's python3-dbfread) sees it.
+// The table as an independent reader (Debian's python3-dbfread) sees it, told nothing
+// but the file: the code page comes from the table itself.
 std::string ReadWithDbfread(const std::string& table) {
     // Z: is the Unix root: a scratch folder there is reachable from both sides.
     std::string unixDir = "/tmp/pixa-dbfread-" + std::to_string(GetCurrentProcessId());
@@ -207,7 +208,7 @@ std::string ReadWithDbfread(const std::string& table) {
     CreateDirectoryA(dosDir.c_str(), nullptr);
     CopyFileA(table.c_str(), (dosDir + "\\TEMP.DBF").c_str(), FALSE);
     std::ofstream(dosDir + "\\read.py", std::ios::binary) << "from dbfread import DBF\n"
-                                           "t = DBF('" << unixDir << "/TEMP.DBF', encoding='cp1252')\n"
+                                           "t = DBF('" << unixDir << "/TEMP.DBF')\n"
                                            "with open('" << unixDir << "/out.txt', 'w', encoding='cp1252') as out:\n"
                                            "    for deleted, rows in ((0, t.records), (1, t.deleted)):\n"
                                            "        for r in rows:\n"
