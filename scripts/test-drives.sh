@@ -4,6 +4,8 @@
 #       skip with a message when it cannot), else a plain folder.
 #   K:  a second camera card, a removable 4 MiB tmpfs (else a plain folder), for the
 #       transfer dialogs' free-space checks.
+#   T:  a card of today, a removable 3 TiB tmpfs (a limit only: it takes no memory
+#       while empty), for sizes and free space beyond 4 GB and 2 TB.
 #   S:  a fixed drive holding picture sources.
 #   V:  a simulated camera card (tests/support/card_sim.py over FUSE, 64 MiB), steered
 #       by the tests through its control file V:\.PIXACARD; left out when FUSE is missing.
@@ -19,7 +21,7 @@ SUDO=""
 
 case "${1:-}" in
   up)
-    mkdir -p "$card" "$drives/kamera" "$drives/source" "$drives/share"
+    mkdir -p "$card" "$drives/kamera" "$drives/source" "$drives/share" "$drives/large"
     if ! mountpoint -q "$card"; then
       $SUDO mount -t tmpfs -o size=2m tmpfs "$card" 2>/dev/null ||
         echo "test-drives: cannot mount a tmpfs card; the disk-full tests will be skipped"
@@ -27,6 +29,10 @@ case "${1:-}" in
     if ! mountpoint -q "$drives/kamera"; then
       $SUDO mount -t tmpfs -o size=4m tmpfs "$drives/kamera" 2>/dev/null ||
         echo "test-drives: cannot mount the 4 MiB card; its free-space tests will be skipped"
+    fi
+    if ! mountpoint -q "$drives/large"; then
+      $SUDO mount -t tmpfs -o size=3T tmpfs "$drives/large" 2>/dev/null ||
+        echo "test-drives: cannot mount the 3 TiB card; its free-space tests will be skipped"
     fi
     mkdir -p "$drives/simcard"
     if ! mountpoint -q "$drives/simcard"; then
@@ -42,6 +48,7 @@ case "${1:-}" in
     mkdir -p "$WINEPREFIX/dosdevices/unc/pixasrv"
     ln -sfn "$card" "$WINEPREFIX/dosdevices/p:"
     ln -sfn "$drives/kamera" "$WINEPREFIX/dosdevices/k:"
+    ln -sfn "$drives/large" "$WINEPREFIX/dosdevices/t:"
     ln -sfn "$drives/source" "$WINEPREFIX/dosdevices/s:"
     ln -sfn "$drives/share" "$WINEPREFIX/dosdevices/unc/pixasrv/share"
     cat > "$WINEPREFIX/pixaport-drives.reg" <<'REG'
@@ -50,6 +57,7 @@ REGEDIT4
 [HKEY_LOCAL_MACHINE\Software\Wine\Drives]
 "p:"="floppy"
 "k:"="floppy"
+"t:"="floppy"
 "s:"="hd"
 "v:"="floppy"
 REG
@@ -57,14 +65,15 @@ REG
     wineserver -w
     ;;
   down)
-    rm -f "$WINEPREFIX/dosdevices/p:" "$WINEPREFIX/dosdevices/k:" "$WINEPREFIX/dosdevices/s:" "$WINEPREFIX/dosdevices/v:"
+    rm -f "$WINEPREFIX/dosdevices/p:" "$WINEPREFIX/dosdevices/k:" "$WINEPREFIX/dosdevices/s:" "$WINEPREFIX/dosdevices/t:" \
+      "$WINEPREFIX/dosdevices/v:"
     if mountpoint -q "$drives/simcard"; then fusermount -u "$drives/simcard" || $SUDO umount -l "$drives/simcard" || true; fi
     rmdir "$drives/simcard" 2>/dev/null || true
     rm -f "$WINEPREFIX/dosdevices/unc/pixasrv/share"
-    for m in "$card" "$drives/kamera"; do
+    for m in "$card" "$drives/kamera" "$drives/large"; do
       if mountpoint -q "$m"; then $SUDO umount "$m" || true; fi
     done
-    rmdir "$card" "$drives/kamera" 2>/dev/null || true
+    rmdir "$card" "$drives/kamera" "$drives/large" 2>/dev/null || true
     ;;
   *)
     echo "usage: $0 up|down" >&2

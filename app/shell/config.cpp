@@ -26,17 +26,18 @@ bool IniLogical(const std::string& text) {
     return !text.empty() && text[0] == '1';
 }
 
-long IniNumber(const std::string& text) {
+long IniNumber(const std::string& text, long fallback, long low, long high) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     long long value = 0;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+        if (value > (LLONG_MAX - 9) / 10) return fallback;  // beyond any range: stop before it wraps
         value = value * 10 + (text[i] - '0');
-        if (value > LONG_MAX) return negative ? LONG_MIN : LONG_MAX;  // saturate rather than wrap
     }
-    return static_cast<long>(negative ? -value : value);
+    if (negative) value = -value;
+    return value < low || value > high ? fallback : static_cast<long>(value);
 }
 
 std::string IniExtension(const std::string& text) {
@@ -84,7 +85,7 @@ bool LoadPublics() {
     g.cQuelle = Read(ini::kData, "Quelle", "");
     g.lSubOrd = IniLogical(Read(ini::kData, "SubOrd", "0"));
     g.cZiel = Read(ini::kData, "Ziel", "");
-    g.nSpeicher = IniNumber(Read(ini::kData, "Speicher", "8"));
+    g.nSpeicher = IniNumber(Read(ini::kData, "Speicher", "8"), 8, 0, kMaxSpeicher);
 
     WriteIni(ini::kProject, "Product", g.cRelease);
     WriteIni(ini::kProject, "Copyright", kCopyright);
@@ -93,10 +94,10 @@ bool LoadPublics() {
 }
 
 bool GetCoords(long& top, long& left, long& bottom, long& right) {
-    top = IniNumber(Read(ini::kWindow, "Top", "0"));
-    left = IniNumber(Read(ini::kWindow, "Left", "0"));
-    bottom = IniNumber(Read(ini::kWindow, "Bottom", "480"));
-    right = IniNumber(Read(ini::kWindow, "Right", "640"));
+    top = IniNumber(Read(ini::kWindow, "Top", "0"), 0);
+    left = IniNumber(Read(ini::kWindow, "Left", "0"), 0);
+    bottom = IniNumber(Read(ini::kWindow, "Bottom", "480"), 480);
+    right = IniNumber(Read(ini::kWindow, "Right", "640"), 640);
     return true;
 }
 

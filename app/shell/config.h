@@ -1,6 +1,7 @@
 #pragma once
 // The configuration file "PIXAPORT.INI" in the program folder: loading the
 // program-wide values, the remembered window rectangle, and storing the folders.
+#include <climits>
 #include <string>
 
 namespace pixa::app {
@@ -29,11 +30,17 @@ bool CheckIni();
 // Writes one key of the configuration file `cIniFile`; a failed write is silent.
 void WriteIni(const char* section, const char* key, const std::string& value);
 
+// The largest card capacity in MB that the settings can hold, and the field's picture.
+inline constexpr long kMaxSpeicher = 9'999'999;
+inline constexpr const char* kSpeicherPicture = "9999999";
+
 // Value rules of the file: a logical is true when its text begins with "1";
-// a number is the text's leading number (0 when there is none);
-// the file type is cut or padded with blanks to exactly 3 characters.
+// a number is the text's leading number (0 when there is none), and the fallback
+// when that number lies outside low..high, so that a value its field cannot hold
+// never turns into another one; the file type is cut or padded with blanks to
+// exactly 3 characters.
 bool IniLogical(const std::string& text);
-long IniNumber(const std::string& text);
+long IniNumber(const std::string& text, long fallback, long low = LONG_MIN, long high = LONG_MAX);
 std::string IniExtension(const std::string& text);
 // How logicals and numbers are written: "1"/"0" and plain decimal text.
 std::string IniText(bool value);

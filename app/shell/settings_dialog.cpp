@@ -98,7 +98,7 @@ bool Setup(const std::shared_ptr<TWindow>& oWnd) {
     Label(dlg, 42, 95, 100, "* = alle Dateiformate verarbeiten", false);
     Label(dlg, 82, 9, 40, "Kameraordner", true);
     Label(dlg, 96, 9, 40, "Kameraspeicher", true);
-    Label(dlg, 96, 80, 10, "MB", false);
+    Label(dlg, 96, 85, 10, "MB", false);
     Label(dlg, 95, 95, 100, "0 = beliebig (z.B. für MicroDrive)", false);
     Label(dlg, 120, 4, 45, "Kamera-Hersteller", true);
 
@@ -112,7 +112,7 @@ bool Setup(const std::shared_ptr<TWindow>& oWnd) {
     auto ziel = Field(dlg, 80, 53, 160, BindText(g.cZiel));
     g.oZiel = ziel;
     FolderButton(dlg, 80, g.cZiel, "Kameraordner", "Kameraordner suchen", ziel);
-    g.oSpeicher = Field(dlg, 94, 53, 25, BindNumber(g.nSpeicher), "9999", false, true);
+    g.oSpeicher = Field(dlg, 94, 53, 30, BindNumber(g.nSpeicher), kSpeicherPicture, false, true);
     g.oDFBeg = TComboBox::New({.nRow = 118, .nCol = 53, .bSetGet = BindText(g.cDFBeg), .aItems = g.aDFBeg,
                                .nWidth = 60, .nHeight = 40, .oWnd = dlg,
                                .nClrText = static_cast<std::uint32_t>(g.nColF),

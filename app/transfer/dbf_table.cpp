@@ -16,6 +16,10 @@ constexpr std::size_t kHeaderSize = 32;
 constexpr std::size_t kDescriptorSize = 32;
 constexpr char kEndOfFile = 0x1A;
 constexpr char kDeletedFlag = '*';
+// The language-driver byte, reserved in dBASE III: later readers take 0x03 for
+// Windows ANSI (code page 1252), the code page of every text in the table.
+constexpr std::size_t kLanguageDriver = 29;
+constexpr char kWindowsAnsi = 0x03;
 
 void PutU16(char* p, std::uint32_t v) {
     p[0] = static_cast<char>(v & 0xFF);
@@ -35,7 +39,7 @@ std::uint32_t GetU32(const char* p) { return GetU16(p) | (GetU16(p + 2) << 16); 
 
 std::size_t HeaderLength(std::size_t fieldCount) { return kHeaderSize + fieldCount * kDescriptorSize + 2; }
 
-// The header: version 3, today's date, record count, lengths, field descriptors, 0x0D 0x00.
+// The header: version 3, today's date, record count, lengths, code page, field descriptors, 0x0D 0x00.
 std::vector<char> BuildHeader(const std::vector<DbfField>& fields, std::uint32_t count, std::uint32_t recordLength) {
     std::vector<char> h(HeaderLength(fields.size()), '\0');
     SYSTEMTIME today;
@@ -47,6 +51,7 @@ std::vector<char> BuildHeader(const std::vector<DbfField>& fields, std::uint32_t
     PutU32(&h[4], count);
     PutU16(&h[8], static_cast<std::uint32_t>(h.size()));
     PutU16(&h[10], recordLength);
+    h[kLanguageDriver] = kWindowsAnsi;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         char* d = &h[kHeaderSize + i * kDescriptorSize];
         std::memcpy(d, fields[i].name.data(), std::min<std::size_t>(fields[i].name.size(), 10));

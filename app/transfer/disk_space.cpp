@@ -73,4 +73,20 @@ long long FreeMegabytes(const std::string& folder) {
     return static_cast<long long>(DiskSpaceOf(root) / (1024 * 1024));
 }
 
+std::uint32_t ClusterBytes(const std::string& folder) {
+    std::string root = VolumeRoot(folder);
+    DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
+    ScopedErrorMode quiet(SEM_FAILCRITICALERRORS);
+    if (root.empty() ||
+        !GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
+        return 1;
+    std::uint64_t cluster = std::uint64_t(sectorsPerCluster) * bytesPerSector;
+    return cluster == 0 || cluster > UINT32_MAX ? 1 : static_cast<std::uint32_t>(cluster);
+}
+
+std::uint64_t OnCardBytes(std::uint64_t size, std::uint32_t cluster) {
+    if (cluster <= 1) return size;
+    return (size / cluster + (size % cluster != 0)) * cluster;
+}
+
 }  // namespace pixa

@@ -20,4 +20,11 @@ std::string VolumeRoot(const std::string& folder);
 // Free space of the folder's volume in whole megabytes (cut); 0 when it has no volume root.
 long long FreeMegabytes(const std::string& folder);
 
+// The allocation unit of the folder's volume in bytes (sectors per cluster × bytes per
+// sector); 1 when the platform cannot tell, so that sizes are then taken as they are.
+std::uint32_t ClusterBytes(const std::string& folder);
+
+// What a file of size bytes takes on a volume: whole clusters (an empty file takes none).
+std::uint64_t OnCardBytes(std::uint64_t size, std::uint32_t cluster);
+
 }  // namespace pixa

@@ -67,7 +67,8 @@ void RunTransfer(const State& s) {
         {.source = v.cQuelle, .includeSub = v.lSubOrd, .target = v.cZiel, .extens = v.cExtens}, *s, prompts,
         [weak](std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
             auto st = weak.lock();
-            return Auswahl(st->dialog, files, sizes, {.camSpace = st->camSpace, .tableFolder = st->values.cMyPath});
+            return Auswahl(st->dialog, files, sizes, {.camSpace = st->camSpace, .tableFolder = st->values.cMyPath,
+                                                     .cardFolder = st->values.cZiel});
         },
         [weak, &prompts](const std::vector<std::string>& files, const std::string& target) {
             auto st = weak.lock();

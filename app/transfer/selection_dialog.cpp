@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include "app/transfer/disk_space.h"
 #include "app/transfer/picture_viewer.h"
 #include "app/transfer/selection_menu.h"
 #include "app/transfer/selection_table.h"
+#include "app/transfer/size_text.h"
 #include "app/transfer/table_browse_source.h"
 #include "app/transfer/folders.h"
 #include "framework/controls/bitmap.h"
@@ -122,7 +124,7 @@ Action Line(const Weak& weak) {
         HBITMAP mark = (t.GetLogical(0) ? st->mark1 : st->mark0)->hBitmap();
         return Value::MakeArray({Value(static_cast<long long>(reinterpret_cast<std::intptr_t>(mark))),
                                  Value("...~\\" + TrimRight(t.GetText(2))),
-                                 Value(" " + std::to_string(st->table->CurrentSize()))});
+                                 Value(KilobyteText(st->table->CurrentSize()))});
     });
 }
 
@@ -161,6 +163,7 @@ void BuildBrowse(const State& s, const FontRef& font) {
                              }),
                              .oFont = font, .cAlias = std::string(SelectionTable::kAlias), .lPixel = true});
     s->oLbx->nLineStyle = 3;
+    s->oLbx->aJustify = {false, false, true};  // the sizes line up at their last digit
 }
 
 void BuildTotals(const State& s, const FontRef& bold) {
@@ -170,12 +173,14 @@ void BuildTotals(const State& s, const FontRef& bold) {
           "@E 999,999,999");
     Label(s, 172, 94, 10, Fixed("MB"), false, false);
     Label(s, 172, 115, 55, Fixed("benötigter Speicher:"), false, true);
-    s->oUsed = Label(s, 172, 171, 15, Read(weak, [](SelectionState& st) { return Value(st.nUsed); }), true, false,
-                     bold, "999");
-    Label(s, 172, 188, 10, Fixed("MB"), false, false);
-    Label(s, 172, 196, 55, Fixed("markierte Dateien:"), false, true);
-    s->oRecs = Label(s, 172, 252, 15, Read(weak, [](SelectionState& st) { return Value(st.nRecs); }), true, false,
-                     bold, "999");
+    // The totals take up to seven digits with their points: the labels after the need
+    // move right into the room the row has left.
+    s->oUsed = Label(s, 172, 171, 26, Read(weak, [](SelectionState& st) { return Value(Grouped(st.nUsed)); }), true,
+                     false, bold);
+    Label(s, 172, 198, 10, Fixed("MB"), false, false);
+    Label(s, 172, 207, 44, Fixed("markierte Dateien:"), false, true);
+    s->oRecs = Label(s, 172, 252, 47, Read(weak, [](SelectionState& st) { return Value(Grouped(st.nRecs)); }), true,
+                     false, bold);
 }
 
 void BuildButtons(const State& s) {
@@ -212,7 +217,7 @@ bool Auswahl(const std::shared_ptr<TDialog>& owner, std::vector<std::string>& fi
              const SelectionSetup& setup) {
     auto s = std::make_shared<SelectionState>(setup);
     Weak weak = s;
-    s->table = std::make_unique<SelectionTable>(setup.camSpace, View(weak));
+    s->table = std::make_unique<SelectionTable>(setup.camSpace, View(weak), ClusterBytes(setup.cardFolder));
     std::string folder = WithClosingBackslash(setup.tableFolder);
     if (!s->table->MakeDbf(folder, files)) return false;
     UseTablesForBrowse();

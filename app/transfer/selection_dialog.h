@@ -15,6 +15,7 @@ class TDialog;
 struct SelectionSetup {
     double camSpace = 0;      // free space on the card in MB (nCamSpace)
     std::string tableFolder;  // program folder for "TEMP.DBF"
+    std::string cardFolder;   // target folder: its volume's clusters count in the need
 };
 
 // Shows the files modally over the owner. True when left with "&Weiter": files

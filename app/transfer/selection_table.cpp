@@ -1,7 +1,10 @@
 #include "app/transfer/selection_table.h"
 
+#include <algorithm>
+
 #include "app/transfer/base_error.h"
 #include "app/transfer/directory.h"
+#include "app/transfer/disk_space.h"
 #include "app/transfer/table_areas.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/settings.h"
@@ -14,7 +17,7 @@ const std::vector<DbfField> kFields = {
     {"COPY", 'L', 1, 0}, {"FILE", 'C', 254, 0}, {"BILD", 'C', 150, 0}, {"SIZE", 'N', 10, 0}, {"DELS", 'N', 2, 0},
 };
 
-constexpr double kMegabyte = 1024.0 * 1024.0;
+constexpr std::uint64_t kMegabyteBytes = 1024 * 1024;
 constexpr int kSubCreate = 2012;
 
 // Creates the empty work table and opens it exclusively. A table that cannot be made (held
@@ -53,7 +56,10 @@ std::string DisplayName(const std::string& path) {
 
 std::string FolderGroup(const std::string& displayName) { return displayName.substr(0, displayName.find('\\')); }
 
-SelectionTable::SelectionTable(double camSpaceMb, SelectionView view) : camSpace_(camSpaceMb), view_(std::move(view)) {}
+SelectionTable::SelectionTable(double camSpaceMb, SelectionView view, std::uint32_t clusterBytes)
+    : freeBytes_(static_cast<std::uint64_t>(std::max(0.0, camSpaceMb)) * kMegabyteBytes),
+      cluster_(clusterBytes),
+      view_(std::move(view)) {}
 
 bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::string>& files) {
     table_ = NewWorkTable(folder + kFileName);
@@ -76,22 +82,25 @@ bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::s
 }
 
 double SelectionTable::MakeSum(std::uint32_t recno) {
-    std::uint64_t bytes = 0;
+    // Counted in bytes as the card will store them, compared exactly at any size.
+    std::uint64_t need = 0;
     int marked = 0;
     table_->Eval([&] {
-        bytes += CurrentSize();
+        need += OnCardBytes(CurrentSize(), cluster_);
         ++marked;
     },
                  [&] { return table_->GetLogical(copy_); });
-    used_ = static_cast<double>(bytes) / kMegabyte;
+    need_ = need;
+    used_ = static_cast<double>(need) / kMegabyteBytes;
     marked_ = marked;
-    if (view_.showUsed) view_.showUsed(used_, used_ > camSpace_);
+    bool over = need > freeBytes_;
+    if (view_.showUsed) view_.showUsed(used_, over);
     if (view_.showMarked) view_.showMarked(marked_);
     if (recno == 0)
         table_->GoTop();
     else
         table_->GoTo(recno);
-    if (view_.enableContinue) view_.enableContinue(camSpace_ >= used_ && used_ > 0);
+    if (view_.enableContinue) view_.enableContinue(!over && need > 0);
     return used_;
 }
 

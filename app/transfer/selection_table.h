@@ -31,8 +31,9 @@ public:
     static constexpr const char* kFileName = "TEMP.DBF";  // file name in the program folder
     static constexpr const char* kAlias = "DTMP";         // alias it is opened under
 
-    // Free space on the card in MB, against which the needed space is compared.
-    explicit SelectionTable(double camSpaceMb, SelectionView view = {});
+    // Free space on the card in whole MB, against which the needed space is compared, and
+    // the card's cluster size: each file needs its size rounded up to whole clusters.
+    explicit SelectionTable(double camSpaceMb, SelectionView view = {}, std::uint32_t clusterBytes = 1);
 
     // Creates the table in folder (ending in "\"), opens it exclusively and appends one
     // marked row per path with its display name and size; goes to the first row.
@@ -61,6 +62,7 @@ public:
     std::string CurrentPath() const { return FullPath(); }
 
     double Used() const { return used_; }           // needed space in MB (nUsed)
+    std::uint64_t NeededBytes() const { return need_; }  // the same in bytes, as the card stores it
     int Marked() const { return marked_; }          // marked visible rows (nRecs)
     int HideSteps() const { return nDels_; }    // hide steps that can be undone (nDels)
     DbfTable& Table() { return *table_; }           // the open table
@@ -68,13 +70,15 @@ public:
 private:
     std::string FullPath() const;
 
-    double camSpace_;
+    std::uint64_t freeBytes_;
+    std::uint32_t cluster_;
     SelectionView view_;
     std::shared_ptr<DbfTable> table_;
     // Beside the table, by record number - 1: the values its fields cannot always hold.
     std::vector<std::string> fullPaths_;   // paths as given
     std::vector<std::uint64_t> sizes_;     // sizes in bytes
     std::vector<int> hideSteps_;           // hide step that hid the row, 0 when visible
+    std::uint64_t need_ = 0;
     double used_ = 0;
     int marked_ = 0;
     int nDels_ = 0;

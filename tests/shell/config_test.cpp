@@ -51,7 +51,9 @@ TEST_F(ConfigFile, ValueRulesForLogicalsNumbersAndTheFileType) {
         long nSpeicher;
     };
     for (const Case& c : {Case{"10", "JP", "16MB", true, "JP ", 16}, Case{"", "JPEG", "abc", false, "JPE", 0},
-                          Case{"2", "*", "-12", false, "*  ", -12}}) {
+                          // A card size its field cannot hold (negative, over seven digits) reads as the default.
+                          Case{"2", "*", "-12", false, "*  ", 8}, Case{"1", "JPG", "99999999999", true, "JPG", 8},
+                          Case{"0", "", "9999999", false, "   ", 9999999}}) {
         WriteIni("[Data]\r\nKonvert=" + c.konvert + "\r\nExtens=" + c.extens + "\r\nSpeicher=" + c.speicher +
                  "\r\nBeginn=Nikon\r\n");
         pixa::app::LoadPublics();

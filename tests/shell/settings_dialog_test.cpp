@@ -115,14 +115,20 @@ TEST_F(Settings, CancelKeepsTheFileButTheChangedMakerStaysInForce) {
 }
 
 TEST_F(Settings, SaveWritesWhatTheDialogShows) {
+    WriteIni("[Data]\r\nSpeicher=16000\r\n");  // a 16 GB card: in the seven places of the field
+    LoadPublics();
     G().cQuelle = "C:\\Fotos";
+    std::string speicher;
     GuiScript script;
     script.Until("dialog open", [] { return FindDialog(kCaption) != nullptr; })
+        .Do("read", [&] { speicher = test::TextOf(std::dynamic_pointer_cast<TWindow>(G().oSpeicher)->hWnd); })
         .Do("save", [] { Press("&Speichern"); });
     script.Start();
     pixa::app::Setup(nullptr);
     ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
     EXPECT_NE(Ini().find("Extens=JPG\r\nBeginn=Sony\r\nQuelle=C:\\Fotos\\\r\n"), std::string::npos) << Ini();
+    EXPECT_EQ(speicher, "  16000");
+    EXPECT_NE(Ini().find("Speicher=16000\r\n"), std::string::npos) << Ini();
 }
 
 }  // namespace

@@ -27,6 +27,7 @@ TEST_F(DbfTableTest, FileLayoutIsDbaseThree) {
     EXPECT_EQ(Byte(empty, 0), 3u);
     EXPECT_EQ(U16(empty, 8), 194u);
     EXPECT_EQ(U16(empty, 10), 418u);
+    EXPECT_EQ(Byte(empty, 29), 0x03u);  // code page: Windows ANSI
     EXPECT_EQ(Byte(empty, 192), 0x0Du);
     EXPECT_EQ(Byte(empty, 193), 0x00u);
     EXPECT_EQ(Byte(empty, 194), 0x1Au);

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/transfer/disk_space.h"
 #include "app/transfer/table_areas.h"
 #include "runtime/settings.h"
 #include "tests/support/temp_dir.h"
@@ -197,7 +198,35 @@ TEST_F(SelectionTableTest, ChosenFilesAreMarkedVisibleRowsWithFullPaths) {
     EXPECT_EQ(t.RecCount(), 3u);  // the hidden row is gone for good
 }
 
-// The table as an independent reader (Debian's python3-dbfread) sees it.
+// Each picture needs whole clusters, as the 3 TiB card T: takes them, and the check stays
+// exact beyond 2 TB: pictures that fill the free space may go on, one byte more may not.
+TEST_F(SelectionTableTest, NeedCountsWholeClustersOfTheCardAndStaysExactBeyondTwoTerabytes) {
+    if (FreeMegabytes("T:\\") != 3 << 20) GTEST_SKIP() << "the empty 3 TiB card T: is not mounted";
+    const std::uint64_t c = ClusterBytes("T:\\"), free = 3ull << 40, before = DiskSpaceOf("T:\\");
+    ShownTotals shown;
+    auto need = [&](const std::vector<std::uint64_t>& sizes) {
+        std::vector<std::string> files;
+        for (auto size : sizes) files.push_back(test::SparseFile(src_ / ("p" + std::to_string(files.size())), size));
+        SelectionTable table(3 << 20, shown.View(), static_cast<std::uint32_t>(c));
+        table.MakeDbf(Folder(), files);
+        table.MakeSum(0);
+        table.Close();
+        return table.NeededBytes();
+    };
+    EXPECT_EQ(need({0, 1, c, c + 1}), 4 * c);  // empty, one byte, one cluster, one byte more
+    auto onCard = [](int i) { return "T:\\p" + std::to_string(i); };
+    for (int i = 0; i < 4; ++i) CopyFileA((src_ / ("p" + std::to_string(i))).c_str(), onCard(i).c_str(), FALSE);
+    EXPECT_EQ(before - DiskSpaceOf("T:\\"), 4 * c) << "the card took what was counted";
+    for (int i = 0; i < 4; ++i) DeleteFileA(onCard(i).c_str());
+    EXPECT_EQ(need({free - c, c}), free);
+    EXPECT_TRUE(shown.continueEnabled);
+    EXPECT_EQ(need({free - c, c + 1}), free + c);
+    EXPECT_FALSE(shown.continueEnabled);
+    EXPECT_TRUE(shown.red);
+}
+
+// The table as an independent reader (Debian's python3-dbfread) sees it, told nothing
+// but the file: the code page comes from the table itself.
 std::string ReadWithDbfread(const std::string& table) {
     // Z: is the Unix root: a scratch folder there is reachable from both sides.
     std::string unixDir = "/tmp/pixa-dbfread-" + std::to_string(GetCurrentProcessId());
@@ -207,7 +236,7 @@ std::string ReadWithDbfread(const std::string& table) {
     CreateDirectoryA(dosDir.c_str(), nullptr);
     CopyFileA(table.c_str(), (dosDir + "\\TEMP.DBF").c_str(), FALSE);
     std::ofstream(dosDir + "\\read.py", std::ios::binary) << "from dbfread import DBF\n"
-                                           "t = DBF('" << unixDir << "/TEMP.DBF', encoding='cp1252')\n"
+                                           "t = DBF('" << unixDir << "/TEMP.DBF')\n"
                                            "with open('" << unixDir << "/out.txt', 'w', encoding='cp1252') as out:\n"
                                            "    for deleted, rows in ((0, t.records), (1, t.deleted)):\n"
                                            "        for r in rows:\n"

@@ -2,6 +2,7 @@
 // Recording stand-ins for the progress dialog, the message boxes and the error handler.
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
@@ -22,6 +23,18 @@ inline std::string WriteAnsi(const std::string& path, const std::string& content
         WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
         CloseHandle(h);
     }
+    return path;
+}
+
+// A sparse file of the given size: its length is real, its blocks are not written.
+inline std::string SparseFile(const std::string& path, std::uint64_t size) {
+    WriteAnsi(path, "");
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER at;
+    at.QuadPart = static_cast<LONGLONG>(size);
+    SetFilePointerEx(h, at, nullptr, FILE_BEGIN);
+    SetEndOfFile(h);
+    CloseHandle(h);
     return path;
 }
 

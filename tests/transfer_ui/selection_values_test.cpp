@@ -15,17 +15,7 @@
 namespace pixa {
 namespace {
 
-// A sparse file of the given size: its length is real, its blocks are not written.
-std::string SparseFile(const std::string& path, std::uint64_t size) {
-    test::WriteAnsi(path, "");
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    LARGE_INTEGER at;
-    at.QuadPart = static_cast<LONGLONG>(size);
-    SetFilePointerEx(h, at, nullptr, FILE_BEGIN);
-    SetEndOfFile(h);
-    CloseHandle(h);
-    return path;
-}
+using test::SparseFile;
 
 class SelectionValues : public test::TableTestBase {
 protected:

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "app/transfer/directory.h"
+#include "app/transfer/disk_space.h"
 #include "app/transfer/table_areas.h"
 #include "app/transfer/transfer_dialog.h"
 #include "framework/services/browse.h"
@@ -291,6 +292,29 @@ TEST_F(TransferFlow, NeedAboveTheFreeSpaceIsRedAndBlocksWeiter) {
     EXPECT_EQ(colourAfter, 0u);
     EXPECT_TRUE(weiterAfter);
     EXPECT_TRUE(CardNames().empty());  // cancelled: nothing copied
+}
+
+// 1,500 pictures of over a gigabyte onto the 3 TiB card T:: numbers with their thousands,
+// sizes in kilobytes rounded up (A.jpg first: 1,500,000 bytes; then 700 KB each).
+TEST_F(TransferFlow, ThousandsOfPicturesOnATerabyteCardShowTheirNumbers) {
+    if (FreeMegabytes("T:\\") != 3 << 20) GTEST_SKIP() << "the empty 3 TiB card T: is not mounted";
+    cZiel = "T:\\";
+    SparseFile(source_ + "A.jpg", 1'500'000);
+    for (int i = 0; i < 1499; ++i) SparseFile(source_ + "R" + std::to_string(i / 100) + "\\" + std::to_string(i) + ".jpg", 716'800);
+    std::string totals[3], sizes[2];
+    GuiScript script(std::chrono::milliseconds(30000));
+    StartUntilSelection(script);
+    script.Do("read", [&] {
+              for (int i = 0; i < 3; ++i) totals[i] = Trimmed(InSelection(172, std::vector{57, 171, 252}[i]));
+              auto browse = std::dynamic_pointer_cast<TWBrowse>(oWndFromHwnd(InSelection(15, 0)));
+              for (auto& size : sizes) size = browse->bLine().AsArray()->at(2).AsString(), browse->Skip(1);
+          })
+        .Do("cancel", [] { Press(InSelection(183, 265)); });
+    Close(script);
+    Run(script);
+    EXPECT_EQ(std::vector<std::string>(totals, totals + 3), (std::vector<std::string>{"3.145.728", "1.026", "1.500"}));
+    EXPECT_EQ(sizes[0], "1.465");
+    EXPECT_EQ(sizes[1], "700");
 }
 
 TEST_F(TransferFlow, EmptyListCannotGoOn) {
