@@ -7,6 +7,7 @@
 #include "app/transfer/file_copy.h"
 #include "app/transfer/leftover_temporaries.h"
 #include "framework/services/frame.h"
+#include "platform/wide_path.h"
 #include "runtime/string_order.h"
 
 namespace pixa {
@@ -58,7 +59,7 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
     if (!request.simulate) RemoveLeftoverTemporaries(namer.Folder());
     CopyTally tally;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        progress.SetAction("Kopieren: " + NameOf(files[i]));
+        progress.SetAction("Kopieren: " + NameOf(platform::ShownPath(files[i])));
         // A name taken on the card after its listing makes the copy ask for the next one.
         auto nextName = [&] {
             auto name = namer.NextFree(files[i], [&] { progress.Pump(); });

@@ -6,18 +6,20 @@
 #include "app/transfer/wait_run.h"
 #include "framework/services/sys_refresh.h"
 #include "platform/handles.h"
+#include "platform/wide_path.h"
 
 namespace pixa {
 
 void ShowPicture(const std::string& path) {
-    SHELLEXECUTEINFOA info{};
+    std::wstring file = platform::WidePath(path);
+    SHELLEXECUTEINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
     info.hwnd = GetActiveWindow();
-    info.lpVerb = "open";
-    info.lpFile = path.c_str();
+    info.lpVerb = L"open";
+    info.lpFile = file.c_str();
     info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExA(&info)) {
+    if (!ShellExecuteExW(&info)) {
         WaitRun("cmd /c start \"\" /wait \"" + path + "\"", SW_HIDE);
         return;
     }
