@@ -26,6 +26,14 @@ case "${1:-}" in
       $SUDO mount -t tmpfs -o size=4m tmpfs "$drives/kamera" 2>/dev/null ||
         echo "test-drives: cannot mount the 4 MiB card; its free-space tests will be skipped"
     fi
+    # Pictures named in many scripts, made here on the Linux side as UTF-8 names.
+    world="$drives/source/names-of-the-world"
+    rm -rf "$world"
+    for name in "Łódź.jpg" "Lódz.jpg" "Şehir.jpg" "Sehir.jpg" "Москва/Кремль.jpg" "Ελλάδα/θάλασσα.jpg" \
+                "日本/富士山.jpg" "🌄/😀.jpg"; do
+      mkdir -p "$world/$(dirname "$name")"
+      for i in $(seq 200); do printf '%s %d\n' "$name" "$i"; done > "$world/$name"
+    done
     mkdir -p "$WINEPREFIX/dosdevices/unc/pixasrv"
     ln -sfn "$card" "$WINEPREFIX/dosdevices/p:"
     ln -sfn "$drives/kamera" "$WINEPREFIX/dosdevices/k:"
