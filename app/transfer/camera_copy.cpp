@@ -42,7 +42,7 @@ std::string CopyResultText(const CopyTally& tally) {
     // Named, so that the user can find them; a long list is cut to keep the box on the screen.
     constexpr std::size_t kNamesShown = 10;
     std::size_t shown = std::min(tally.notCopied.size(), kNamesShown);
-    for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + tally.notCopied[i];
+    for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + platform::ShownPath(tally.notCopied[i]);
     if (tally.notCopied.size() > shown)
         text += "\r\n… und " + std::to_string(tally.notCopied.size() - shown) + " weitere";
     return text;
@@ -74,8 +74,8 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
             Count(tally, request.simulate ? CopyOutcome{.name = target} : CopyToNewName(files[i], *target, nextName),
                   files[i]);
         if (tally.targetLost) {
-            prompts.Stop("Die Speicherkarte ist nicht mehr erreichbar oder schreibgeschützt (" + namer.Folder() +
-                             "). Die Übertragung wurde beendet.",
+            prompts.Stop("Die Speicherkarte ist nicht mehr erreichbar oder schreibgeschützt (" +
+                             platform::ShownPath(namer.Folder()) + "). Die Übertragung wurde beendet.",
                          "Übertragung");
             break;
         }

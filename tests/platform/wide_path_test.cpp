@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "runtime/string_order.h"
@@ -62,6 +63,10 @@ TEST(WidePath, ProgramFolderOutsideTheCodePageIsEnteredAndKeepsItsIni) {
     bytes << file.rdbuf();
     // A value that Windows-1252 holds stays plain text in the file.
     EXPECT_NE(bytes.str().find("Quelle=C:\\Bilder \xFC\r\n"), std::string::npos) << bytes.str();
+    // The help viewer, which takes 8-bit paths only, is handed a spelling that reaches the file.
+    std::string eightBit = EightBitPathOf(ini);
+    EXPECT_FALSE(HasEscapes(eightBit)) << eightBit;
+    EXPECT_NE(GetFileAttributesA(eightBit.c_str()), INVALID_FILE_ATTRIBUTES) << eightBit;
 }
 
 }  // namespace
