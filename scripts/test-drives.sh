@@ -4,7 +4,7 @@
 #       skip with a message when it cannot), else a plain folder.
 #   K:  a second camera card, a removable 4 MiB tmpfs (else a plain folder), for the
 #       transfer dialogs' free-space checks.
-#   S:  a fixed drive holding picture sources.
+#   S:  a fixed drive holding picture sources, among them a tree named in many scripts.
 #   \\pixasrv\share: a network share (a plain folder) for network targets.
 # Usage: test-drives.sh up|down
 set -euo pipefail

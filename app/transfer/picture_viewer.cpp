@@ -5,6 +5,7 @@
 
 #include "app/transfer/wait_run.h"
 #include "framework/services/sys_refresh.h"
+#include "platform/file_system.h"
 #include "platform/handles.h"
 #include "platform/wide_path.h"
 
@@ -20,7 +21,8 @@ void ShowPicture(const std::string& path) {
     info.lpFile = file.c_str();
     info.nShow = SW_SHOWNORMAL;
     if (!ShellExecuteExW(&info)) {
-        WaitRun("cmd /c start \"\" /wait \"" + path + "\"", SW_HIDE);
+        // The command line is 8-bit: a name outside Windows-1252 goes by its short form.
+        WaitRun("cmd /c start \"\" /wait \"" + platform::EightBitPathOf(path) + "\"", SW_HIDE);
         return;
     }
     if (!info.hProcess) return;  // handed to a program that was already running
