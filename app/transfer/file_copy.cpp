@@ -217,7 +217,7 @@ bool WriteTemporary(CopyJob& job, TemporaryFile& temp) {
 
 bool __CopyFile(const std::string& source, const std::string& target) {
     Frame frame("__CopyFile");
-    frame.Param(source).Param(target);
+    frame.Param(platform::ShownPath(source)).Param(platform::ShownPath(target));  // texts of a report
     CopyJob job{.source = source, .target = target};
     TemporaryFile temp;
     return WriteTemporary(job, temp) && Place(job, temp, true) == Placing::Done;
@@ -226,7 +226,7 @@ bool __CopyFile(const std::string& source, const std::string& target) {
 CopyOutcome CopyToNewName(const std::string& source, const std::string& target,
                           const std::function<std::optional<std::string>()>& another) {
     Frame frame("CopyToNewName");
-    frame.Param(source).Param(target);
+    frame.Param(platform::ShownPath(source)).Param(platform::ShownPath(target));  // texts of a report
     CopyJob job{.source = source, .target = target, .watchTarget = true};
     TemporaryFile temp;
     if (!WriteTemporary(job, temp)) return {.name = std::nullopt, .targetLost = job.targetLost};
