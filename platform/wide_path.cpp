@@ -1,7 +1,6 @@
 #include "platform/wide_path.h"
 
 #include <array>
-#include <cstdint>
 
 namespace pixa::platform {
 

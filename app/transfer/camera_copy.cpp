@@ -68,7 +68,7 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
         };
         auto target = nextName();
         frame.At();
-        frame.SetLocal(1, files[i]);
+        frame.SetLocal(1, platform::ShownPath(files[i]));
         if (target) frame.SetLocal(2, *target);
         if (target)
             Count(tally, request.simulate ? CopyOutcome{.name = target} : CopyToNewName(files[i], *target, nextName),
