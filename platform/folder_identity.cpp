@@ -2,15 +2,17 @@
 
 #include <windows.h>
 
-#include "platform/handles.h"
+#include "platform/file_system.h"
 
 namespace pixa::platform {
 
 namespace {
 // Opens a folder for reading its information only; no access right to its content needed.
 FileHandle OpenFolder(const std::string& folder) {
-    return FileHandle(CreateFileA(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return OpenFile(folder, {.access = 0,
+                             .share = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                             .disposition = OPEN_EXISTING,
+                             .flags = FILE_FLAG_BACKUP_SEMANTICS});
 }
 
 std::optional<FolderIdentity> IdentityOf(const FileHandle& handle) {
@@ -24,11 +26,8 @@ std::optional<FolderIdentity> IdentityOf(const FileHandle& handle) {
 // undone), so that walking its parents climbs the real tree; the full path of the
 // spelling when the platform cannot say.
 std::string ResolvedPath(const FileHandle& handle, const std::string& folder) {
-    char path[MAX_PATH * 2] = {};
-    DWORD n = GetFinalPathNameByHandleA(handle.Get(), path, sizeof path, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    if (n > 0 && n < sizeof path) return std::string(path, n);
-    n = GetFullPathNameA(folder.c_str(), sizeof path, path, nullptr);
-    return n > 0 && n < sizeof path ? std::string(path, n) : folder;
+    if (auto resolved = FinalPathOf(handle.Get())) return *resolved;
+    return FullPathOf(folder).value_or(folder);
 }
 
 // The path without its last component; empty once nothing is left to cut.

@@ -2,21 +2,27 @@
 
 #include <windows.h>
 
+#include "platform/wide_path.h"
+
 namespace pixa::platform {
 
+// The file is named by its wide path; section, key and value go through the wide calls
+// byte for byte, so a value in carried form is stored and read back unchanged.
 std::string ReadIniValue(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& fallback) {
-    // One byte more than the longest value for the terminating zero: the API cuts what does not fit.
-    std::string buffer(kProfileValueMax + 1, '\0');
-    DWORD length = GetPrivateProfileStringA(section.c_str(), key.c_str(), fallback.c_str(), buffer.data(),
-                                            static_cast<DWORD>(buffer.size()), file.c_str());
+    // One character more than the longest value for the terminating zero: the API cuts what does not fit.
+    std::wstring buffer(kProfileValueMax + 1, L'\0');
+    DWORD length = GetPrivateProfileStringW(WideText(section).c_str(), WideText(key).c_str(),
+                                            WideText(fallback).c_str(), buffer.data(),
+                                            static_cast<DWORD>(buffer.size()), WidePath(file).c_str());
     buffer.resize(std::min<std::size_t>(length, kProfileValueMax));
-    return buffer;
+    return NarrowText(buffer);
 }
 
 bool WriteIniValue(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
+    return WritePrivateProfileStringW(WideText(section).c_str(), WideText(key).c_str(), WideText(value).c_str(),
+                                      WidePath(file).c_str()) != FALSE;
 }
 
 }  // namespace pixa::platform

@@ -6,7 +6,7 @@
 #       transfer dialogs' free-space checks.
 #   T:  a card of today, a removable 3 TiB tmpfs (a limit only: it takes no memory
 #       while empty), for sizes and free space beyond 4 GB and 2 TB.
-#   S:  a fixed drive holding picture sources.
+#   S:  a fixed drive holding picture sources, among them a tree named in many scripts.
 #   V:  a simulated camera card (tests/support/card_sim.py over FUSE, 64 MiB), steered
 #       by the tests through its control file V:\.PIXACARD; left out when FUSE is missing.
 #   \\pixasrv\share: a network share (a plain folder) for network targets.
@@ -45,6 +45,14 @@ case "${1:-}" in
       mountpoint -q "$drives/simcard" || echo "test-drives: no simulated card; its tests will be skipped"
     fi
     ln -sfn "$drives/simcard" "$WINEPREFIX/dosdevices/v:"
+    # Pictures named in many scripts, made here on the Linux side as UTF-8 names.
+    world="$drives/source/names-of-the-world"
+    rm -rf "$world"
+    for name in "Łódź.jpg" "Lódz.jpg" "Şehir.jpg" "Sehir.jpg" "Москва/Кремль.jpg" "Ελλάδα/θάλασσα.jpg" \
+                "日本/富士山.jpg" "🌄/😀.jpg"; do
+      mkdir -p "$world/$(dirname "$name")"
+      for i in $(seq 200); do printf '%s %d\n' "$name" "$i"; done > "$world/$name"
+    done
     mkdir -p "$WINEPREFIX/dosdevices/unc/pixasrv"
     ln -sfn "$card" "$WINEPREFIX/dosdevices/p:"
     ln -sfn "$drives/kamera" "$WINEPREFIX/dosdevices/k:"

@@ -19,6 +19,7 @@
 #include "framework/services/printer.h"
 #include "framework/window/dialog.h"
 #include "framework/window/font.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "runtime/codepage.h"
@@ -49,7 +50,8 @@ void AskAndMail() {
     if (!MsgNoYes("Möchten Sie das Fehlerprotokoll nun per Email versenden ?", "Email-Versand")) return;
     const Publics& g = G();
     const std::string profile = ".\\SENDLET.INI";
-    platform::WriteIniValue(profile, "Main", "BodyFile", g.cRunIn + kLog);
+    // The mail program reads 8-bit paths only: a program folder outside Windows-1252 goes by its short name.
+    platform::WriteIniValue(profile, "Main", "BodyFile", platform::EightBitPathOf(g.cRunIn + kLog));
     platform::WriteIniValue(profile, "Main", "Address", g.cS_Email);
     platform::WriteIniValue(profile, "Main", "Subject", "Programmfehler in " + g.cRelease);
     WaitRun("Sendlet.exe");

@@ -1,6 +1,7 @@
 #include "app/shell/settings_dialog.h"
 
 #include "app/shell/config.h"
+#include "app/shell/path_binding.h"
 #include "app/shell/public_binding.h"
 #include "app/shell/publics.h"
 #include "app/transfer/folder_search.h"
@@ -102,14 +103,14 @@ bool Setup(const std::shared_ptr<TWindow>& oWnd) {
     Label(dlg, 95, 95, 100, "0 = beliebig (z.B. für MicroDrive)", false);
     Label(dlg, 120, 4, 45, "Kamera-Hersteller", true);
 
-    auto quelle = Field(dlg, 28, 53, 160, BindText(g.cQuelle));
+    auto quelle = Field(dlg, 28, 53, 160, BindPath(g.cQuelle));
     g.oQuelle = quelle;
     FolderButton(dlg, 28, g.cQuelle, "Bilderordner", "Bilderordner suchen", quelle);
     g.oExtens = Field(dlg, 40, 53, 25, BindText(g.cExtens), "@K !!!", true);
     g.oSubOrd = TCheckBox::New({.nRow = 52, .nCol = 53, .cCaption = " &Unterordner mit einbeziehen",
                                 .bSetGet = BindLogical(g.lSubOrd), .oWnd = dlg, .nWidth = 120, .nHeight = 10,
                                 .lPixel = true});
-    auto ziel = Field(dlg, 80, 53, 160, BindText(g.cZiel));
+    auto ziel = Field(dlg, 80, 53, 160, BindPath(g.cZiel));
     g.oZiel = ziel;
     FolderButton(dlg, 80, g.cZiel, "Kameraordner", "Kameraordner suchen", ziel);
     g.oSpeicher = Field(dlg, 94, 53, 30, BindNumber(g.nSpeicher), kSpeicherPicture, false, true);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "platform/wide_path.h"
 #include "runtime/ansi_chars.h"
 
 namespace pixa::app {
@@ -15,9 +16,10 @@ constexpr const char* kMainWindowClass = "TWINDOW";
 
 // One spelling per folder: a short 8.3 path and a long one name the same folder.
 std::string CanonicalFolder(const std::string& folder) {
-    char buffer[MAX_PATH * 2];
-    DWORD length = GetLongPathNameA(folder.c_str(), buffer, sizeof buffer);
-    std::string canonical = length > 0 && length < sizeof buffer ? std::string(buffer, length) : folder;
+    wchar_t buffer[MAX_PATH * 2];
+    DWORD length = GetLongPathNameW(platform::WidePath(folder).c_str(), buffer, MAX_PATH * 2);
+    std::string canonical =
+        length > 0 && length < MAX_PATH * 2 ? platform::CarriedPath(std::wstring_view(buffer, length)) : folder;
     if (!canonical.empty() && canonical.back() != '\\') canonical += '\\';
     return AnsiUpperText(canonical);
 }
@@ -28,10 +30,10 @@ std::string FolderOfWindowProcess(HWND window) {
     GetWindowThreadProcessId(window, &id);
     KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
     if (!process) return {};
-    char path[MAX_PATH * 2];
-    DWORD length = sizeof path;
-    if (!QueryFullProcessImageNameA(process.Get(), 0, path, &length)) return {};
-    std::string exe(path, length);
+    wchar_t path[MAX_PATH * 2];
+    DWORD length = MAX_PATH * 2;
+    if (!QueryFullProcessImageNameW(process.Get(), 0, path, &length)) return {};
+    std::string exe = platform::CarriedPath(std::wstring_view(path, length));
     return exe.substr(0, exe.find_last_of('\\') + 1);
 }
 

@@ -17,6 +17,7 @@
 #include "framework/services/menu.h"
 #include "framework/window/window.h"
 #include "platform/process.h"
+#include "platform/wide_path.h"
 #include "runtime/codepage.h"
 #include "runtime/settings.h"
 #include "runtime/value_text.h"
@@ -36,7 +37,8 @@ void EnterProgramFolder(const std::string& runIn) {
         return;
     }
     platform::ChangeDirectory(runIn.substr(0, 2) + "\\");
-    platform::ChangeDirectory(runIn.substr(2, 255));
+    // At most 255 characters of the folder, not bytes of its carried form.
+    platform::ChangeDirectory(platform::CarriedPath(platform::WidePath(runIn).substr(2, 255)));
 }
 
 // The executable's folder, ending in "\".

@@ -7,6 +7,7 @@
 #include "app/transfer/file_copy.h"
 #include "app/transfer/leftover_temporaries.h"
 #include "framework/services/frame.h"
+#include "platform/wide_path.h"
 #include "runtime/string_order.h"
 
 namespace pixa {
@@ -41,7 +42,7 @@ std::string CopyResultText(const CopyTally& tally) {
     // Named, so that the user can find them; a long list is cut to keep the box on the screen.
     constexpr std::size_t kNamesShown = 10;
     std::size_t shown = std::min(tally.notCopied.size(), kNamesShown);
-    for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + tally.notCopied[i];
+    for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + platform::ShownPath(tally.notCopied[i]);
     if (tally.notCopied.size() > shown)
         text += "\r\n… und " + std::to_string(tally.notCopied.size() - shown) + " weitere";
     return text;
@@ -58,7 +59,7 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
     if (!request.simulate) RemoveLeftoverTemporaries(namer.Folder());
     CopyTally tally;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        progress.SetAction("Kopieren: " + NameOf(files[i]));
+        progress.SetAction("Kopieren: " + NameOf(platform::ShownPath(files[i])));
         // A name taken on the card after its listing makes the copy ask for the next one.
         auto nextName = [&] {
             auto name = namer.NextFree(files[i], [&] { progress.Pump(); });
@@ -67,14 +68,14 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
         };
         auto target = nextName();
         frame.At();
-        frame.SetLocal(1, files[i]);
+        frame.SetLocal(1, platform::ShownPath(files[i]));
         if (target) frame.SetLocal(2, *target);
         if (target)
             Count(tally, request.simulate ? CopyOutcome{.name = target} : CopyToNewName(files[i], *target, nextName),
                   files[i]);
         if (tally.targetLost) {
-            prompts.Stop("Die Speicherkarte ist nicht mehr erreichbar oder schreibgeschützt (" + namer.Folder() +
-                             "). Die Übertragung wurde beendet.",
+            prompts.Stop("Die Speicherkarte ist nicht mehr erreichbar oder schreibgeschützt (" +
+                             platform::ShownPath(namer.Folder()) + "). Die Übertragung wurde beendet.",
                          "Übertragung");
             break;
         }

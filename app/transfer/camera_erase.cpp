@@ -8,6 +8,7 @@
 #include "app/transfer/folder_guard.h"
 #include "app/transfer/folders.h"
 #include "platform/process.h"
+#include "platform/wide_path.h"
 
 namespace pixa {
 
@@ -32,7 +33,7 @@ std::vector<std::string> CameraFiles(const std::string& folder, const std::strin
 
 std::string Question(std::size_t count, const std::string& folder) {
     std::string line = count == 1 ? "Es wird 1 Datei aus " : "Es werden " + std::to_string(count) + " Dateien aus ";
-    return "Wollen Sie den Kameraspeicher löschen ?\n\n" + line + folder + " gelöscht.";
+    return "Wollen Sie den Kameraspeicher löschen ?\n\n" + line + platform::ShownPath(folder) + " gelöscht.";
 }
 
 std::string StayedReport(std::size_t stayed) {

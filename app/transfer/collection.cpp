@@ -5,6 +5,7 @@
 
 #include "app/transfer/camera_copy.h"
 #include "app/transfer/directory.h"
+#include "platform/wide_path.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/string_order.h"
 #include "runtime/value_text.h"
@@ -107,7 +108,7 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
     progress.SetMeterPos(0);
     for (std::size_t i = 0; i < folders.size(); ++i) {
         std::string folder = folders[i].folder;  // copied: appending may move the list
-        progress.SetAction("Ordner: " + ShowPath(folder, false));
+        progress.SetAction("Ordner: " + ShowPath(platform::ShownPath(folder), false));
         if (Interrupted(progress)) return {};
         std::string below = folder.substr(base.size()) + "\\";
         auto found = ListFolder(base + below, listed + below, match, request.includeSub, folders);
@@ -123,7 +124,7 @@ std::vector<std::string> CollectFiles(const CollectRequest& request, TransferPro
         progress.SetMeterTotal(static_cast<int>(folders.size()));
         progress.SetMeterPos(0);
         for (std::size_t i = 0; i < folders.size(); ++i) {
-            progress.SetAction("Dateien: " + ShowPath(folders[i].folder + "\\" + mask, true));
+            progress.SetAction("Dateien: " + ShowPath(platform::ShownPath(folders[i].folder) + "\\" + mask, true));
             files.insert(files.end(), std::make_move_iterator(folders[i].files.begin()),
                          std::make_move_iterator(folders[i].files.end()));
             progress.SetMeterPos(static_cast<int>(i + 1));

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file_system.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/settings.h"
 
@@ -126,7 +127,7 @@ double ParseNumber(std::string_view text) {
 }  // namespace
 
 bool DbfTable::Create(const std::string& path, const std::vector<DbfField>& fields) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file = platform::OpenFile(path, {.access = GENERIC_WRITE, .share = 0, .disposition = CREATE_ALWAYS});
     if (!file) return false;
     std::vector<char> bytes = BuildHeader(fields, 0, RecordLength(fields));
     bytes.push_back(kEndOfFile);
@@ -134,8 +135,7 @@ bool DbfTable::Create(const std::string& path, const std::vector<DbfField>& fiel
 }
 
 std::shared_ptr<DbfTable> DbfTable::Open(const std::string& path, const std::string& alias) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file = platform::OpenFile(path, {.access = GENERIC_READ | GENERIC_WRITE, .share = 0});
     std::vector<char> bytes;
     if (!file || !ReadAll(file.Get(), bytes) || bytes.size() < kHeaderSize || (bytes[0] & 0x07) != 0x03) return {};
     std::size_t headerLength = GetU16(&bytes[8]);

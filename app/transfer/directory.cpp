@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "platform/handles.h"
+#include "platform/file_system.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/date.h"
 
@@ -50,13 +50,12 @@ void SetStamp(DirRow& row, const FILETIME& written) {
     row.time = text;
 }
 
-DirRow MakeRow(const WIN32_FIND_DATAA& data) {
+DirRow MakeRow(const platform::FoundEntry& entry) {
     DirRow row;
-    row.name = data.cFileName;
-    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        row.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    SetStamp(row, data.ftLastWriteTime);
-    row.attributes = AttributeText(data.dwFileAttributes);
+    row.name = entry.name;
+    if (!(entry.attributes & FILE_ATTRIBUTE_DIRECTORY)) row.size = entry.size;
+    SetStamp(row, entry.written);
+    row.attributes = AttributeText(entry.attributes);
     return row;
 }
 
@@ -97,17 +96,13 @@ std::string AttributeText(unsigned long attr) {
 }
 
 namespace {
-// Calls take(data) for every entry of the listing that the filter lets through.
+// Calls take(entry) for every entry of the listing that the filter lets through.
 template <typename Take>
 void ForEachEntry(const std::string& pattern, const Filter& f, Take take) {
-    WIN32_FIND_DATAA data;
     // The basic information level skips the short names; a large fetch reads more entries per call.
-    FindHandle search(FindFirstFileExA(pattern.c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
-                                       FIND_FIRST_EX_LARGE_FETCH));
-    if (!search) return;
-    do {
-        if (Wanted(data.dwFileAttributes, f)) take(data);
-    } while (FindNextFileA(search.Get(), &data));
+    platform::FileSearch search(pattern, true);
+    for (platform::FoundEntry entry; search.Next(entry);)
+        if (Wanted(entry.attributes, f)) take(entry);
 }
 }  // namespace
 
@@ -119,7 +114,7 @@ std::vector<DirRow> Directory(const std::string& pattern, const std::string& fil
     Filter f = ParseFilter(filter);
     if (f.volume) return VolumeLabel(pattern);
     std::vector<DirRow> rows;
-    ForEachEntry(pattern, f, [&](const WIN32_FIND_DATAA& data) { rows.push_back(MakeRow(data)); });
+    ForEachEntry(pattern, f, [&](const platform::FoundEntry& entry) { rows.push_back(MakeRow(entry)); });
     return rows;
 }
 
@@ -130,20 +125,19 @@ std::vector<DirName> DirectoryNames(const std::string& pattern, const std::strin
         for (auto& row : VolumeLabel(pattern)) names.push_back({row.name, false});
         return names;
     }
-    ForEachEntry(pattern, f, [&](const WIN32_FIND_DATAA& data) {
-        names.push_back({data.cFileName, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    ForEachEntry(pattern, f, [&](const platform::FoundEntry& entry) {
+        names.push_back({entry.name, (entry.attributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
     });
     return names;
 }
 
 bool File(const std::string& path) {
-    WIN32_FIND_DATAA data;
-    FindHandle search(FindFirstFileA(path.c_str(), &data));
-    return static_cast<bool>(search);
+    platform::FoundEntry entry;
+    return platform::FileSearch(path, false).Next(entry);
 }
 
 bool EntryExists(const std::string& path) {
-    if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    if (platform::AttributesOf(path) != INVALID_FILE_ATTRIBUTES) return true;
     DWORD error = GetLastError();
     // An entry that is in use or locked away still exists.
     return error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED;
@@ -195,10 +189,9 @@ private:
         if (part.empty() || part == "." || part == ".." || part.find_first_of("*?") != std::string::npos) return false;
         std::string asked;
         for (const auto& stored : stored_) asked += stored + "\\";
-        WIN32_FIND_DATAA data;
-        FindHandle search(FindFirstFileA((asked + part).c_str(), &data));
-        if (!search) return false;
-        stored_.push_back(data.cFileName);
+        platform::FoundEntry entry;
+        if (!platform::FileSearch(asked + part, false).Next(entry)) return false;
+        stored_.push_back(entry.name);
         return true;
     }
 
@@ -209,7 +202,7 @@ private:
 
 bool SizeOf(const std::string& path, std::uint64_t& size) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return false;
+    if (!platform::AttributeDataOf(path, data)) return false;
     size = Wanted(data.dwFileAttributes, Filter{})
                ? (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow
                : 0;

@@ -11,8 +11,9 @@
 #include "app/transfer/target_folder.h"
 #include "app/transfer/temporary_file.h"
 #include "framework/services/frame.h"
-#include "platform/handles.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
+#include "platform/wide_path.h"
 
 namespace pixa {
 
@@ -34,15 +35,15 @@ struct CopyJob {
 };
 
 BaseErrorInfo OpenError(const std::string& source) {
-    return FileError(kGenOpen, kSubOpen, "Open error", source, static_cast<int>(GetLastError()));
+    return FileError(kGenOpen, kSubOpen, "Open error", platform::ShownPath(source), static_cast<int>(GetLastError()));
 }
 
 BaseErrorInfo CreateError(const std::string& target) {
-    return FileError(kGenCreate, kSubOpen, "Create error", target, static_cast<int>(GetLastError()));
+    return FileError(kGenCreate, kSubOpen, "Create error", platform::ShownPath(target), static_cast<int>(GetLastError()));
 }
 
 BaseErrorInfo WriteError(const std::string& target, DWORD os) {
-    return FileError(kGenWrite, kSubWrite, "Write error", target, static_cast<int>(os));
+    return FileError(kGenWrite, kSubWrite, "Write error", platform::ShownPath(target), static_cast<int>(os));
 }
 
 // The folder part of path, ending in "\\" or ":" (empty for a bare name).
@@ -60,13 +61,15 @@ bool TryAgain(CopyJob& job, BaseErrorInfo info) {
         job.targetLost = true;
         return false;
     }
-    info.operation = "Kopieren: " + job.source;
+    info.operation = "Kopieren: " + platform::ShownPath(job.source);
     return Retry(info);
 }
 
 FileHandle OpenForReading(const std::string& path) {
-    return FileHandle(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    return platform::OpenFile(path, {.access = GENERIC_READ,
+                                     .share = FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                     .disposition = OPEN_EXISTING,
+                                     .flags = FILE_FLAG_SEQUENTIAL_SCAN});
 }
 
 FileHandle OpenSource(const std::string& source) {
@@ -128,7 +131,7 @@ bool CopyBytes(CopyJob& job, HANDLE in, HANDLE out) {
     for (;;) {
         DWORD got = 0;
         if (!ReadFile(in, buffer.Data(), kBlock, &got, nullptr)) {
-            if (Retry(FileError(kGenRead, kSubWrite, "Read error", job.source, static_cast<int>(GetLastError()))))
+            if (Retry(FileError(kGenRead, kSubWrite, "Read error", platform::ShownPath(job.source), static_cast<int>(GetLastError()))))
                 continue;
             return false;
         }
@@ -164,7 +167,7 @@ bool IsTaken(DWORD error) { return error == ERROR_ALREADY_EXISTS || error == ERR
 Placing MoveIntoPlace(CopyJob& job, const std::string& temp, bool replace) {
     DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     for (;;) {
-        if (MoveFileExA(temp.c_str(), job.target.c_str(), flags)) return Placing::Done;
+        if (platform::MovePath(temp, job.target, flags)) return Placing::Done;
         if (!replace && IsTaken(GetLastError())) return Placing::Taken;
         if (!TryAgain(job, CreateError(job.target))) return Placing::Failed;
     }
@@ -173,17 +176,13 @@ Placing MoveIntoPlace(CopyJob& job, const std::string& temp, bool replace) {
 // Renames the open file to target through its handle, which spares opening it again by
 // name. False (with the platform's reason in error) when that does not work.
 bool RenameOpen(HANDLE file, const std::string& target, bool replace, DWORD& error) {
-    int chars = MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, nullptr, 0);
-    if (chars <= 0) {
-        error = GetLastError();
-        return false;
-    }
-    std::size_t bytes = offsetof(FILE_RENAME_INFO, FileName) + static_cast<std::size_t>(chars) * sizeof(WCHAR);
+    std::wstring wide = platform::WidePath(target);
+    std::size_t bytes = offsetof(FILE_RENAME_INFO, FileName) + (wide.size() + 1) * sizeof(WCHAR);
     std::vector<unsigned char> block(bytes);
     auto* info = reinterpret_cast<FILE_RENAME_INFO*>(block.data());
     info->ReplaceIfExists = replace;
-    info->FileNameLength = static_cast<DWORD>((chars - 1) * sizeof(WCHAR));
-    MultiByteToWideChar(CP_ACP, 0, target.c_str(), -1, info->FileName, chars);
+    info->FileNameLength = static_cast<DWORD>(wide.size() * sizeof(WCHAR));
+    wide.copy(info->FileName, wide.size());
     if (SetFileInformationByHandle(file, FileRenameInfo, info, static_cast<DWORD>(bytes))) return true;
     error = GetLastError();
     return false;
@@ -218,7 +217,7 @@ bool WriteTemporary(CopyJob& job, TemporaryFile& temp) {
 
 bool __CopyFile(const std::string& source, const std::string& target) {
     Frame frame("__CopyFile");
-    frame.Param(source).Param(target);
+    frame.Param(platform::ShownPath(source)).Param(platform::ShownPath(target));  // texts of a report
     CopyJob job{.source = source, .target = target};
     TemporaryFile temp;
     return WriteTemporary(job, temp) && Place(job, temp, true) == Placing::Done;
@@ -227,7 +226,7 @@ bool __CopyFile(const std::string& source, const std::string& target) {
 CopyOutcome CopyToNewName(const std::string& source, const std::string& target,
                           const std::function<std::optional<std::string>()>& another) {
     Frame frame("CopyToNewName");
-    frame.Param(source).Param(target);
+    frame.Param(platform::ShownPath(source)).Param(platform::ShownPath(target));  // texts of a report
     CopyJob job{.source = source, .target = target, .watchTarget = true};
     TemporaryFile temp;
     if (!WriteTemporary(job, temp)) return {.name = std::nullopt, .targetLost = job.targetLost};

@@ -3,19 +3,22 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "platform/wide_path.h"
+
 namespace pixa {
 
 std::string cGetDir(const std::string& title, const std::string& /*startFolder*/) {
-    BROWSEINFOA info{};
+    std::wstring wideTitle = platform::WideText(title);
+    BROWSEINFOW info{};
     info.hwndOwner = GetActiveWindow();
-    info.lpszTitle = title.c_str();
+    info.lpszTitle = wideTitle.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_DONTGOBELOWDOMAIN;
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderA(&info);
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
     if (!chosen) return {};
-    char path[MAX_PATH] = {};
-    BOOL ok = SHGetPathFromIDListA(chosen, path);
+    wchar_t path[MAX_PATH] = {};
+    BOOL ok = SHGetPathFromIDListW(chosen, path);
     CoTaskMemFree(chosen);
-    return ok ? std::string(path) : std::string();
+    return ok ? platform::CarriedPath(path) : std::string();
 }
 
 }  // namespace pixa

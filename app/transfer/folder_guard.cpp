@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/transfer/folders.h"
+#include "platform/file_system.h"
 #include "platform/folder_identity.h"
 #include "runtime/ansi_chars.h"
 
@@ -11,10 +12,7 @@ namespace pixa {
 namespace {
 // The full, upper-case form of a folder with a closing "\", for comparing spellings.
 std::string Canonical(const std::string& folder) {
-    char full[MAX_PATH * 2] = {};
-    DWORD n = GetFullPathNameA(folder.c_str(), sizeof full, full, nullptr);
-    std::string path = n > 0 && n < sizeof full ? std::string(full, n) : folder;
-    return AnsiUpperText(WithClosingBackslash(path));
+    return AnsiUpperText(WithClosingBackslash(platform::FullPathOf(folder).value_or(folder)));
 }
 }  // namespace
 

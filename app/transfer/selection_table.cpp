@@ -6,6 +6,7 @@
 #include "app/transfer/directory.h"
 #include "app/transfer/disk_space.h"
 #include "app/transfer/table_areas.h"
+#include "platform/wide_path.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/settings.h"
 #include "runtime/value_text.h"
@@ -72,8 +73,9 @@ bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::s
         sizes_[i] = FSize(files[i]);
         table_->Append();
         table_->PutLogical(copy_, true);
-        table_->PutText(file_, files[i]);
-        table_->PutText(bild_, DisplayName(files[i]));
+        // The fields hold the shown form; the side list names the file exactly.
+        table_->PutText(file_, platform::ShownPath(files[i]));
+        table_->PutText(bild_, platform::ShownPath(DisplayName(files[i])));
         table_->PutNumber(size_, static_cast<double>(sizes_[i]));
         table_->PutNumber(dels_, 0);
     }
@@ -108,8 +110,9 @@ void SelectionTable::MarkRecs(bool mark, int mode) {
     // Past the last row there is no group: an empty group name would take in every row.
     if ((mode == 1 || (mode == 0 && !mark)) && table_->Eof()) return;
     std::uint32_t recno = table_->RecNo();
-    std::string group = FolderGroup(TrimRight(table_->GetText(bild_)));
-    auto inGroup = [&] { return table_->GetText(bild_).substr(0, group.size()) == group; };
+    // Groups by the exact name: two folders shown alike ("???") are still two groups.
+    std::string group = FolderGroup(DisplayName(FullPath()));
+    auto inGroup = [&] { return DisplayName(FullPath()).substr(0, group.size()) == group; };
     auto setMark = [&] { table_->PutLogical(copy_, mark); };
     if (mode == 2) {
         table_->Eval(setMark);

@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include "app/transfer/temporary_file.h"
+#include "platform/file_system.h"
 
 namespace pixa {
 
 bool TakesFiles(const std::string& folder) {
-    DWORD attributes = GetFileAttributesA(folder.empty() ? "." : folder.c_str());
+    DWORD attributes = platform::AttributesOf(folder.empty() ? "." : folder);
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     TemporaryFile probe;  // removed again when it goes
     return probe.Create(folder);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/transfer/camera_files.h"
+#include "platform/file_system.h"
 #include "platform/process.h"
 
 namespace pixa {
@@ -13,8 +14,7 @@ bool TemporaryFile::Create(const std::string& folder) {
     // A name already taken (a leftover still in use, another copy) is passed over.
     for (int tries = 0; tries < 64; ++tries) {
         std::string name = folder + TemporaryName(counter++);
-        out_.Reset(
-            CreateFileA(name.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        out_ = platform::OpenFile(name, {.access = GENERIC_WRITE | DELETE, .share = 0, .disposition = CREATE_NEW});
         if (out_) {
             name_ = std::move(name);
             return true;

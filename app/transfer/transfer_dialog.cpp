@@ -17,6 +17,7 @@
 #include "framework/services/help.h"
 #include "framework/services/message_box.h"
 #include "framework/window/dialog.h"
+#include "platform/wide_path.h"
 #include "runtime/codepage.h"
 
 namespace pixa {
@@ -96,7 +97,8 @@ void Painted(const State& s) {
 // user's own pictures: such a target is refused before the run starts.
 bool RefuseTargetInSource(const TransferValues& v) {
     if (!IsSameOrBelowFolder(v.cZiel, v.cQuelle)) return false;
-    MsgStop("Der Kameraordner " + v.cZiel + " ist der Bilderordner " + v.cQuelle +
+    MsgStop("Der Kameraordner " + platform::ShownPath(v.cZiel) + " ist der Bilderordner " +
+                platform::ShownPath(v.cQuelle) +
                 " oder liegt in ihm. Kopien würden zwischen die eigenen Bilder geschrieben. Bitte wählen Sie einen "
                 "anderen Kameraordner.",
             "Übertragung");
@@ -165,8 +167,8 @@ void BuildLabels(const State& s) {
 void BuildFolderRows(const State& s) {
     std::weak_ptr<KonvertState> weak = s;
     TransferValues& v = s->values;
-    s->oQuelle = ValueField(s, 22, 150, [](KonvertState& st) { return Value(st.values.cQuelle); }, false);
-    s->oZiel = ValueField(s, 64, 150, [](KonvertState& st) { return Value(st.values.cZiel); }, false);
+    s->oQuelle = ValueField(s, 22, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cQuelle)); }, false);
+    s->oZiel = ValueField(s, 64, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cZiel)); }, false);
     auto source = Button(s, 22, 205, 35, 9, "Suchen", [weak] {
         auto st = weak.lock();
         st->values.cQuelle = Suchen(st->values.cQuelle, "Bilderordner");

@@ -9,6 +9,7 @@
 #include "framework/window/messages.h"
 #include "framework/window/window.h"
 #include "framework/window/window_services.h"
+#include "platform/file_system.h"
 #include "runtime/value_text.h"
 
 namespace pixa {
@@ -38,7 +39,8 @@ bool PlatformViewer(HWND hWnd, const std::string& file, UINT command, ULONG_PTR 
     static auto fn = reinterpret_cast<WinHelpFn>(reinterpret_cast<void*>(GetProcAddress(user, "WinHelpA")));
     // Where the platform's WinHelp cannot serve the request, another viewer does.
     if (auto shown = ShowHelpElsewhere(hWnd, file, command, data)) return *shown;
-    return fn && fn(hWnd, file.c_str(), command, data);
+    // The viewer takes 8-bit paths only: a help file outside Windows-1252 goes by its short name.
+    return fn && fn(hWnd, platform::EightBitPathOf(file).c_str(), command, data);
 }
 
 // The help viewer for the program's help file; a stop box when there is none.

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "framework/services/winhelp_file.h"
+#include "platform/file_system.h"
 #include "platform/handles.h"
+#include "platform/wide_path.h"
 
 namespace pixa {
 
@@ -48,16 +50,12 @@ std::string FileDescription(const std::string& path) {
     return text;
 }
 
-std::string FullPath(const std::string& file) {
-    char path[MAX_PATH] = {};
-    DWORD length = GetFullPathNameA(file.c_str(), MAX_PATH, path, nullptr);
-    return length == 0 || length >= MAX_PATH ? file : std::string(path);
-}
+std::string FullPath(const std::string& file) { return platform::FullPathOf(file).value_or(file); }
 
 // Wine's viewer opens a topic by its name when started with "-i name file".
 // An open viewer is closed first so that help windows do not pile up.
 bool StartWineViewerAt(HWND owner, const std::string& helpFile, const std::string& topic) {
-    std::string file = FullPath(helpFile);
+    std::string file = platform::EightBitPathOf(FullPath(helpFile));
     if (FindWindowA("MS_WINHELP", nullptr)) WinHelpA(owner, file.c_str(), HELP_QUIT, 0);
     std::string commandLine = "winhlp32.exe -i " + topic + " \"" + file + "\"";
     STARTUPINFOA startup{};
@@ -77,10 +75,10 @@ std::optional<bool> ShowOnWine(HWND owner, const std::string& helpFile, UINT com
     bool oneWord = !key.empty() && key.find_first_of(" \t\"") == std::string::npos;
     if (oneWord && WinHelpFileHasTopic(FullPath(helpFile), key)) return StartWineViewerAt(owner, helpFile, key);
     // Any other search opens the contents, from which the index is one click.
-    return WinHelpA(owner, helpFile.c_str(), HELP_FINDER, 0) != FALSE;
+    return WinHelpA(owner, platform::EightBitPathOf(helpFile).c_str(), HELP_FINDER, 0) != FALSE;
 }
 
-using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 // The HTML Help viewer runs inside this process: once loaded, its library stays
 // loaded until the process ends, since its windows may outlive any call.
@@ -88,7 +86,7 @@ HtmlHelpFunction HtmlHelpEntry() {
     static HtmlHelpFunction entry = [] {
         HMODULE library = LoadLibraryA("hhctrl.ocx");
         return library ? reinterpret_cast<HtmlHelpFunction>(
-                             reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")))
+                             reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpW")))
                        : nullptr;
     }();
     return entry;
@@ -164,10 +162,12 @@ bool ShowHtmlHelp(HWND owner, const HtmlHelpRequest& request) {
         htmlHelp(nullptr, nullptr, HH_CLOSE_ALL, 0);
         return true;
     }
-    if (request.command == HH_DISPLAY_INDEX)
-        return htmlHelp(owner, request.file.c_str(), request.command,
-                        reinterpret_cast<DWORD_PTR>(request.keyword.c_str())) != nullptr;
-    return htmlHelp(owner, request.file.c_str(), request.command, request.id) != nullptr;
+    std::wstring file = platform::WidePath(request.file);
+    if (request.command == HH_DISPLAY_INDEX) {
+        std::wstring keyword = platform::WideText(request.keyword);
+        return htmlHelp(owner, file.c_str(), request.command, reinterpret_cast<DWORD_PTR>(keyword.c_str())) != nullptr;
+    }
+    return htmlHelp(owner, file.c_str(), request.command, request.id) != nullptr;
 }
 
 std::optional<bool> ShowHelpElsewhere(HWND owner, const std::string& helpFile, UINT command, ULONG_PTR data) {

@@ -3,6 +3,7 @@
 #include <mmsystem.h>
 
 #include "framework/services/message_box.h"
+#include "platform/wide_path.h"
 #include "runtime/value_text.h"
 
 namespace pixa {
@@ -12,9 +13,11 @@ const char* OrNull(const std::optional<std::string>& text) { return text ? text-
 }  // namespace
 
 bool SndPlaySound(const Value& sound, UINT flags) {
-    LPCSTR name = sound.IsString() ? sound.AsString().c_str()
-                                   : reinterpret_cast<LPCSTR>(static_cast<INT_PTR>(sound.AsInteger()));
-    return sndPlaySoundA(name, flags) != FALSE;
+    // A file name goes to the wide call, so that a program folder of any name is found.
+    std::wstring file = sound.IsString() ? platform::WidePath(sound.AsString()) : std::wstring();
+    LPCWSTR name = sound.IsString() ? file.c_str()
+                                    : reinterpret_cast<LPCWSTR>(static_cast<INT_PTR>(sound.AsInteger()));
+    return sndPlaySoundW(name, flags) != FALSE;
 }
 
 UINT WinExec(const std::string& commandLine, UINT show) { return ::WinExec(commandLine.c_str(), show); }

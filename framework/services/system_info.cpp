@@ -7,6 +7,9 @@
 
 #include <cstring>
 
+#include "platform/file_system.h"
+#include "platform/process.h"
+#include "platform/wide_path.h"
 #include "runtime/date.h"
 #include "runtime/value_text.h"
 
@@ -124,17 +127,16 @@ long ReadCpuMhz() {
 
 std::uint64_t FileSize(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    if (!platform::AttributeDataOf(path, data)) return 0;
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
 }
 }  // namespace
 
 SystemFacts ReadSystemFacts() {
     SystemFacts f;
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    f.exePath = path;
-    f.exeSize = FileSize(f.exePath);
+    std::string exe = platform::ExecutablePath();
+    f.exePath = platform::ShownPath(exe);  // a text of the report
+    f.exeSize = FileSize(exe);
     f.cpuName = ReadCpuName();
     f.cpuMhz = ReadCpuMhz();
     MEMORYSTATUSEX memory{};

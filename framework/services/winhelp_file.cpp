@@ -1,10 +1,13 @@
 #include "framework/services/winhelp_file.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <vector>
+
+#include "platform/wide_path.h"
 
 namespace pixa {
 
@@ -89,7 +92,7 @@ std::int32_t WinHelpTopicHash(const std::string& name) {
 }
 
 bool WinHelpFileHasTopic(const std::string& file, const std::string& name) {
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in(std::filesystem::path(platform::WidePath(file)), std::ios::binary);
     if (!in) return false;
     Bytes b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     auto contexts = InternalFile(b, "|CONTEXT");

@@ -4,8 +4,11 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 
+#include "platform/wide_path.h"
 #include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
 
@@ -92,6 +95,9 @@ protected:
     // Starts the program from another current folder, so it must find its own.
     HWND Start() {
         EXPECT_TRUE(process_.Start(exe_));
+        return WaitForMain();
+    }
+    HWND WaitForMain() {
         // The splash stays for 3 seconds before the main window opens.
         for (int i = 0; i < 600; ++i) {
             HWND hwnd = FindWindowA(nullptr, kTitle);
@@ -159,6 +165,23 @@ TEST_F(ProgramRun, OpensAtTheRememberedRectangleAndKeepsConfiguredFolders) {
     ASSERT_TRUE(CloseAndWait(hwnd));
     std::string ini = dir_.Read("PIXAPORT.INI");
     EXPECT_NE(ini.find("Quelle=C:\\Bilder\r\nZiel=E:\\DCIM\r\n"), std::string::npos) << ini;
+}
+
+TEST_F(ProgramRun, ProgramFolderOutsideTheCodePageKeepsItsSettingsThere) {
+    const std::filesystem::path folder = dir_.path() / L"\u0416\u0434\u0430\u043D" / L"Prog";  // Ждан\Prog
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(exe_, folder / L"pixaport.exe");
+    std::ofstream(folder / L"PIXAPORT.INI", std::ios::binary) << "[Data]\r\nQuelle=C:\\Bilder\r\n";
+    ASSERT_TRUE(process_.Start(folder / L"pixaport.exe"));
+    HWND hwnd = WaitForMain();
+    ASSERT_NE(hwnd, nullptr);
+    ASSERT_TRUE(CloseAndWait(hwnd));
+
+    std::ifstream file(folder / L"PIXAPORT.INI", std::ios::binary);
+    std::string ini((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    EXPECT_NE(ini.find("Quelle=C:\\Bilder\r\n"), std::string::npos) << ini;  // read there: no settings dialog
+    std::string myPath = ini.substr(ini.find("MyPath=") + 7);
+    EXPECT_EQ(pixa::platform::WidePath(myPath.substr(0, myPath.find('\r'))), folder.wstring()) << ini;
 }
 
 TEST_F(ProgramRun, MovingStoresTheSnappedRectangleAndResizingAloneStoresNothing) {

@@ -12,6 +12,14 @@ bool ProgramProcess::Start(const std::string& exe, const char* folder) {
     return CreateProcessA(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &info_);
 }
 
+bool ProgramProcess::Start(const std::filesystem::path& exe, const wchar_t* folder) {
+    Forget();
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    std::wstring command = L"\"" + exe.wstring() + L"\"";
+    return CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &info_);
+}
+
 bool ProgramProcess::WaitEnded(DWORD ms) const {
     return info_.hProcess && WaitForSingleObject(info_.hProcess, ms) == WAIT_OBJECT_0;
 }

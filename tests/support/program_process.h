@@ -3,6 +3,7 @@
 // failing test never leaves a program running under the shared Wine session.
 #include <windows.h>
 
+#include <filesystem>
 #include <string>
 
 namespace pixa::test {
@@ -17,6 +18,8 @@ public:
     // Starts exe with the given current folder (another than its own, so the program
     // must find its folder itself); a program started before is let go first.
     bool Start(const std::string& exe, const char* folder = "C:\\");
+    // The same for an executable whose path Windows-1252 cannot hold.
+    bool Start(const std::filesystem::path& exe, const wchar_t* folder = L"C:\\");
     // Waits up to ms for the program to end; true when it has.
     bool WaitEnded(DWORD ms) const;
     // Ends the program if it still runs and closes its handles.

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "app/transfer/directory.h"
 #include "app/transfer/disk_space.h"
@@ -16,6 +19,7 @@
 #include "framework/window/window_registry.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/string_order.h"
+#include "runtime/value_text.h"
 #include "tests/support/gui_driver.h"
 #include "tests/transfer/transfer_fakes.h"
 #include "tests/transfer_ui/progress_probe.h"
@@ -65,6 +69,10 @@ protected:
             .Do("close", [] { Press(ChildWithText(KonvertDialog(), "&Abbrechen")); });
     }
     std::string Card(const std::string& name) const { return ReadAnsi(cZiel + name); }
+    static std::string ReadPath(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     // Ten files p00.jpg ... p09.jpg; interrupt (through the action) while the third is copied.
     void InterruptTheThird(std::function<void(HWND progress)> interrupt, std::string& stop,
                            std::string& final, std::vector<std::string>& lines) {
@@ -422,6 +430,48 @@ TEST_F(TransferFlow, ZeigenOpensThePictureWithItsViewerAndWaitsForIt) {
     Run(script);
     EXPECT_NE(shownWhenBack.find(AnsiUpperText(source_) + "Urlaub\\Strand Bild.jpg"), std::string::npos) << shownWhenBack;
     EXPECT_TRUE(focusBack);
+}
+
+TEST_F(TransferFlow, NamesInAnyScriptAreCollectedInOrderShownCopiedAndCounted) {
+    if (!CardReady()) GTEST_SKIP() << "the 4 MiB card K: is not mounted";
+    // Made with UTF-8 names on the Linux side of S: by scripts/test-drives.sh.
+    const std::filesystem::path tree = L"S:\\names-of-the-world";
+    // Characters that Windows-1252 lacks sort by their code units, before every printable one.
+    const std::wstring ordered[] = {L"Łódź.jpg",         L"Şehir.jpg",         L"Ελλάδα\\θάλασσα.jpg",
+                                    L"Москва\\Кремль.jpg", L"日本\\富士山.jpg", L"🌄\\😀.jpg",
+                                    L"Lódz.jpg",         L"Sehir.jpg"};
+    ASSERT_TRUE(std::filesystem::exists(tree / ordered[0])) << "scripts/test-drives.sh up makes the tree";
+    cQuelle = "S:\\names-of-the-world\\";
+    std::vector<std::string> shown;
+    std::string marked, final;
+    GuiScript script(std::chrono::milliseconds(15000));
+    StartUntilSelection(script);
+    script
+        .Do("read the list",
+            [&] {
+                marked = Trimmed(InSelection(172, 252));
+                auto table = DbArea("DTMP");
+                std::uint32_t at = table->RecNo();
+                table->Eval([&] { shown.push_back(TrimRight(table->GetText(2))); });
+                table->GoTo(at);
+            })
+        .Do("weiter", [] { Press(InSelection(183, 191)); });
+    AnswerBox(script, "Konvertierung beendet", final);
+    Close(script);
+    Run(script);
+
+    EXPECT_EQ(marked, "8");
+    ASSERT_EQ(shown.size(), std::size(ordered));
+    EXPECT_EQ(shown[0], "names-of-the-world\\?\xF3" "d?.jpg");
+    EXPECT_EQ(shown[3], "??????\\??????.jpg");
+    EXPECT_EQ(shown[6], "names-of-the-world\\L\xF3" "dz.jpg");
+    EXPECT_EQ(final, "Es wurden 8 Dateien erfolgreich konvertiert.");
+    ASSERT_EQ(CardNames().size(), std::size(ordered));
+    for (std::size_t i = 0; i < std::size(ordered); ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "DSC%05zu.JPG", i + 1);
+        EXPECT_EQ(Card(name), ReadPath(tree / ordered[i])) << name;
+    }
 }
 
 }  // namespace
