@@ -85,6 +85,7 @@ bool LoadPublics() {
     g.cQuelle = Read(ini::kData, "Quelle", "");
     g.lSubOrd = IniLogical(Read(ini::kData, "SubOrd", "0"));
     g.cZiel = Read(ini::kData, "Ziel", "");
+    g.lPruefen = IniLogical(Read(ini::kData, "Pruefen", "1"));  // checking copies costs a read; it can be switched off
     g.nSpeicher = IniNumber(Read(ini::kData, "Speicher", "8"), 8, 0, kMaxSpeicher);
 
     WriteIni(ini::kProject, "Product", g.cRelease);

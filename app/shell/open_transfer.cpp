@@ -9,7 +9,7 @@ void OpenKonvert(const std::shared_ptr<TWindow>& owner) {
     Publics& g = G();
     Konvert(owner, {.cQuelle = g.cQuelle, .cZiel = g.cZiel, .lSubOrd = g.lSubOrd, .lSimulier = g.lSimulier,
                     .cExtens = g.cExtens, .cDFBeg = g.cDFBeg, .nSpeicher = g.nSpeicher, .nColF = g.nColF,
-                    .nColBH = g.nColBH, .nTop = g.nTop, .nLeft = g.nLeft, .cMyPath = g.cMyPath});
+                    .nColBH = g.nColBH, .nTop = g.nTop, .nLeft = g.nLeft, .cMyPath = g.cMyPath, .lPruefen = g.lPruefen});
 }
 
 }  // namespace pixa::app

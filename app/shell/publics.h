@@ -34,6 +34,7 @@ struct Publics {
     long nSpeicher = 0;                   // camera memory in MB; 0 means any size
     std::vector<std::string> aDFBeg;      // the camera makers offered
     bool lSimulier = false;               // simulate the transfer without copying (never stored)
+    bool lPruefen = true;                 // read every copy back from the card and compare it
 
     // Controls of the open settings or transfer dialog that show the values above.
     ObjectRef oQuelle, oZiel, oExtens, oSpeicher, oSubOrd, oDFBeg, oSimulier;

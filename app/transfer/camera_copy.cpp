@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/transfer/camera_names.h"
+#include "app/transfer/copy_verification.h"
 #include "app/transfer/directory.h"
 #include "app/transfer/file_copy.h"
 #include "app/transfer/leftover_temporaries.h"
@@ -30,13 +31,42 @@ void Count(CopyTally& tally, const CopyOutcome& outcome, const std::string& file
     tally.notCopied.push_back(StoredSpellingOf(file));  // as the user sees it in the file manager
     tally.targetLost = outcome.targetLost;
 }
+
+std::string Copies(int count) { return count == 1 ? "1 Kopie" : std::to_string(count) + " Kopien"; }
+
+// Looks again at the checked copies; overwritten ones are said first, before the final
+// box, and count as not copied.
+void ReportOverwritten(CopyVerifier& verifier, CopyTally& tally, TransferPrompts& prompts) {
+    std::vector<std::string> overwritten = verifier.Overwritten();
+    tally.checked = verifier.Checked();
+    if (overwritten.empty()) return;
+    tally.overwritten = static_cast<int>(overwritten.size());
+    tally.copied -= tally.overwritten;
+    tally.failed += tally.overwritten;
+    for (const auto& source : overwritten) tally.notCopied.push_back(StoredSpellingOf(source));
+    prompts.Stop("Die Speicherkarte behält nicht, was auf sie geschrieben wird: " + Copies(tally.overwritten) +
+                     (tally.overwritten == 1 ? " war" : " waren") +
+                     " bei der Prüfung richtig und ist bis zum Ende der Übertragung überschrieben worden. "
+                     "Die Karte hat wahrscheinlich weniger Speicher, als sie angibt (eine gefälschte Karte), "
+                     "oder sie ist defekt. Verwenden Sie diese Karte nicht mehr für Ihre Bilder; die "
+                     "überschriebenen Kopien wurden entfernt.",
+                 "Speicherkarte fehlerhaft");
+}
 }  // namespace
 
 void TellInterrupted(TransferPrompts& prompts) { prompts.Stop("Der Datentransfer wurde abgebrochen !", "Unterbrechung"); }
 
+namespace {
+// How many copies were read back and found right, when any were.
+std::string CheckedText(const CopyTally& tally) {
+    if (tally.checked == 0) return {};
+    return "\r\n" + Copies(tally.checked) + (tally.checked == 1 ? " wurde" : " wurden") + " auf der Karte nachgeprüft.";
+}
+}  // namespace
+
 std::string CopyResultText(const CopyTally& tally) {
     std::string text = "Es wurden " + std::to_string(tally.copied) + " Dateien erfolgreich konvertiert";
-    if (tally.failed == 0) return text + ".";
+    if (tally.failed == 0) return text + "." + CheckedText(tally);
     text += ", " + std::to_string(tally.failed) +
             (tally.failed == 1 ? " Datei konnte nicht kopiert werden:" : " Dateien konnten nicht kopiert werden:");
     // Named, so that the user can find them; a long list is cut to keep the box on the screen.
@@ -45,7 +75,7 @@ std::string CopyResultText(const CopyTally& tally) {
     for (std::size_t i = 0; i < shown; ++i) text += "\r\n" + platform::ShownPath(tally.notCopied[i]);
     if (tally.notCopied.size() > shown)
         text += "\r\n… und " + std::to_string(tally.notCopied.size() - shown) + " weitere";
-    return text;
+    return text + CheckedText(tally);
 }
 
 CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& request, TransferProgress& progress,
@@ -58,6 +88,8 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
     progress.SetMeterPos(0);
     if (!request.simulate) RemoveLeftoverTemporaries(namer.Folder());
     CopyTally tally;
+    CopyVerifier verifier;
+    bool verify = request.verify && !request.simulate;
     for (std::size_t i = 0; i < files.size(); ++i) {
         progress.SetAction("Kopieren: " + NameOf(platform::ShownPath(files[i])));
         // A name taken on the card after its listing makes the copy ask for the next one.
@@ -70,9 +102,11 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
         frame.At();
         frame.SetLocal(1, platform::ShownPath(files[i]));
         if (target) frame.SetLocal(2, *target);
-        if (target)
-            Count(tally, request.simulate ? CopyOutcome{.name = target} : CopyToNewName(files[i], *target, nextName),
-                  files[i]);
+        if (target) {
+            CopyOutcome outcome = request.simulate ? CopyOutcome{.name = target} : CopyToNewName(files[i], *target, nextName);
+            if (verify && outcome.name) outcome = verifier.Check(files[i], *outcome.name);
+            Count(tally, outcome, files[i]);
+        }
         if (tally.targetLost) {
             prompts.Stop("Die Speicherkarte ist nicht mehr erreichbar oder schreibgeschützt (" +
                              platform::ShownPath(namer.Folder()) + "). Die Übertragung wurde beendet.",
@@ -92,6 +126,7 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
             break;
         }
     }
+    if (verify && !tally.targetLost) ReportOverwritten(verifier, tally, prompts);
     progress.SetAction(FinalAction(tally));
     prompts.Info(CopyResultText(tally), request.simulate ? "Simulation beendet" : "Konvertierung beendet");
     return tally;

@@ -77,7 +77,7 @@ void RunTransfer(const State& s) {
             st->lBreak = false;
             RenInDir(files,
                      {.target = target, .maker = st->values.cDFBeg, .extens = st->values.cExtens,
-                      .simulate = st->values.lSimulier},
+                      .simulate = st->values.lSimulier, .verify = st->values.lPruefen},
                      *st, prompts);
         });
     s->running = false;

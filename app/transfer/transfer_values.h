@@ -19,6 +19,7 @@ struct TransferValues {
     long nTop = 0;          // main window's top, the transfer dialog sits 85 below
     long nLeft = 0;         // main window's left, the transfer dialog sits 85 to the right
     std::string cMyPath;    // program folder, where the work table lives
+    bool lPruefen = true;   // read every copy back from the card and compare it
 };
 
 }  // namespace pixa

@@ -58,7 +58,7 @@ TEST(InterruptedCopy, AfterAHardEndTheNextRunRetriesAtStartUpAndLeavesOnlyComple
     for (const auto& row : Directory("P:\\DCIM\\*.*", "HS")) card.push_back(row.name + " " + std::to_string(row.size));
     program.Stop();
     std::filesystem::remove_all("P:\\DCIM");
-    EXPECT_EQ(said, "Es wurden 2 Dateien erfolgreich konvertiert.");
+    EXPECT_EQ(said, "Es wurden 2 Dateien erfolgreich konvertiert.\r\n2 Kopien wurden auf der Karte nachgeprüft.");
     std::sort(card.begin(), card.end());
     EXPECT_EQ(card, (std::vector<std::string>{"DSC00001.JPG 600000", "DSC00002.JPG 20000"}));
 }

@@ -17,6 +17,7 @@ LENGTH, fsync, flush, release, rename OLD NEW, unlink, mkdir, rmdir, truncate).
   vanish-after N                after N more bytes written the card is gone
   vanish / return               the card is gone (every call fails) / back
   flip PATH OFFSET              one bit of the stored file turns (a worn cell)
+  flip-write-at N               the byte N bytes from now is stored with one bit turned
 
 Start: /usr/bin/python3 card_sim.py MOUNTPOINT [--capacity MB] [--real MB]
 [--write-speed MBS] [--read-speed MBS]; end with fusermount -u MOUNTPOINT.
@@ -97,6 +98,7 @@ class CardFS(fuse.Fuse):
         self.written = 0
         self.fail_after = None  # bytes written from which writes fail
         self.vanish_after = None
+        self.flip_at = None  # the written byte that is stored wrong
         self.gone = False
         self.calls = []
 
@@ -114,6 +116,8 @@ class CardFS(fuse.Fuse):
             self.medium.write_speed, self.medium.read_speed = float(args[0]), float(args[1])
         elif verb == "fail-writes-after":
             self.fail_after = self.written + int(args[0])
+        elif verb == "flip-write-at":
+            self.flip_at = self.written + int(args[0])
         elif verb == "vanish-after":
             self.vanish_after = self.written + int(args[0])
         elif verb in ("vanish", "return"):
@@ -277,6 +281,11 @@ class CardFS(fuse.Fuse):
                 self.medium.store[start:start + take] = view[:take]
                 view = view[take:]
                 position += take
+            if self.flip_at is not None and offset <= offset + self.flip_at - self.written < offset + len(buf):
+                at = offset + self.flip_at - self.written
+                cluster, inside = divmod(at, CLUSTER)
+                self.medium.store[self.medium.physical(node.clusters[cluster]) + inside] ^= 0x01
+                self.flip_at = None
             node.mtime = time.time()
             self.written += len(buf)
             self.note("write", path, offset, len(buf))

@@ -107,7 +107,7 @@ TEST_F(ProgramTransfer, OpensTheTransferDialogByItselfAndTransfersWhenDrivenFrom
 
     HWND box = Wait([&] { return Top("Konvertierung beendet"); });
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(BoxText(box), "Es wurden 3 Dateien erfolgreich konvertiert.");
+    EXPECT_EQ(BoxText(box), "Es wurden 3 Dateien erfolgreich konvertiert.\r\n3 Kopien wurden auf der Karte nachgeprüft.");
     Answer(box, IDOK);
     ASSERT_NE(Wait([&] {
                   HWND k = Transfer();

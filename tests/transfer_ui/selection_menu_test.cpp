@@ -110,7 +110,7 @@ TEST_F(SelectionMenu, HideTwoGroupsBringThemBackInReverseOrderAndNeverTransferHi
     Run(script);
 
     EXPECT_EQ(undoEnabled, (std::vector<bool>{false, true, false}));
-    EXPECT_EQ(final, "Es wurden 3 Dateien erfolgreich konvertiert.");
+    EXPECT_EQ(final, "Es wurden 3 Dateien erfolgreich konvertiert.\r\n3 Kopien wurden auf der Karte nachgeprüft.");
     ASSERT_EQ(CardNames().size(), 3u);
     EXPECT_EQ(ReadAnsi(cZiel + "DSC00002.JPG"), ReadAnsi(source_ + "c\\4.jpg"));  // a\1, c\4, c\5
 }

@@ -154,7 +154,7 @@ TEST_F(TransferFlow, StartUnmarkContinueCopiesUnderCameraNames) {
     EXPECT_TRUE(weiterBefore);
     EXPECT_EQ(after[0], "1");  // without the 700,000 bytes
     EXPECT_EQ(after[1], "5");
-    EXPECT_EQ(final, "Es wurden 5 Dateien erfolgreich konvertiert.");
+    EXPECT_EQ(final, "Es wurden 5 Dateien erfolgreich konvertiert.\r\n5 Kopien wurden auf der Karte nachgeprüft.");
     EXPECT_EQ(freeBefore, "4");
     EXPECT_EQ(freeAfter, "3");  // 1,000,000 bytes copied onto the empty 4 MiB card
 
@@ -198,7 +198,7 @@ TEST_F(TransferFlow, SimulationWritesNothing) {
     AnswerBox(script, "Simulation beendet", final);
     Close(script);
     Run(script);
-    EXPECT_EQ(final, "Es wurden 2 Dateien erfolgreich konvertiert.");
+    EXPECT_EQ(final, "Es wurden 2 Dateien erfolgreich konvertiert.\r\n2 Kopien wurden auf der Karte nachgeprüft.");
     EXPECT_TRUE(CardNames().empty());
 }
 
@@ -217,7 +217,7 @@ TEST_F(TransferFlow, InterruptDuringTheThirdOfTenFiles) {
         InterruptTheThird(interrupt, stop, final, lines);
         SCOPED_TRACE(byEscape ? "Esc" : "Unterbrechen");
         EXPECT_EQ(stop, "Der Datentransfer wurde abgebrochen !");
-        EXPECT_EQ(final, "Es wurden 3 Dateien erfolgreich konvertiert.");
+        EXPECT_EQ(final, "Es wurden 3 Dateien erfolgreich konvertiert.\r\n3 Kopien wurden auf der Karte nachgeprüft.");
         ASSERT_FALSE(lines.empty());
         EXPECT_EQ(lines.back(), "Die Übertragung wurde abgebrochen");
         EXPECT_EQ(CardNames(), (std::vector<std::string>{"DSC00001.JPG", "DSC00002.JPG", "DSC00003.JPG"}));
@@ -261,7 +261,7 @@ TEST_F(TransferFlow, EscDuringTheWalkEndsTheRunAndAnEarlierInterruptNeverStopsTh
     AnswerBox(script, "Konvertierung beendet", final);
     Close(script);
     Run(script);
-    EXPECT_EQ(final, "Es wurden 3 Dateien erfolgreich konvertiert.");
+    EXPECT_EQ(final, "Es wurden 3 Dateien erfolgreich konvertiert.\r\n3 Kopien wurden auf der Karte nachgeprüft.");
     EXPECT_EQ(CardNames().size(), 3u);
 }
 
@@ -465,7 +465,7 @@ TEST_F(TransferFlow, NamesInAnyScriptAreCollectedInOrderShownCopiedAndCounted) {
     EXPECT_EQ(shown[0], "names-of-the-world\\?\xF3" "d?.jpg");
     EXPECT_EQ(shown[3], "??????\\??????.jpg");
     EXPECT_EQ(shown[6], "names-of-the-world\\L\xF3" "dz.jpg");
-    EXPECT_EQ(final, "Es wurden 8 Dateien erfolgreich konvertiert.");
+    EXPECT_EQ(final, "Es wurden 8 Dateien erfolgreich konvertiert.\r\n8 Kopien wurden auf der Karte nachgeprüft.");
     ASSERT_EQ(CardNames().size(), std::size(ordered));
     for (std::size_t i = 0; i < std::size(ordered); ++i) {
         char name[16];
