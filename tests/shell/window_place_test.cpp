@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using pixa::app::SnapWindowRect;
 using pixa::app::StoredRect;
 
@@ -35,4 +37,32 @@ TEST(WindowPlace, OnlyPlacesOnTheScreenWithASizeAreWorthStoring) {
     EXPECT_FALSE(WorthStoring(SnapWindowRect(2000, 0, 2481, 641)));
     EXPECT_TRUE(WorthStoring(SnapWindowRect(1999, 0, 2480, 641)));
     EXPECT_FALSE(WorthStoring(SnapWindowRect(10, 10, 11, 300))) << "no height";
+}
+
+TEST(WindowPlace, APlaceOutOfReachComesBackOntoTheWorkAreaKeepingWhatFits) {
+    using pixa::app::Reachable;
+    const StoredRect area{0, 0, 767, 1023};  // a 1024 x 768 work area
+    struct Case {
+        StoredRect stored, expected;
+    };
+    for (const Case& c : {
+             // From a second monitor on the right: back at the right edge, same size.
+             Case{{0, 1900, 480, 2540}, {0, 383, 480, 1023}},
+             Case{{100, -3000, 580, -2360}, {100, 0, 580, 640}},
+             Case{{900, 20, 1380, 660}, {287, 20, 767, 660}},
+             // The caption above the screen, a window wider than the screen: cut and moved in.
+             Case{{-99999, 0, 480, 640}, {0, 0, 767, 640}},
+             Case{{0, 0, 480, 1000000000}, {0, 0, 480, 1023}},
+             Case{{0, 0, 480, LONG_MAX}, {0, 0, 480, 1023}},
+             // Places that can be reached stay, partly beyond an edge as well.
+             Case{{10, 20, 309, 419}, {10, 20, 309, 419}},
+             Case{{500, 900, 980, 1540}, {500, 900, 980, 1540}},
+         }) {
+        StoredRect r = Reachable(c.stored, area);
+        EXPECT_EQ(r, c.expected) << c.stored.top << "," << c.stored.left << "," << c.stored.bottom << ","
+                                 << c.stored.right << " -> " << r.top << "," << r.left << "," << r.bottom << ","
+                                 << r.right;
+    }
+    // On a work area that does not start at 0 (a task bar on the left and at the top).
+    EXPECT_EQ(Reachable({0, 0, 480, 640}, {30, 60, 767, 1023}), (StoredRect{30, 60, 510, 700}));
 }

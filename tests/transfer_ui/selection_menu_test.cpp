@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/transfer/directory.h"
 #include "app/transfer/transfer_dialog.h"
 #include "framework/services/browse.h"
@@ -113,6 +115,67 @@ TEST_F(SelectionMenu, HideTwoGroupsBringThemBackInReverseOrderAndNeverTransferHi
     EXPECT_EQ(final, "Es wurden 3 Dateien erfolgreich konvertiert.");
     ASSERT_EQ(CardNames().size(), 3u);
     EXPECT_EQ(ReadAnsi(cZiel + "DSC00002.JPG"), ReadAnsi(source_ + "c\\4.jpg"));  // a\1, c\4, c\5
+}
+
+TEST_F(SelectionMenu, KeyboardOpensTheMenuAtTheCurrentRowAndTabPassesTheHiddenDefaultButton) {
+    for (const char* name : {"a\\1.jpg", "a\\2.jpg", "a\\3.jpg"}) Picture(name, 1000);
+    // Where each menu opened, as its top edge less the top of the current row (3) on the screen.
+    std::vector<long> menuOffsets;
+    int rowHeight = 0;
+    auto where = [&] {
+        rowHeight = RowHeight();
+        RECT menu;
+        GetWindowRect(MenuWindow(), &menu);
+        POINT row{0, 3 * RowHeight()};
+        ClientToScreen(List(), &row);
+        menuOffsets.push_back(menu.top - row.y);
+    };
+    auto shiftF10 = [](bool down) {
+        BYTE state[256];
+        GetKeyboardState(state);
+        state[VK_SHIFT] = state[VK_LSHIFT] = down ? 0x80 : 0;
+        SetKeyboardState(state);
+        if (down) PostMessageA(GetFocus(), WM_SYSKEYDOWN, VK_F10, 1);
+    };
+    std::vector<HWND> focused;
+    GuiScript script(std::chrono::milliseconds(10000));
+    script.Until("transfer dialog", [] { return KonvertDialog() != nullptr; })
+        .Do("start", [] { Press(ChildWithText(KonvertDialog(), kStart)); })
+        .Until("selection list", [] { return Selection() != nullptr; })
+        .Do("select row 3", [] { ClickAt(List(), 60, 3 * RowHeight() + RowHeight() / 2); })
+        .Do("context-menu key", [] { PressKey(VK_APPS); })
+        .Until("menu open", [] { return MenuWindow() != nullptr; })
+        .Do("where", where);
+    Choose(script, 'i');  // diese Datei nicht mark&ieren
+    script.Until("row 3 unmarked", [&] { return Marked() == "2"; })
+        .Do("Shift+F10", [&] { shiftF10(true); })
+        .Until("menu open again", [] { return MenuWindow() != nullptr; })
+        .Do("where", where)
+        .Do("close the menu", [&] {
+            shiftF10(false);
+            PostMessageA(MenuWindow(), WM_KEYDOWN, VK_ESCAPE, 1);
+        })
+        .Until("menu closed", [] { return MenuWindow() == nullptr; });
+    for (int i = 0; i < 9; ++i)
+        script.Do("Tab", [] { PressKey(VK_TAB); }).Do("focus", [&] { focused.push_back(GetFocus()); });
+    script.Do("back to the list", [] { ClickAt(List(), 60, RowHeight() + RowHeight() / 2); })
+        .Do("Enter", [] { PressKey(VK_RETURN); })
+        .Until("Enter toggled row 1", [&] { return Marked() == "1"; });
+    HWND nix = nullptr;
+    script.Do("find Nix", [&] { nix = ChildWithText(Selection(), "Nix"); })
+        .Do("cancel", [] { Press(ChildAt(Selection(), 183, 265)); })
+        .Until("back", [] { return KonvertDialog() && !Progress() && !Selection(); })
+        .Do("close", [] { Press(ChildWithText(KonvertDialog(), "&Abbrechen")); });
+    Run(script);
+
+    ASSERT_EQ(menuOffsets.size(), 2u);
+    for (long offset : menuOffsets) {
+        EXPECT_GE(offset, 0);
+        EXPECT_LT(offset, rowHeight);
+    }
+    ASSERT_NE(nix, nullptr);
+    EXPECT_EQ(std::count(focused.begin(), focused.end(), nix), 0) << "Tab stopped on the invisible button";
+    EXPECT_EQ(std::count(focused.begin(), focused.end(), nullptr), 0);
 }
 
 TEST_F(SelectionMenu, SingleFileEntriesActOnTheCurrentRowAndHelpShowsTheTopic) {
