@@ -126,7 +126,7 @@ TEST_F(SelectionMenu, KeyboardOpensTheMenuAtTheCurrentRowAndTabPassesTheHiddenDe
         rowHeight = RowHeight();
         RECT menu;
         GetWindowRect(MenuWindow(), &menu);
-        POINT row{0, 3 * RowHeight()};
+        POINT row{0, 3 * rowHeight};
         ClientToScreen(List(), &row);
         menuOffsets.push_back(menu.top - row.y);
     };
@@ -137,7 +137,8 @@ TEST_F(SelectionMenu, KeyboardOpensTheMenuAtTheCurrentRowAndTabPassesTheHiddenDe
         SetKeyboardState(state);
         if (down) PostMessageA(GetFocus(), WM_SYSKEYDOWN, VK_F10, 1);
     };
-    std::vector<HWND> focused;
+    std::vector<HWND> tabStops;
+    HWND nix = nullptr;
     GuiScript script(std::chrono::milliseconds(10000));
     script.Until("transfer dialog", [] { return KonvertDialog() != nullptr; })
         .Do("start", [] { Press(ChildWithText(KonvertDialog(), kStart)); })
@@ -156,12 +157,13 @@ TEST_F(SelectionMenu, KeyboardOpensTheMenuAtTheCurrentRowAndTabPassesTheHiddenDe
             PostMessageA(MenuWindow(), WM_KEYDOWN, VK_ESCAPE, 1);
         })
         .Until("menu closed", [] { return MenuWindow() == nullptr; });
-    for (int i = 0; i < 9; ++i)
-        script.Do("Tab", [] { PressKey(VK_TAB); }).Do("focus", [&] { focused.push_back(GetFocus()); });
+    // The stops Tab goes through, in the platform's order, once round from the list.
+    script.Do("tab order", [&] {
+        for (HWND at = List(); tabStops.size() < 12;) tabStops.push_back(at = GetNextDlgTabItem(Selection(), at, FALSE));
+    });
     script.Do("back to the list", [] { ClickAt(List(), 60, RowHeight() + RowHeight() / 2); })
         .Do("Enter", [] { PressKey(VK_RETURN); })
         .Until("Enter toggled row 1", [&] { return Marked() == "1"; });
-    HWND nix = nullptr;
     script.Do("find Nix", [&] { nix = ChildWithText(Selection(), "Nix"); })
         .Do("cancel", [] { Press(ChildAt(Selection(), 183, 265)); })
         .Until("back", [] { return KonvertDialog() && !Progress() && !Selection(); })
@@ -174,8 +176,8 @@ TEST_F(SelectionMenu, KeyboardOpensTheMenuAtTheCurrentRowAndTabPassesTheHiddenDe
         EXPECT_LT(offset, rowHeight);
     }
     ASSERT_NE(nix, nullptr);
-    EXPECT_EQ(std::count(focused.begin(), focused.end(), nix), 0) << "Tab stopped on the invisible button";
-    EXPECT_EQ(std::count(focused.begin(), focused.end(), nullptr), 0);
+    EXPECT_EQ(std::count(tabStops.begin(), tabStops.end(), nix), 0) << "Tab stops on the invisible button";
+    EXPECT_GE(std::count(tabStops.begin(), tabStops.end(), tabStops.front()), 2) << "the order goes round";
 }
 
 TEST_F(SelectionMenu, SingleFileEntriesActOnTheCurrentRowAndHelpShowsTheTopic) {
