@@ -195,7 +195,6 @@ TEST_F(StartUpLog, ALogThatCannotBeDeletedIsToldWithItsNameAndReason) {
     WriteLogs(2);
     // Another program holds the log open without sharing it: it cannot be deleted.
     HANDLE held = CreateFileA("ERROR.LOG", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     std::string told;
     GuiScript script;
     script.Until("told", [] { return FindDialog("L\xF6schen fehlgeschlagen") != nullptr; })
@@ -204,12 +203,9 @@ TEST_F(StartUpLog, ALogThatCannotBeDeletedIsToldWithItsNameAndReason) {
     DoWithLog(1);
     script.Pump();
     CloseHandle(held);
-    ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
-    EXPECT_NE(told.find("Das Fehlerprotokoll konnte nicht gel\xF6scht werden:"), std::string::npos) << told;
-    EXPECT_NE(told.find(dir_.str() + "\\ERROR.LOG\r\nDie Datei wird von einem anderen Programm verwendet."),
-              std::string::npos)
-        << told;
-    EXPECT_EQ(told.find("ZYQ"), std::string::npos) << "only the log that stayed: " << told;
+    EXPECT_EQ(told, "Das Fehlerprotokoll konnte nicht gel\xF6scht werden:\r\n\r\n" + dir_.str() +
+                        "\\ERROR.LOG\r\nDie Datei wird von einem anderen Programm verwendet. (Fehler 32)\r\n\r\n"
+                        "Es wird beim n\xE4" "chsten Programmstart wieder angeboten.");
     EXPECT_TRUE(Exists("Error.log"));
     EXPECT_FALSE(Exists("ZYQERROR.LOG") || Exists("ZYQFATAL.LOG"));
 }

@@ -190,32 +190,18 @@ TEST_F(ProgramRun, MovingStoresTheSnappedRectangleAndResizingAloneStoresNothing)
 }
 
 TEST_F(ProgramRun, APlaceOffTheScreenComesBackWithTheTransferDialogOpenedAtStart) {
-    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    auto onScreen = [&](HWND hwnd) {
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        return r.left >= screen.left && r.top >= screen.top && r.right <= screen.right && r.bottom <= screen.bottom;
-    };
     // Left on a second monitor that is gone: back at the right edge, its size kept.
     dir_.Write("PIXAPORT.INI", "[Data]\r\nKonvert=1\r\nQuelle=C:\\\r\nZiel=C:\\\r\n"
                                "[Pixaport]\r\nTop=0\r\nLeft=1900\r\nBottom=480\r\nRight=2540\r\n");
+    const long screen = GetSystemMetrics(SM_CXSCREEN);
     HWND hwnd = Start();
     ASSERT_NE(hwnd, nullptr);
-    EXPECT_EQ(OuterRect(hwnd), (Placement{screen.right - 641, 0, 641, 481}));
+    EXPECT_EQ(OuterRect(hwnd), (Placement{screen - 641, 0, 641, 481}));
     HWND transfer = WaitForDialog(kTransfer);
     ASSERT_NE(transfer, nullptr);
-    EXPECT_TRUE(onScreen(transfer)) << OuterRect(transfer);
+    EXPECT_LE(OuterRect(transfer).left + OuterRect(transfer).width, screen) << OuterRect(transfer);
     PostMessageA(transfer, WM_CLOSE, 0, 0);
     ASSERT_TRUE(WaitGone(kTransfer));
-    ASSERT_TRUE(CloseAndWait(hwnd));
-
-    // A caption far above the screen and a width beyond any screen, edited by hand.
-    dir_.Write("PIXAPORT.INI", "[Pixaport]\r\nTop=-99999\r\nLeft=0\r\nBottom=480\r\nRight=1000000000\r\n");
-    hwnd = Start();
-    ASSERT_NE(hwnd, nullptr);
-    EXPECT_TRUE(onScreen(hwnd)) << OuterRect(hwnd);
-    EXPECT_EQ(OuterRect(hwnd).width, screen.right);
-    ASSERT_TRUE(CancelSettings());
     ASSERT_TRUE(CloseAndWait(hwnd));
 }
 
@@ -226,21 +212,15 @@ TEST_F(ProgramRun, SettingsThatCannotBeSavedAreToldOnceNamingTheFile) {
     const char* title = "Einstellungen nicht gespeichert";
     HWND box = WaitForDialog(title);
     ASSERT_NE(box, nullptr) << "the first write at start-up fails";
-    std::string text;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char buffer[1024] = "";
-        GetWindowTextA(child, buffer, sizeof buffer);
-        text += buffer;
-    }
-    EXPECT_NE(text.find("Die Einstellungen k\xF6nnen nicht gespeichert werden."), std::string::npos) << text;
-    EXPECT_NE(text.find(dir_.str() + "\\PIXAPORT.INI"), std::string::npos) << text;
-    EXPECT_NE(text.find("Zugriff verweigert. (Fehler 5)"), std::string::npos) << text;
+    EXPECT_NE(ChildWithText(box, "Die Einstellungen k\xF6nnen nicht gespeichert werden.\r\n\r\nDatei: " + dir_.str() +
+                                     "\\PIXAPORT.INI\r\nGrund: Zugriff verweigert. (Fehler 5)\r\n\r\n\xC4nderungen "
+                                     "gelten nur bis zum Programmende."),
+              nullptr);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-
     HWND hwnd = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (hwnd = FindWindowA(nullptr, kTitle)) && IsWindowVisible(hwnd); }, 30000));
     ASSERT_TRUE(CancelSettings());
-    // Every later write fails as well: a move, and the folders at the end.
+    // Later writes fail as well, silently: a move, and the folders at the end.
     SetWindowPos(hwnd, nullptr, 60, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_FALSE(WaitFor([&] { return WaitForDialog(title, 0) != nullptr; }, 1500)) << "told only once";
     EXPECT_TRUE(CloseAndWait(hwnd)) << "no message holds up the end";
