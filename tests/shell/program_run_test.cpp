@@ -220,10 +220,8 @@ TEST_F(ProgramRun, SettingsThatCannotBeSavedAreToldOnceNamingTheFile) {
     HWND hwnd = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (hwnd = FindWindowA(nullptr, kTitle)) && IsWindowVisible(hwnd); }, 30000));
     ASSERT_TRUE(CancelSettings());
-    // Later writes fail as well, silently: a move, and the folders at the end.
-    SetWindowPos(hwnd, nullptr, 60, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_FALSE(WaitFor([&] { return WaitForDialog(title, 0) != nullptr; }, 1500)) << "told only once";
-    EXPECT_TRUE(CloseAndWait(hwnd)) << "no message holds up the end";
+    // The folders written at the end fail as well: nothing more is told.
+    EXPECT_TRUE(CloseAndWait(hwnd)) << "a second message holds up the end";
 }
 
 TEST_F(ProgramRun, SplashComesFirstAndAClickEndsItAtOnce) {
