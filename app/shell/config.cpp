@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "app/shell/publics.h"
+#include "app/shell/settings_write_failure.h"
 #include "platform/process.h"
 #include "platform/profile.h"
 
@@ -18,8 +19,8 @@ std::string Read(const char* section, const char* key, const std::string& fallba
 }  // namespace
 
 void WriteIni(const char* section, const char* key, const std::string& value) {
-    // A file that cannot be written fails silently; the program goes on with its values.
-    platform::WriteIniValue(G().cIniFile, section, key, value);
+    // The program goes on with its values; the user learns once that they will not be kept.
+    if (!platform::WriteIniValue(G().cIniFile, section, key, value)) SettingsWriteFailed(G().cIniFile);
 }
 
 bool IniLogical(const std::string& text) {

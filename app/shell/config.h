@@ -27,7 +27,8 @@ bool GetCoords(long& top, long& left, long& bottom, long& right);
 // Writes the current source and target folders into section "Data". Always true.
 bool CheckIni();
 
-// Writes one key of the configuration file `cIniFile`; a failed write is silent.
+// Writes one key of the configuration file `cIniFile`; the first failed write of a
+// run tells the user that the settings cannot be saved.
 void WriteIni(const char* section, const char* key, const std::string& value);
 
 // The largest card capacity in MB that the settings can hold, and the field's picture.

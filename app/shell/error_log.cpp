@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <fstream>
+#include <initializer_list>
 #include <iterator>
 #include <memory>
 
 #include "app/shell/open_tables_report.h"
 #include "app/shell/publics.h"
+#include "app/shell/system_error_text.h"
 #include "app/transfer/wait_run.h"
 #include "framework/controls/bitmap.h"
 #include "framework/controls/button.h"
@@ -45,6 +47,22 @@ void CutInto(std::vector<std::string>& lines, const std::string& line) {
 }
 
 bool Exists(const char* file) { return GetFileAttributesA(file) != INVALID_FILE_ATTRIBUTES; }
+
+// Deletes the log files; one that is there and stays (read-only, held open by another
+// program) is told, or the same log would come back at every start unexplained.
+void DeleteLogs(std::initializer_list<const char*> files) {
+    std::string kept;
+    for (const char* file : files) {
+        if (platform::RemoveFile(file)) continue;
+        const DWORD code = GetLastError();
+        if (!Exists(file)) continue;  // a log that is not there is not an error
+        kept += std::string("\r\n") + G().cRunIn + file + "\r\n" + SystemErrorText(code);
+    }
+    if (kept.empty()) return;
+    MsgAlert("Das Fehlerprotokoll konnte nicht gelöscht werden:\r\n" + kept +
+                 "\r\n\r\nEs wird beim nächsten Programmstart wieder angeboten.",
+             "Löschen fehlgeschlagen");
+}
 
 void AskAndMail() {
     if (!MsgNoYes("Möchten Sie das Fehlerprotokoll nun per Email versenden ?", "Email-Versand")) return;
@@ -127,12 +145,11 @@ bool DoWithLog(int choice) {
     frame.Param(choice);
     switch (choice) {
         case 1:
-            for (const char* file : {kLog, kOldLog, kOldFatal}) platform::RemoveFile(file);
+            DeleteLogs({kLog, kOldLog, kOldFatal});
             break;
         case 2:
             // Only a printed log is deleted: a cancelled or missing printer keeps it for the next start.
-            if (PrintErrorLog())
-                for (const char* file : {kLog, kOldLog}) platform::RemoveFile(file);
+            if (PrintErrorLog()) DeleteLogs({kLog, kOldLog});
             break;
         case 3:
             AskAndMail();

@@ -86,6 +86,9 @@ Value InitMainWindow(const std::shared_ptr<TWindow>& window) {
 void RunMainWindow() {
     Publics& g = G();
     GetCoords(g.nTop, g.nLeft, g.nBottom, g.nRight);
+    // A place on a monitor that is gone, or edited by hand, would open the window out of reach.
+    StoredRect place = ReachableOnScreen({g.nTop, g.nLeft, g.nBottom, g.nRight});
+    g.nTop = place.top, g.nLeft = place.left, g.nBottom = place.bottom, g.nRight = place.right;
     auto window = TWindow::New({
         .nTop = static_cast<int>(g.nTop),
         .nLeft = static_cast<int>(g.nLeft),

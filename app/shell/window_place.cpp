@@ -1,5 +1,7 @@
 #include "app/shell/window_place.h"
 
+#include <algorithm>
+#include <climits>
 #include <initializer_list>
 
 #include "app/shell/config.h"
@@ -20,7 +22,44 @@ long Snap(long size, std::initializer_list<SnapBand> bands) {
     return size;
 }
 
+// One axis of a rectangle: where it starts and how many pixels it spans. Numbers from
+// the configuration may be anything a long holds, so the sums are taken wider.
+struct Span {
+    long long start, size;
+};
+
+Span Fit(Span s, long long areaStart, long long areaSize, bool moveIn) {
+    s.size = std::clamp(s.size, 1LL, areaSize);
+    if (moveIn) s.start = std::clamp(s.start, areaStart, areaStart + areaSize - s.size);
+    return s;
+}
+
+bool Meets(Span s, long long areaStart, long long areaSize) {
+    return s.start < areaStart + areaSize && s.start + s.size > areaStart;
+}
+
 }  // namespace
+
+StoredRect Reachable(const StoredRect& r, const StoredRect& area) {
+    const long long areaW = area.right - area.left + 1, areaH = area.bottom - area.top + 1;
+    Span x = Fit({r.left, 1LL + r.right - r.left}, area.left, areaW, false);
+    Span y = Fit({r.top, 1LL + r.bottom - r.top}, area.top, areaH, false);
+    const bool moveIn = !Meets(x, area.left, areaW) || !Meets(y, area.top, areaH) || y.start < area.top;
+    x = Fit(x, area.left, areaW, moveIn);
+    y = Fit(y, area.top, areaH, moveIn);
+    return {static_cast<long>(y.start), static_cast<long>(x.start), static_cast<long>(y.start + y.size - 1),
+            static_cast<long>(x.start + x.size - 1)};
+}
+
+StoredRect ReachableOnScreen(const StoredRect& r) {
+    auto edge = [](long long v) { return static_cast<LONG>(std::clamp<long long>(v, LONG_MIN, LONG_MAX)); };
+    RECT wanted{edge(r.left), edge(r.top), edge(1LL + r.right), edge(1LL + r.bottom)};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &info)) return r;
+    const RECT& work = info.rcWork;
+    return Reachable(r, {work.top, work.left, work.bottom - 1, work.right - 1});
+}
 
 StoredRect SnapWindowRect(long top, long left, long bottomExclusive, long rightExclusive) {
     StoredRect r{top, left, bottomExclusive - 1, rightExclusive - 1};

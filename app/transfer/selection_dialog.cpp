@@ -185,8 +185,10 @@ void BuildTotals(const State& s, const FontRef& bold) {
 
 void BuildButtons(const State& s) {
     Weak weak = s;
-    // Enter anywhere toggles the current row through this default button outside the visible area.
-    Button(s, 500, 500, "Nix", On(weak, Toggle), {}, 41, true);
+    // Enter anywhere toggles the current row through this default button outside the
+    // visible area; Tab passes it by, or the focus would vanish for one step.
+    auto nix = Button(s, 500, 500, "Nix", On(weak, Toggle), {}, 41, true);
+    nix->nStyle &= ~WS_TABSTOP;
     Button(s, 183, 62, "&Zeigen", On(weak, [](SelectionState& st) {
                if (!st.table->Table().Eof()) ShowPicture(st.table->CurrentPath());
                st.oLbx->SetFocus();

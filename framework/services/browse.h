@@ -113,6 +113,7 @@ public:
     void Default() override;
 
 protected:
+    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
     Value Display() override;
     Value Paint() override;
     Value KeyDown(WPARAM nKey, LPARAM nFlags) override;

@@ -16,6 +16,19 @@ constexpr int kMinColumn = 5;  // narrowest width a column can be dragged to
 int SignedX(int x) { return static_cast<short>(x); }
 }  // namespace
 
+Value TWBrowse::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+    // The context-menu key and Shift+F10 (no mouse position) act as a right click on
+    // the current row. The platform's default processing may not turn the key into a
+    // context-menu request (Wine does not), so the key's release is answered here.
+    const bool menuKey = (nMsg == WM_KEYUP && wp == VK_APPS) || (nMsg == WM_CONTEXTMENU && lp == -1);
+    if (menuKey) {
+        const int height = LineHeight();
+        RButtonDown(nRowPos * height + height / 2, ColumnLeft(std::min<int>(2, static_cast<int>(aHeaders.size()))), 0);
+        return Value(0);
+    }
+    return TControl::HandleEvent(nMsg, wp, lp);
+}
+
 Value TWBrowse::KeyDown(WPARAM nKey, LPARAM nFlags) {
     bool control = GetKeyState(VK_CONTROL) < 0;
     switch (nKey) {

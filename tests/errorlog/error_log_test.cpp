@@ -191,6 +191,25 @@ TEST_F(StartUpLog, EnterAtOnceDeletesTheLogsAndAbbruchKeepsThem) {
     EXPECT_FALSE(Exists("Error.log") || Exists("ZYQERROR.LOG") || Exists("ZYQFATAL.LOG"));
 }
 
+TEST_F(StartUpLog, ALogThatCannotBeDeletedIsToldWithItsNameAndReason) {
+    WriteLogs(2);
+    // Another program holds the log open without sharing it: it cannot be deleted.
+    HANDLE held = CreateFileA("ERROR.LOG", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string told;
+    GuiScript script;
+    script.Until("told", [] { return FindDialog("L\xF6schen fehlgeschlagen") != nullptr; })
+        .Do("read and close", [&] { told = ReadAndClose(FindDialog("L\xF6schen fehlgeschlagen")); });
+    script.Start();
+    DoWithLog(1);
+    script.Pump();
+    CloseHandle(held);
+    EXPECT_EQ(told, "Das Fehlerprotokoll konnte nicht gel\xF6scht werden:\r\n\r\n" + dir_.str() +
+                        "\\ERROR.LOG\r\nDie Datei wird von einem anderen Programm verwendet. (Fehler 32)\r\n\r\n"
+                        "Es wird beim n\xE4" "chsten Programmstart wieder angeboten.");
+    EXPECT_TRUE(Exists("Error.log"));
+    EXPECT_FALSE(Exists("ZYQERROR.LOG") || Exists("ZYQFATAL.LOG"));
+}
+
 TEST_F(StartUpLog, MailingWritesTheProfileRunsSendletAndKeepsTheLog) {
     ASSERT_TRUE(CopyFileA(("Z:" + std::string(PIXA_SENDLET_EXE)).c_str(), (dir_ / "Sendlet.exe").c_str(), FALSE));
     WriteLogs(2);

@@ -212,6 +212,41 @@ TEST_F(ProgramRun, MovingStoresTheSnappedRectangleAndResizingAloneStoresNothing)
         << dir_.Read("PIXAPORT.INI");
 }
 
+TEST_F(ProgramRun, APlaceOffTheScreenComesBackWithTheTransferDialogOpenedAtStart) {
+    // Left on a second monitor that is gone: back at the right edge, its size kept.
+    dir_.Write("PIXAPORT.INI", "[Data]\r\nKonvert=1\r\nQuelle=C:\\\r\nZiel=C:\\\r\n"
+                               "[Pixaport]\r\nTop=0\r\nLeft=1900\r\nBottom=480\r\nRight=2540\r\n");
+    const long screen = GetSystemMetrics(SM_CXSCREEN);
+    HWND hwnd = Start();
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_EQ(OuterRect(hwnd), (Placement{screen - 641, 0, 641, 481}));
+    HWND transfer = WaitForDialog(kTransfer);
+    ASSERT_NE(transfer, nullptr);
+    EXPECT_LE(OuterRect(transfer).left + OuterRect(transfer).width, screen) << OuterRect(transfer);
+    PostMessageA(transfer, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitGone(kTransfer));
+    ASSERT_TRUE(CloseAndWait(hwnd));
+}
+
+TEST_F(ProgramRun, SettingsThatCannotBeSavedAreToldOnceNamingTheFile) {
+    // A configuration file that is a folder cannot be written whoever runs the program.
+    std::filesystem::create_directory(dir_.path() / "PIXAPORT.INI");
+    ASSERT_TRUE(process_.Start(exe_));
+    const char* title = "Einstellungen nicht gespeichert";
+    HWND box = WaitForDialog(title);
+    ASSERT_NE(box, nullptr) << "the first write at start-up fails";
+    EXPECT_NE(ChildWithText(box, "Die Einstellungen k\xF6nnen nicht gespeichert werden.\r\n\r\nDatei: " + dir_.str() +
+                                     "\\PIXAPORT.INI\r\nGrund: Zugriff verweigert. (Fehler 5)\r\n\r\n\xC4nderungen "
+                                     "gelten nur bis zum Programmende."),
+              nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    HWND hwnd = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (hwnd = FindWindowA(nullptr, kTitle)) && IsWindowVisible(hwnd); }, 30000));
+    ASSERT_TRUE(CancelSettings());
+    // The folders written at the end fail as well: nothing more is told.
+    EXPECT_TRUE(CloseAndWait(hwnd)) << "a second message holds up the end";
+}
+
 TEST_F(ProgramRun, SplashComesFirstAndAClickEndsItAtOnce) {
     ASSERT_TRUE(process_.Start(exe_));
     HWND splash = WaitForDialog(kSplash);

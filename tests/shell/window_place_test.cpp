@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 using pixa::app::SnapWindowRect;
 using pixa::app::StoredRect;
 
@@ -35,4 +37,16 @@ TEST(WindowPlace, OnlyPlacesOnTheScreenWithASizeAreWorthStoring) {
     EXPECT_FALSE(WorthStoring(SnapWindowRect(2000, 0, 2481, 641)));
     EXPECT_TRUE(WorthStoring(SnapWindowRect(1999, 0, 2480, 641)));
     EXPECT_FALSE(WorthStoring(SnapWindowRect(10, 10, 11, 300))) << "no height";
+}
+
+TEST(WindowPlace, APlaceOutOfReachComesBackOntoTheWorkAreaKeepingWhatFits) {
+    using pixa::app::Reachable;
+    const StoredRect area{30, 60, 767, 1023};  // a task bar on the left and at the top
+    // From a monitor that is gone: moved in, its size kept.
+    EXPECT_EQ(Reachable({0, 1900, 480, 2540}, area), (StoredRect{30, 383, 510, 1023}));
+    // Edited by hand: a caption far above the screen, a width beyond any screen.
+    EXPECT_EQ(Reachable({-99999, 60, 480, 700}, area), (StoredRect{30, 60, 767, 700}));
+    EXPECT_EQ(Reachable({30, 60, 480, LONG_MAX}, area), (StoredRect{30, 60, 480, 1023}));
+    // Reachable places stay, partly beyond an edge as well.
+    EXPECT_EQ(Reachable({500, 900, 980, 1540}, area), (StoredRect{500, 900, 980, 1540}));
 }

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/transfer/directory.h"
 #include "app/transfer/transfer_dialog.h"
 #include "framework/services/browse.h"
@@ -113,6 +115,54 @@ TEST_F(SelectionMenu, HideTwoGroupsBringThemBackInReverseOrderAndNeverTransferHi
     EXPECT_EQ(final, "Es wurden 3 Dateien erfolgreich konvertiert.\r\n3 Kopien wurden auf der Karte nachgeprüft.");
     ASSERT_EQ(CardNames().size(), 3u);
     EXPECT_EQ(ReadAnsi(cZiel + "DSC00002.JPG"), ReadAnsi(source_ + "c\\4.jpg"));  // a\1, c\4, c\5
+}
+
+TEST_F(SelectionMenu, KeyboardOpensTheMenuAtTheCurrentRowAndTabPassesTheHiddenDefaultButton) {
+    for (const char* name : {"a\\1.jpg", "a\\2.jpg", "a\\3.jpg"}) Picture(name, 1000);
+    std::vector<bool> menuOnRow;  // each menu's top edge lies in the current row (row 3)
+    std::vector<HWND> tabStops;
+    auto holdShift = [](bool down) {
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = down ? 0x80 : 0;
+        SetKeyboardState(keys);
+    };
+    HWND nix = nullptr;
+    GuiScript script(std::chrono::milliseconds(10000));
+    script.Until("transfer dialog", [] { return KonvertDialog() != nullptr; })
+        .Do("start", [] { Press(ChildWithText(KonvertDialog(), kStart)); })
+        .Until("selection list", [] { return Selection() != nullptr; })
+        .Do("select row 3", [] { ClickAt(List(), 60, 3 * RowHeight() + 1); });
+    for (bool shiftF10 : {false, true}) {
+        script.Do("menu key", [=] {
+                  if (!shiftF10) return PressKey(VK_APPS);
+                  holdShift(true);
+                  PostMessageA(GetFocus(), WM_SYSKEYDOWN, VK_F10, 1);
+              })
+            .Until("menu open", [] { return MenuWindow() != nullptr; })
+            .Do("where", [&] {
+                RECT menu, row = RectIn(List(), nullptr);
+                GetWindowRect(MenuWindow(), &menu);
+                const long offset = menu.top - row.top - 3 * RowHeight();
+                menuOnRow.push_back(offset >= 0 && offset < RowHeight());
+                holdShift(false);
+                PostMessageA(MenuWindow(), WM_KEYDOWN, VK_ESCAPE, 1);
+            })
+            .Until("menu closed", [] { return MenuWindow() == nullptr; });
+    }
+    script.Do("tab order round from the list", [&] {
+        nix = ChildWithText(Selection(), "Nix");
+        for (HWND at = List(); tabStops.size() < 12;) tabStops.push_back(at = GetNextDlgTabItem(Selection(), at, FALSE));
+    })
+        .Do("Enter", [] { PressKey(VK_RETURN); })
+        .Until("Enter toggled row 3", [&] { return Marked() == "2"; })
+        .Do("cancel", [] { Press(ChildAt(Selection(), 183, 265)); })
+        .Until("back", [] { return KonvertDialog() && !Progress() && !Selection(); })
+        .Do("close", [] { Press(ChildWithText(KonvertDialog(), "&Abbrechen")); });
+    Run(script);
+    EXPECT_EQ(menuOnRow, (std::vector<bool>{true, true}));
+    ASSERT_NE(nix, nullptr);
+    EXPECT_EQ(std::count(tabStops.begin(), tabStops.end(), nix), 0) << "Tab stops on the invisible button";
 }
 
 TEST_F(SelectionMenu, SingleFileEntriesActOnTheCurrentRowAndHelpShowsTheTopic) {

@@ -1,0 +1,12 @@
+#pragma once
+// The platform's reason for a failed file operation, for messages to the user.
+#include <string>
+
+namespace pixa::app {
+
+// The reason for a platform error code: German for the codes a user meets with
+// files (access denied, in use, write-protected, disk full, missing path), else
+// the platform's own text (which may be English), always with the code.
+std::string SystemErrorText(unsigned long code);
+
+}  // namespace pixa::app
