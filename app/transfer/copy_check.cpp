@@ -15,7 +15,7 @@ namespace {
 // every sector size in use, and a megabyte keeps the calls few.
 constexpr DWORD kBlock = 1024 * 1024;
 constexpr std::uint64_t kSample = 4096;
-constexpr std::uint64_t kStretch = 256 * 1024;
+constexpr std::uint64_t kStretch = 1024 * 1024;
 
 // A page-aligned buffer from the platform.
 class AlignedBuffer {

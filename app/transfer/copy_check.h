@@ -14,7 +14,7 @@ enum class Comparison { Same, Differs, Unreadable };
 Comparison CompareCopy(const std::string& source, const std::string& copy);
 
 // Compares samples of the copy with the source: its first and last block and one block
-// in every stretch of 256 KB. Cheap enough to look again at every copy of a run at its
+// in every megabyte. Cheap enough to look again at every copy of a run at its
 // end, when a card that wraps its writes round has overwritten earlier copies.
 Comparison CompareSamples(const std::string& source, const std::string& copy);
 
