@@ -14,6 +14,9 @@
 #include "framework/controls/say.h"
 #include "framework/services/help.h"
 #include "framework/window/dialog.h"
+#include <algorithm>
+
+#include "runtime/ansi_chars.h"
 #include "runtime/codepage.h"
 #include "runtime/value_text.h"
 
@@ -59,6 +62,18 @@ void Button(const std::shared_ptr<TDialog>& dlg, int col, const std::string& cap
     auto button = TButton::New({.nRow = 138, .nCol = col, .cCaption = caption, .oWnd = dlg, .bAction = std::move(action),
                                 .nWidth = 35, .nHeight = 10, .lPixel = true});
     button->cToolTip = tip;
+}
+
+// Only the listed makers can be chosen: a stored maker outside the list (the file is
+// not checked when read) shows, and is used, as the first listed one.
+void KeepMakerListed(Publics& g) {
+    auto key = [](const std::string& text) {
+        std::string right = TrimRight(text);
+        return AnsiUpperText(std::string_view(right).substr(std::min(right.size(), right.find_first_not_of(' '))));
+    };
+    for (const auto& maker : g.aDFBeg)
+        if (key(maker) == key(g.cDFBeg)) return;
+    if (!g.aDFBeg.empty()) g.cDFBeg = g.aDFBeg.front();
 }
 
 }  // namespace
@@ -113,6 +128,7 @@ bool Setup(const std::shared_ptr<TWindow>& oWnd) {
     g.oZiel = ziel;
     FolderButton(dlg, 80, g.cZiel, "Kameraordner", "Kameraordner suchen", ziel);
     g.oSpeicher = Field(dlg, 94, 53, 25, BindNumber(g.nSpeicher), "9999", false, true);
+    KeepMakerListed(g);
     g.oDFBeg = TComboBox::New({.nRow = 118, .nCol = 53, .bSetGet = BindText(g.cDFBeg), .aItems = g.aDFBeg,
                                .nWidth = 60, .nHeight = 40, .oWnd = dlg,
                                .nClrText = static_cast<std::uint32_t>(g.nColF),
