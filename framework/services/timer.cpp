@@ -30,8 +30,10 @@ LRESULT CALLBACK OwnTimerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 // would get an id from the platform that none of our timers carries.
 HWND OwnTimerWindow() {
     static HWND window = [] {
-        WNDCLASSA cls{.lpfnWndProc = OwnTimerProc, .hInstance = GetModuleHandleA(nullptr),
-                      .lpszClassName = "PixaTimerOwner"};
+        WNDCLASSA cls{};
+        cls.lpfnWndProc = OwnTimerProc;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.lpszClassName = "PixaTimerOwner";
         RegisterClassA(&cls);
         return CreateWindowA(cls.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, cls.hInstance, nullptr);
     }();

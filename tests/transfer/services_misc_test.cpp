@@ -36,7 +36,10 @@ LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 TEST(WaitRun, TheProgramsWindowsGoOnWithTimersAndPaintButTakeNoInputWhileItWaits) {
-    WNDCLASSA cls{.lpfnWndProc = CountingProc, .hInstance = GetModuleHandleA(nullptr), .lpszClassName = "WaitRunProbe"};
+    WNDCLASSA cls{};
+    cls.lpfnWndProc = CountingProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "WaitRunProbe";
     RegisterClassA(&cls);
     HWND hwnd = CreateWindowA("WaitRunProbe", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                               cls.hInstance, nullptr);
