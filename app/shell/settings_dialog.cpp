@@ -1,5 +1,7 @@
 #include "app/shell/settings_dialog.h"
 
+#include <algorithm>
+
 #include "app/shell/config.h"
 #include "app/shell/public_binding.h"
 #include "app/shell/publics.h"
@@ -14,8 +16,6 @@
 #include "framework/controls/say.h"
 #include "framework/services/help.h"
 #include "framework/window/dialog.h"
-#include <algorithm>
-
 #include "runtime/ansi_chars.h"
 #include "runtime/codepage.h"
 #include "runtime/value_text.h"
@@ -64,15 +64,22 @@ void Button(const std::shared_ptr<TDialog>& dlg, int col, const std::string& cap
     button->cToolTip = tip;
 }
 
-// Only the listed makers can be chosen: a stored maker outside the list (the file is
-// not checked when read) shows, and is used, as the first listed one.
+// Makers are told apart as the drop-down list tells its items apart: blanks trimmed, any case.
+std::string MakerKey(const std::string& maker) {
+    std::string key = TrimRight(maker);
+    key.erase(0, std::min(key.size(), key.find_first_not_of(' ')));
+    return AnsiUpperText(key);
+}
+
+// Only the listed makers can be chosen, and the one shown is the one used: a stored
+// maker (the file is not checked when read) takes the list's spelling, and one
+// outside the list becomes the first listed maker.
 void KeepMakerListed(Publics& g) {
-    auto key = [](const std::string& text) {
-        std::string right = TrimRight(text);
-        return AnsiUpperText(std::string_view(right).substr(std::min(right.size(), right.find_first_not_of(' '))));
-    };
     for (const auto& maker : g.aDFBeg)
-        if (key(maker) == key(g.cDFBeg)) return;
+        if (MakerKey(maker) == MakerKey(g.cDFBeg)) {
+            g.cDFBeg = maker;
+            return;
+        }
     if (!g.aDFBeg.empty()) g.cDFBeg = g.aDFBeg.front();
 }
 
