@@ -80,7 +80,8 @@ protected:
         Keys(keys);
         Keys({VK_RETURN});
     }
-    // The dialog opened, and is closed again.
+    // The dialog opened, and is closed again. A step that fails ends the test: the
+    // window it left open would take the keys of the next.
     static bool Opened(const char* caption) {
         HWND dlg = WaitVisible("#32770", caption);
         if (dlg) PostMessageA(dlg, WM_CLOSE, 0, 0);
@@ -104,27 +105,27 @@ TEST_F(ProgramActions, EachLauncherLabelAndEachMenuEntryOpensItsOwnWindow) {
     HWND main = Start();
     ASSERT_NE(main, nullptr);
     ClickLabel(main, "\x95 Bilder \xDC" "bertragen");
-    EXPECT_TRUE(Opened(transfer)) << "transfer label";
+    ASSERT_TRUE(Opened(transfer)) << "transfer label";
     ClickLabel(main, "\x95 Einstellungen");
-    EXPECT_TRUE(Opened(settings)) << "settings label";
+    ASSERT_TRUE(Opened(settings)) << "settings label";
     ClickLabel(main, "\x95 Hilfe");
-    EXPECT_TRUE(HelpContentsShown()) << "help label";
+    ASSERT_TRUE(HelpContentsShown()) << "help label";
 
     // The bar: &Pixaport, &Übertragen, &Einstellungen, &? (its entries below it).
     Menu(main, {VK_RIGHT});
-    EXPECT_TRUE(Opened(transfer)) << "&\xDC" "bertragen";
+    ASSERT_TRUE(Opened(transfer)) << "&\xDC" "bertragen";
     Menu(main, {VK_RIGHT, VK_RIGHT});
-    EXPECT_TRUE(Opened(settings)) << "&Einstellungen";
+    ASSERT_TRUE(Opened(settings)) << "&Einstellungen";
     Menu(main, {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN});
-    EXPECT_TRUE(HelpContentsShown()) << "&Hilfe anzeigen";
+    ASSERT_TRUE(HelpContentsShown()) << "&Hilfe anzeigen";
     Menu(main, {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN});
-    EXPECT_TRUE(HelpContentsShown()) << "Hilfe-&Index";
+    ASSERT_TRUE(HelpContentsShown()) << "Hilfe-&Index";
     Menu(main, {VK_RIGHT, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN});
-    EXPECT_TRUE(Opened("Qor Pixaport v1.05")) << "&\xDC" "ber Pixaport";
+    ASSERT_TRUE(Opened("Qor Pixaport v1.05")) << "&\xDC" "ber Pixaport";
     EXPECT_TRUE(IsWindowVisible(main)) << "no entry so far ends the program";
 
     ClickLabel(main, "\x95 Programmende");
-    EXPECT_TRUE(program_.WaitEnded(10000)) << "end label";
+    ASSERT_TRUE(program_.WaitEnded(10000)) << "end label";
     main = Start();
     ASSERT_NE(main, nullptr);
     Menu(main, {VK_DOWN});
