@@ -22,6 +22,17 @@ HWND WaitVisible(const char* cls, const char* title) {
     return nullptr;
 }
 
+// The visible main window of this process (one of an earlier test may still be closing).
+HWND WaitMain(DWORD process) {
+    for (int i = 0; i < 300; ++i, Sleep(50))
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, nullptr, kMain));) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == process && IsWindowVisible(w)) return w;
+        }
+    return nullptr;
+}
+
 void Send(INPUT input) { SendInput(1, &input, sizeof input); }
 
 // Presses and releases each key in turn on the window in front.
@@ -39,7 +50,9 @@ void Keys(std::initializer_list<WORD> keys) {
 
 // Moves the mouse onto the middle of the launcher label with this text and clicks it.
 void ClickLabel(HWND main, const char* text) {
-    HWND label = FindWindowExA(FindWindowExA(main, nullptr, "#32770", nullptr), nullptr, "TSSAY", text);
+    HWND label = nullptr;
+    for (int i = 0; i < 100 && !label; ++i, Sleep(50))
+        label = FindWindowExA(FindWindowExA(main, nullptr, "#32770", nullptr), nullptr, "TSSAY", text);
     ASSERT_NE(label, nullptr) << text;
     RECT r{};
     GetWindowRect(label, &r);
@@ -69,7 +82,7 @@ protected:
     // Starts the program and returns its main window once it waits for the user.
     HWND Start() {
         if (!program_.Start(dir_ / "pixaport.exe", dir_.str().c_str())) return nullptr;
-        HWND main = WaitVisible(nullptr, kMain);
+        HWND main = WaitMain(program_.Id());
         program_.WaitIdle(5000);
         return main;
     }
