@@ -266,35 +266,54 @@ EditBuffer::TypeResult EditBuffer::DecimalPoint() {
 }
 
 bool EditBuffer::Paste(std::string_view text) {
+    refused_ = false;
     if (!editing_ || text.empty()) return false;
     clearPending_ = false;
     typedOut_ = false;
-    if (kind_ != Kind::Text) {
+    if (kind_ == Kind::Number) return PasteNumber(text);
+    if (kind_ == Kind::Date) {
         std::string combined = buffer_;
         combined.insert(std::min(pos_, combined.size()), text);
-        if (kind_ == Kind::Number) {
-            buffer_ = Layout(NumberFromText(combined));
-        } else {
-            bool valid = true;
-            const Date date = DateFromText(combined, &valid);
-            if (!valid) return false;
-            buffer_ = Layout(date);
-        }
+        bool valid = true;
+        const Date date = DateFromText(combined, &valid);
+        refused_ = !valid;
+        if (!valid) return false;
+        buffer_ = Layout(date);
         changed_ = true;
         pos_ = FirstEditable();
         return true;
     }
     bool any = false;
     for (char c : text) {
-        if (pos_ >= buffer_.size()) break;
-        const std::optional<char> stored = Accept(pos_, c);
-        if (!stored) continue;
-        if (!ShiftRight(pos_)) break;
+        const std::optional<char> stored = pos_ < buffer_.size() ? Accept(pos_, c) : std::nullopt;
+        if (!stored || !ShiftRight(pos_)) {
+            refused_ = true;
+            continue;
+        }
         buffer_[pos_] = *stored;
         changed_ = any = true;
         Advance();
     }
     return any;
+}
+
+// The number is read again from the combined text; pasted characters that would make
+// it longer than the picture holds are refused from the end, as typing them would be.
+bool EditBuffer::PasteNumber(std::string_view text) {
+    for (std::size_t keep = text.size(); keep > 0; --keep) {
+        std::string combined = buffer_;
+        combined.insert(std::min(pos_, combined.size()), text.substr(0, keep));
+        std::string laid = Layout(NumberFromText(combined));
+        if (laid.find('*') != std::string::npos) {
+            refused_ = true;
+            continue;
+        }
+        buffer_ = std::move(laid);
+        changed_ = true;
+        pos_ = FirstEditable();
+        return true;
+    }
+    return false;
 }
 
 // ---- cursor and deletion ----

@@ -77,6 +77,8 @@ public:
     // Inserts text at the cursor: a text takes the characters its picture accepts;
     // a number or date is read again from the combined text. True when anything changed.
     bool Paste(std::string_view text);
+    // True when the last paste left characters out (the picture refused them or had no room).
+    bool PasteRefused() const { return refused_; }
     // Cursor one editable position left; false when it cannot move.
     bool Left();
     // Cursor one editable position right; false when it cannot move.
@@ -118,6 +120,7 @@ private:
     void ClearAll();
     bool ShiftRight(std::size_t from);
     void ShiftLeft(std::size_t from);
+    bool PasteNumber(std::string_view text);
     TypeResult DecimalPoint();
     TypeResult Advance();
     void CursorKey();
@@ -133,6 +136,7 @@ private:
     bool editing_ = false;
     bool changed_ = false;
     bool typedOut_ = false;
+    bool refused_ = false;  // the last paste left characters out
     bool badDate_ = false;
     bool clearPending_ = false;
 };

@@ -1,5 +1,7 @@
 #include "app/shell/settings_dialog.h"
 
+#include <algorithm>
+
 #include "app/shell/config.h"
 #include "app/shell/path_binding.h"
 #include "app/shell/public_binding.h"
@@ -15,6 +17,7 @@
 #include "framework/controls/say.h"
 #include "framework/services/help.h"
 #include "framework/window/dialog.h"
+#include "runtime/ansi_chars.h"
 #include "runtime/codepage.h"
 #include "runtime/value_text.h"
 
@@ -60,6 +63,25 @@ void Button(const std::shared_ptr<TDialog>& dlg, int col, const std::string& cap
     auto button = TButton::New({.nRow = 138, .nCol = col, .cCaption = caption, .oWnd = dlg, .bAction = std::move(action),
                                 .nWidth = 35, .nHeight = 10, .lPixel = true});
     button->cToolTip = tip;
+}
+
+// Makers are told apart as the drop-down list tells its items apart: blanks trimmed, any case.
+std::string MakerKey(const std::string& maker) {
+    std::string key = TrimRight(maker);
+    key.erase(0, std::min(key.size(), key.find_first_not_of(' ')));
+    return AnsiUpperText(key);
+}
+
+// Only the listed makers can be chosen, and the one shown is the one used: a stored
+// maker (the file is not checked when read) takes the list's spelling, and one
+// outside the list becomes the first listed maker.
+void KeepMakerListed(Publics& g) {
+    for (const auto& maker : g.aDFBeg)
+        if (MakerKey(maker) == MakerKey(g.cDFBeg)) {
+            g.cDFBeg = maker;
+            return;
+        }
+    if (!g.aDFBeg.empty()) g.cDFBeg = g.aDFBeg.front();
 }
 
 }  // namespace
@@ -114,6 +136,7 @@ bool Setup(const std::shared_ptr<TWindow>& oWnd) {
     g.oZiel = ziel;
     FolderButton(dlg, 80, g.cZiel, "Kameraordner", "Kameraordner suchen", ziel);
     g.oSpeicher = Field(dlg, 94, 53, 30, BindNumber(g.nSpeicher), kSpeicherPicture, false, true);
+    KeepMakerListed(g);
     g.oDFBeg = TComboBox::New({.nRow = 118, .nCol = 53, .bSetGet = BindText(g.cDFBeg), .aItems = g.aDFBeg,
                                .nWidth = 60, .nHeight = 40, .oWnd = dlg,
                                .nClrText = static_cast<std::uint32_t>(g.nColF),

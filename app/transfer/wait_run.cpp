@@ -7,12 +7,34 @@
 namespace pixa {
 
 namespace {
-void ProcessPendingMessages() {
+bool IsInput(UINT message) {
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
+           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
+           (message >= WM_NCMOUSEMOVE && message <= WM_NCXBUTTONDBLCLK);
+}
+
+// Lets the program's windows paint and its timers run; keys and clicks meant for
+// them are dropped, so nothing acts behind the started program. Keeps a quit
+// request for the loop that waits for it.
+void DispatchAllButInput(bool& quit, WPARAM& quitCode) {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
+        if (msg.message == WM_QUIT) {
+            quit = true, quitCode = msg.wParam;
+            continue;
+        }
+        if (IsInput(msg.message)) continue;
         DispatchMessageA(&msg);
     }
+}
+
+void WaitPainting(HANDLE process) {
+    bool quit = false;
+    WPARAM quitCode = 0;
+    DispatchAllButInput(quit, quitCode);
+    while (MsgWaitForMultipleObjects(1, &process, FALSE, INFINITE, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+        DispatchAllButInput(quit, quitCode);
+    if (quit) PostQuitMessage(static_cast<int>(quitCode));
 }
 }  // namespace
 
@@ -28,8 +50,7 @@ int WaitRun(const std::string& command, int show) {
         return -1;
     KernelHandle processHandle(process.hProcess);
     KernelHandle threadHandle(process.hThread);
-    ProcessPendingMessages();
-    WaitForSingleObject(processHandle.Get(), INFINITE);
+    WaitPainting(processHandle.Get());
     DWORD code = 0;
     GetExitCodeProcess(processHandle.Get(), &code);
     return static_cast<int>(code);

@@ -224,6 +224,7 @@ void TGet::Paste(std::optional<std::string> text) {
     DeleteSelection();
     oGet->Paste(*text);
     DispText();
+    if (oGet->PasteRefused()) MessageBeep(MB_OK);  // the field's beep for what it cannot hold
 }
 
 Value TGet::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
@@ -297,7 +298,9 @@ Value TGet::KeyDown(WPARAM nKey, LPARAM nFlags) {
             if (shift) {
                 Paste();
                 CallChange(nKey, nFlags);
-            } else if (!control) {
+            } else if (control) {
+                Copy();
+            } else {
                 EditBuffer::ToggleInsert();
                 ShowInsertCaret();
             }
@@ -311,6 +314,11 @@ Value TGet::KeyDown(WPARAM nKey, LPARAM nFlags) {
         case VK_DELETE:
         case VK_BACK:
             if (lReadOnly) return Value(0);
+            if (nKey == VK_DELETE && shift && !control) {  // the platform's other cut key
+                Cut();
+                CallChange(nKey, nFlags);
+                return Value(0);
+            }
             if (HasSelection())
                 DeleteSelection();
             else
@@ -450,6 +458,8 @@ Value TGet::RButtonDown(int nRow, int nCol, WPARAM nFlags) {
 
 Value TGet::MouseMove(int nRow, int nCol, WPARAM nFlags) {
     TControl::MouseMove(nRow, nCol, nFlags);
+    // The window's move sets the arrow when no cursor of its own is given: over text it is the I-beam.
+    if (!oCursor || !oCursor->CursorHandle()) SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM)));
     return Value();
 }
 

@@ -128,6 +128,7 @@ protected:
     Value HScroll(WPARAM nWParam, LPARAM nLParam) override;
     Value GotFocus(HWND hWndOld) override;
     Value LostFocus(HWND hWndNew) override;
+    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
 
 private:
     // A row's values and colours, as drawn.
@@ -158,6 +159,7 @@ private:
     int ColumnEdgeAt(int x) const;
     int ColumnLeft(int nCol) const;
     void VertLine(int x);
+    void EndResize(bool keep);
 
     std::shared_ptr<BrowseSource> oSource_;  // the bound work area, null for an array
     ArrayRef aArray_;                        // the bound array

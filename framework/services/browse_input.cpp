@@ -141,18 +141,33 @@ Value TWBrowse::MouseMove(int nRow, int nCol, WPARAM nFlags) {
 }
 
 Value TWBrowse::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
-    if (lCaptured && nResizeCol_) {
-        ReleaseCapture();
-        lCaptured = false;
-        VertLine(nLineX_);
-        int& width = aColSizes[nResizeCol_ - 1];
-        int start = ColumnLeft(nResizeCol_) + width;
-        width -= start - nLineX_;
-        nResizeCol_ = 0;
-        nLineX_ = -1;
-        Repaint();
-    }
+    if (lCaptured && nResizeCol_) EndResize(true);
     return TControl::LButtonUp(nRow, nCol, nFlags);
+}
+
+// Ends a column drag: the guide line goes, and the column takes the line's place
+// when kept. The drag's state is cleared before the capture is let go, as letting
+// it go reports a lost capture.
+void TWBrowse::EndResize(bool keep) {
+    const int col = nResizeCol_;
+    nResizeCol_ = 0;
+    lCaptured = false;
+    VertLine(nLineX_);
+    if (keep) {
+        int& width = aColSizes[col - 1];
+        width -= ColumnLeft(col) + width - nLineX_;
+    }
+    nLineX_ = -1;
+    if (GetCapture() == hWnd) ReleaseCapture();
+    if (keep) Repaint();
+}
+
+Value TWBrowse::HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
+    // A message box or a switch to another program in the middle of a drag takes the
+    // mouse away: the drag ends there, the column as it was.
+    if (nMsg == WM_CAPTURECHANGED && lCaptured && nResizeCol_ && reinterpret_cast<HWND>(nLParam) != hWnd)
+        EndResize(false);
+    return TControl::HandleEvent(nMsg, nWParam, nLParam);
 }
 
 Value TWBrowse::LDblClick(int nRow, int nCol, WPARAM nFlags) {

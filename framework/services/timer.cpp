@@ -18,6 +18,28 @@ Timers& AllTimers() {
     return timers;
 }
 
+LRESULT CALLBACK OwnTimerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_TIMER) {
+        TimerEvent(wp);
+        return 0;
+    }
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+// A timer made without a window gets this hidden one: a timer without a window
+// would get an id from the platform that none of our timers carries.
+HWND OwnTimerWindow() {
+    static HWND window = [] {
+        WNDCLASSA cls{};
+        cls.lpfnWndProc = OwnTimerProc;
+        cls.hInstance = GetModuleHandleA(nullptr);
+        cls.lpszClassName = "PixaTimerOwner";
+        RegisterClassA(&cls);
+        return CreateWindowA(cls.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, cls.hInstance, nullptr);
+    }();
+    return window;
+}
+
 // Windows hand their timer messages to the timer list once a timer exists.
 void InstallTimerService() {
     if (!Services().runTimer) Services().runTimer = [](TWindow&, UINT_PTR nId) { TimerEvent(nId); };
@@ -31,6 +53,7 @@ std::shared_ptr<TTimer> TTimer::New(UINT nInterval, Action bAction, const std::s
     timer->bAction = bAction ? bAction : Action([](const Args&) { return Value(); });
     timer->nId = ++AllTimers().lastId;
     timer->hWndOwner = oWnd ? oWnd->hWnd : GetActiveWindow();
+    if (!timer->hWndOwner) timer->hWndOwner = OwnTimerWindow();
     AllTimers().list.push_back(timer);
     return timer;
 }

@@ -24,7 +24,8 @@ public:
     HWND hWndOwner = nullptr;  // window that receives the timer messages
     Value Cargo;               // free slot for the user
 
-    // A timer in the list, not yet running; owner the active window when none is given.
+    // A timer in the list, not yet running; owner the active window when none is given,
+    // a hidden window of the timers' own when there is none either.
     static std::shared_ptr<TTimer> New(UINT nInterval = 18, Action bAction = {},
                                        const std::shared_ptr<TWindow>& oWnd = {});
     std::string ClassName() const override { return "TTIMER"; }

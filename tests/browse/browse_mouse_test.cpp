@@ -132,6 +132,15 @@ TEST_F(BrowseTest, DraggingAColumnEdgeResizesItToAtLeastFivePixels) {
     EXPECT_EQ(browse->aColSizes[0], 45);
     EXPECT_EQ(browse->aColSizes[1], 60);
     EXPECT_EQ(Current(), 1) << "resizing selects nothing";
+
+    Mouse(hWnd, WM_LBUTTONDOWN, 45, 3, MK_LBUTTON);
+    Mouse(hWnd, WM_MOUSEMOVE, 80, 3, MK_LBUTTON);
+    SetCapture(dlg->hWnd);  // a message box or another program takes the mouse
+    EXPECT_FALSE(browse->lCaptured) << "a lost capture ends the drag";
+    ReleaseCapture();
+    Mouse(hWnd, WM_MOUSEMOVE, 120, 3);
+    Mouse(hWnd, WM_LBUTTONUP, 120, 3);
+    EXPECT_EQ(browse->aColSizes[0], 45) << "the column stays as it was";
 }
 
 }  // namespace

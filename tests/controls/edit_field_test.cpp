@@ -185,6 +185,30 @@ TEST_F(EditField, ClipboardPasteAndCut) {
     EXPECT_EQ(ClipboardText(get->hWnd), "aXY");
 }
 
+TEST_F(EditField, BothKeyPairsCopyAndCutAPasteNeverOutgrowsThePictureAndTheMouseSeesTheIBeam) {
+    Bound size(8);
+    auto get = Field(size, "9999");
+    Enter(get);
+    Press(VK_HOME);
+    PutClipboard(get->hWnd, "77");
+    Press(VK_INSERT, true);
+    EXPECT_EQ(TextOf(get->hWnd), " 778");
+    PutClipboard(get->hWnd, "1a2");
+    Press(VK_INSERT, true);
+    EXPECT_EQ(TextOf(get->hWnd), "1778") << "the digit that has no room is refused";
+    get->SetSel(0, 2);
+    Press(VK_INSERT, false, true);
+    EXPECT_EQ(ClipboardText(get->hWnd), "17");
+    get->SetSel(2, 4);
+    Press(VK_DELETE, true);
+    EXPECT_EQ(ClipboardText(get->hWnd), "78");
+    EXPECT_EQ(TextOf(get->hWnd).find('7', 2), std::string::npos) << TextOf(get->hWnd);
+
+    SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    SendMessageA(get->hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM)));
+}
+
 // The native field's context menu sends these commands to the field itself.
 TEST_F(EditField, ContextMenuCommandsEditTheBuffer) {
     test::ErrorRecorder errors;

@@ -77,6 +77,12 @@ TEST(MeterText, FourCharacterPercentageAfterTheCaption) {
     EXPECT_EQ(TMeter::Percentage(999, 1000), 99) << "cut, not rounded";
 }
 
+TEST(MeterText, ExactlyTenPercentIsTheFirstWithTwoDigits) {
+    EXPECT_EQ(TMeter::MeterText(" ", true, TMeter::Percentage(1, 10)), "   10%");
+    EXPECT_EQ(TMeter::MeterText("Kopiert", true, TMeter::Percentage(30, 300)), "Kopiert  10%");
+    EXPECT_EQ(TMeter::MeterText(" ", true, TMeter::Percentage(0.3, 3)), "   10%") << "a total that is no round number";
+}
+
 TEST_F(MeterOnWindow, EmptyAtZeroInASunkenFrame) {
     EXPECT_EQ(width, 301) << "right = left + width";
     meter->Set(0);

@@ -78,5 +78,26 @@ TEST(TimerTicks, OnlyAnActiveTimerWithThatIdRuns) {
     for (auto& t : {timer, other, orphan}) t->End();
 }
 
+TEST(TimerTicks, ATimerMadeWithoutAWindowRunsAndStops) {
+    ASSERT_EQ(GetActiveWindow(), nullptr) << "the timer must find no window to take";
+    auto ticks = std::make_shared<int>(0);
+    auto timer = TTimer::New(10, Counting(ticks));
+    timer->Activate();
+    ASSERT_TRUE(timer->lActive);
+    test::GuiScript script;
+    script.Until("two ticks", [&] { return *ticks >= 2; });
+    script.Start();
+    script.Pump();
+    EXPECT_TRUE(script.Succeeded()) << script.FailedStep();
+    timer->DeActivate();
+    int stopped = *ticks;
+    test::GuiScript later;
+    later.Until("a while", [start = GetTickCount()] { return GetTickCount() - start > 100; });
+    later.Start();
+    later.Pump();
+    EXPECT_EQ(*ticks, stopped) << "stopped, it ticks no more";
+    timer->End();
+}
+
 }  // namespace
 }  // namespace pixa

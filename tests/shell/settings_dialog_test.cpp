@@ -114,6 +114,33 @@ TEST_F(Settings, CancelKeepsTheFileButTheChangedMakerStaysInForce) {
     EXPECT_EQ(Ini().find("[Data]"), std::string::npos) << Ini();
 }
 
+TEST_F(Settings, OnlyListedMakersAreShownAndTheOneShownIsTheOneInForce) {
+    struct Case {
+        const char* stored;
+        const char* shown;
+    };
+    for (const Case& c : {Case{"Nikon", "Canon"}, Case{" olympus", "Olympus"}}) {
+        G().cDFBeg = c.stored;
+        int entries = 0;
+        std::string shown, bound;
+        GuiScript script;
+        script.Until("dialog open", [] { return FindDialog(kCaption) != nullptr; })
+            .Do("read", [&] {
+                auto box = std::dynamic_pointer_cast<TComboBox>(G().oDFBeg);
+                entries = static_cast<int>(SendMessageA(box->hWnd, CB_GETCOUNT, 0, 0));
+                shown = test::TextOf(box->hWnd);
+                bound = G().cDFBeg;
+            })
+            .Do("cancel", [] { Press("&Abbrechen"); });
+        script.Start();
+        pixa::app::Setup(nullptr);
+        ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
+        EXPECT_EQ(entries, 3) << c.stored << ": never an entry of its own";
+        EXPECT_EQ(shown, c.shown) << c.stored;
+        EXPECT_EQ(bound, c.shown) << c.stored;
+    }
+}
+
 TEST_F(Settings, SaveWritesWhatTheDialogShows) {
     WriteIni("[Data]\r\nSpeicher=16000\r\n");  // a 16 GB card: in the seven places of the field
     LoadPublics();

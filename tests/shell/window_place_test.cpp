@@ -23,6 +23,22 @@ TEST(WindowPlace, SizesNearCommonScreenSizesSnapAndOthersStay) {
     }
 }
 
+TEST(WindowPlace, ABandsFirstValueSnapsAndTheValueBelowItStays) {
+    struct Band {
+        long first, snapped;  // a size on the first value of a band (inclusive edges)
+    };
+    for (const Band& b : {Band{601, 600}, Band{769, 768}, Band{1025, 1024}}) {
+        StoredRect r = SnapWindowRect(0, 0, b.first + 1, 100);
+        EXPECT_EQ(r.bottom, b.snapped) << "height " << b.first;
+        EXPECT_EQ(SnapWindowRect(0, 0, b.first, 100).bottom, b.first - 1) << "height " << b.first - 1;
+    }
+    for (const Band& b : {Band{801, 800}, Band{1025, 1024}, Band{1281, 1280}}) {
+        StoredRect r = SnapWindowRect(0, 0, 100, b.first + 1);
+        EXPECT_EQ(r.right, b.snapped) << "width " << b.first;
+        EXPECT_EQ(SnapWindowRect(0, 0, 100, b.first).right, b.first - 1) << "width " << b.first - 1;
+    }
+}
+
 TEST(WindowPlace, NegativeTopAndLeftBecomeZeroWhileTheFarEdgesStay) {
     // A window pushed 8 pixels off the top-left corner: 400 x 300 on the platform.
     StoredRect r = SnapWindowRect(-8, -8, 292, 392);

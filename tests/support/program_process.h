@@ -22,6 +22,8 @@ public:
     bool Start(const std::filesystem::path& exe, const wchar_t* folder = L"C:\\");
     // Waits up to ms for the program to end; true when it has.
     bool WaitEnded(DWORD ms) const;
+    // Waits up to ms for the program to wait for input (its windows are built).
+    bool WaitIdle(DWORD ms) const { return WaitForInputIdle(info_.hProcess, ms) == 0; }
     // Ends the program if it still runs and closes its handles.
     void Stop();
     // Closes the handles without ending the program (it has ended already).

@@ -146,6 +146,15 @@ TEST_F(SelectionTableTest, GroupsMarkHideAndShowInReverseOrder) {
     table.MarkRecs(false, 1);  // unmark group 2003: both folders named 2003
     EXPECT_EQ(marks(), "..XXX");
     EXPECT_EQ(t.RecNo(), 1u);
+    t.GoTo(3);
+    table.MarkRecs(false, 1);  // unmark group urlaub: urlaub2 goes with it
+    EXPECT_EQ(marks(), "....X");
+    t.GoTo(4);
+    table.MarkRecs(true, 1);  // mark group urlaub2: urlaub is not part of it
+    EXPECT_EQ(marks(), "...XX");
+    t.GoTo(3);
+    table.MarkRecs(true, 1);
+    EXPECT_EQ(marks(), "..XXX");
 
     t.GoTo(3);
     table.MarkRecs(false, 0);  // hide group urlaub: urlaub2 goes with it

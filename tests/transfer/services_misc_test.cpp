@@ -24,6 +24,35 @@ TEST(WaitRun, WaitsUntilTheProcessHasEnded) {
     EXPECT_EQ(GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES, true);
 }
 
+// Counts the timer ticks and the keys that reach a window of this thread.
+struct Reached {
+    int ticks = 0, keys = 0;
+};
+LRESULT CALLBACK CountingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* reached = reinterpret_cast<Reached*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (reached && msg == WM_TIMER && ++reached->ticks == 1) PostMessageA(hwnd, WM_KEYDOWN, 'A', 0);
+    if (reached && msg == WM_KEYDOWN) ++reached->keys;
+    return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+TEST(WaitRun, TheProgramsWindowsGoOnWithTimersAndPaintButTakeNoInputWhileItWaits) {
+    WNDCLASSA cls{};
+    cls.lpfnWndProc = CountingProc;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.lpszClassName = "WaitRunProbe";
+    RegisterClassA(&cls);
+    HWND hwnd = CreateWindowA("WaitRunProbe", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                              cls.hInstance, nullptr);
+    Reached reached;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&reached));
+    SetTimer(hwnd, 1, 50, nullptr);
+    EXPECT_EQ(WaitRun("cmd.exe /c ping -n 2 127.0.0.1 >nul"), 0);
+    KillTimer(hwnd, 1);
+    EXPECT_GT(reached.ticks, 1);
+    EXPECT_EQ(reached.keys, 0) << "a key during the wait is not acted on";
+    DestroyWindow(hwnd);
+}
+
 // The visible chooser dialog of this thread, waiting a little for it to appear.
 HWND FindChooser() {
     for (int i = 0; i < 500; ++i) {

@@ -202,5 +202,23 @@ TEST_F(SelectionMenu, SingleFileEntriesActOnTheCurrentRowAndHelpShowsTheTopic) {
     EXPECT_TRUE(CardNames().empty());  // cancelled through the menu
 }
 
+TEST_F(SelectionMenu, AToggledRowStaysCurrentForTheNextEnter) {
+    for (const char* name : {"a\\1.jpg", "a\\2.jpg", "a\\3.jpg"}) Picture(name, 1000);
+    auto rowY = [] { return 2 * RowHeight() + RowHeight() / 2; };
+    GuiScript script(std::chrono::milliseconds(10000));
+    script.Until("transfer dialog", [] { return KonvertDialog() != nullptr; })
+        .Do("start", [] { Press(ChildWithText(KonvertDialog(), kStart)); })
+        .Until("selection list", [] { return Selection() != nullptr; })
+        .Do("double-click row 2", [&] { ClickAt(List(), 60, rowY(), true); })
+        .Until("row 2 unmarked", [] { return Marked() == "2"; })
+        .Do("Enter", [] { PressKey(VK_RETURN); })
+        .Until("row 2 marked again, not row 1 unmarked", [] { return Marked() == "3"; });
+    OpenMenuAt(script, 1);
+    Choose(script, 'a');  // Übertragung &abbrechen
+    script.Until("back", [] { return KonvertDialog() && !Selection(); })
+        .Do("close", [] { Press(ChildWithText(KonvertDialog(), "&Abbrechen")); });
+    Run(script);
+}
+
 }  // namespace
 }  // namespace pixa::test
