@@ -128,7 +128,6 @@ protected:
     Value HScroll(WPARAM nWParam, LPARAM nLParam) override;
     Value GotFocus(HWND hWndOld) override;
     Value LostFocus(HWND hWndNew) override;
-    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
 
 private:
     // A row's values and colours, as drawn.

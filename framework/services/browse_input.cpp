@@ -26,6 +26,9 @@ Value TWBrowse::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
         RButtonDown(nRowPos * height + height / 2, ColumnLeft(std::min<int>(2, static_cast<int>(aHeaders.size()))), 0);
         return Value(0);
     }
+    // A message box or a switch to another program in the middle of a drag takes the
+    // mouse away: the drag ends there, the column as it was.
+    if (nMsg == WM_CAPTURECHANGED && lCaptured && nResizeCol_ && reinterpret_cast<HWND>(lp) != hWnd) EndResize(false);
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
@@ -160,14 +163,6 @@ void TWBrowse::EndResize(bool keep) {
     nLineX_ = -1;
     if (GetCapture() == hWnd) ReleaseCapture();
     if (keep) Repaint();
-}
-
-Value TWBrowse::HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
-    // A message box or a switch to another program in the middle of a drag takes the
-    // mouse away: the drag ends there, the column as it was.
-    if (nMsg == WM_CAPTURECHANGED && lCaptured && nResizeCol_ && reinterpret_cast<HWND>(nLParam) != hWnd)
-        EndResize(false);
-    return TControl::HandleEvent(nMsg, nWParam, nLParam);
 }
 
 Value TWBrowse::LDblClick(int nRow, int nCol, WPARAM nFlags) {
