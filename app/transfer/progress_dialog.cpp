@@ -6,6 +6,7 @@
 #include "app/transfer/camera_copy.h"
 #include "app/transfer/collection.h"
 #include "app/transfer/message_prompts.h"
+#include "app/transfer/paced_repaint.h"
 #include "app/transfer/pump_limit.h"
 #include "app/transfer/selection_dialog.h"
 #include "framework/controls/button.h"
@@ -31,13 +32,27 @@ public:
 
     void SetAction(const std::string& text) override {
         cAction = text;
-        if (oAction) oAction->Refresh();
+        actionPace.Changed();
     }
     void SetMeterTotal(int total) override {
+        meterPace.Flush();
         if (oMeter) oMeter->SetTotal(total);
     }
+    // The position is stored at once (a paint on uncovering shows it); the meter's own
+    // repaint, and its pump, follow at the pace of the action line, the last always shown.
     void SetMeterPos(int position) override {
-        if (oMeter) oMeter->Set(position);
+        nMeter = Value(position);
+        if (oMeter && position == oMeter->nTotal) {
+            meterPace.Flush();
+            oMeter->Set(position);  // the final position at once
+        } else {
+            meterPace.Changed();
+        }
+    }
+    // Shows the last action line and meter position now.
+    void ShowWaiting() {
+        actionPace.Flush();
+        meterPace.Flush();
     }
     void Pump() override {
         if (pumpLimit.Due()) SysRefresh();
@@ -51,6 +66,12 @@ public:
     bool lBreak = false;
     bool running = false;  // the collection, selection or copy is under way
     PumpLimit pumpLimit;   // the copy asks once per name tried; the window system needs far fewer
+    PacedRepaint actionPace{[this] {
+        if (oAction) oAction->Refresh();
+    }};
+    PacedRepaint meterPace{[this] {
+        if (oMeter) oMeter->Set(nMeter.AsNumber());
+    }};
     std::shared_ptr<TDialog> dialog;
     std::shared_ptr<TSay> oAction;
     std::shared_ptr<TMeter> oMeter;
@@ -63,10 +84,13 @@ void RunTransfer(const State& s) {
     MessagePrompts prompts;
     std::weak_ptr<ProgressState> weak = s;
     s->running = true;
+    s->actionPace.SetOwner(s->dialog);
+    s->meterPace.SetOwner(s->dialog);
     GetInDir(
         {.source = v.cQuelle, .includeSub = v.lSubOrd, .target = v.cZiel, .extens = v.cExtens}, *s, prompts,
         [weak](std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
             auto st = weak.lock();
+            st->ShowWaiting();
             return Auswahl(st->dialog, files, sizes, {.camSpace = st->camSpace, .tableFolder = st->values.cMyPath,
                                                      .cardFolder = st->values.cZiel});
         },
@@ -81,6 +105,7 @@ void RunTransfer(const State& s) {
                      *st, prompts);
         });
     s->running = false;
+    s->ShowWaiting();
     s->dialog->End();
 }
 
