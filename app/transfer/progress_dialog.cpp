@@ -30,8 +30,16 @@ class ProgressState : public TransferProgress {
 public:
     ProgressState(const TransferValues& v, double space) : values(v), camSpace(space) {}
 
+    // The label shows the line at the pace. While copying, every line (one per file)
+    // also reaches the label as its text at once, its redraw held off until the next
+    // paint: a static control paints as soon as its text is set.
     void SetAction(const std::string& text) override {
         cAction = text;
+        if (lineByLine && oAction && oAction->hWnd) {
+            if (!actionHeld) SendMessageA(oAction->hWnd, WM_SETREDRAW, FALSE, 0);
+            actionHeld = true;
+            oAction->Refresh();
+        }
         actionPace.Changed();
     }
     void SetMeterTotal(int total) override {
@@ -66,8 +74,18 @@ public:
     bool lBreak = false;
     bool running = false;  // the collection, selection or copy is under way
     PumpLimit pumpLimit;   // the copy asks once per name tried; the window system needs far fewer
+    bool lineByLine = false;  // the copy is under way
+    bool actionHeld = false;  // the action label's redraw is off until its next paint
     PacedRepaint actionPace{[this] {
-        if (oAction) oAction->Refresh();
+        if (!oAction || !oAction->hWnd) return;
+        if (!actionHeld) {
+            oAction->Refresh();
+            return;
+        }
+        actionHeld = false;  // the text is there already: paint it
+        SendMessageA(oAction->hWnd, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(oAction->hWnd, nullptr, TRUE);
+        UpdateWindow(oAction->hWnd);
     }};
     PacedRepaint meterPace{[this] {
         if (oMeter) oMeter->Set(nMeter.AsNumber());
@@ -99,6 +117,7 @@ void RunTransfer(const State& s) {
             // An interrupt that reached the dialog before the copy (a late Esc of the walk
             // handled while the list was open) belongs to that phase, not to the copy.
             st->lBreak = false;
+            st->lineByLine = true;
             RenInDir(files,
                      {.target = target, .maker = st->values.cDFBeg, .extens = st->values.cExtens,
                       .simulate = st->values.lSimulier, .verify = st->values.lPruefen},
