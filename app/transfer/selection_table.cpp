@@ -44,7 +44,8 @@ std::string_view FolderOf(std::string_view path) {
 // The size of each path in order, 0 for a file that cannot be read. A folder found gone
 // has taken all its files along: the rest of them (the list runs folder by folder) get 0
 // without a failing lookup each, which on a card pulled out would cost seconds. A file
-// that reads as 0 has its folder looked at once; a folder there is asked no more.
+// that reads as 0 has its folder looked at once, spelled as stored (the size query has
+// just looked that up), so the platform need not search for it ignoring case.
 std::vector<std::uint64_t> SizesOf(const std::vector<std::string>& files) {
     std::vector<std::uint64_t> sizes(files.size(), 0);
     std::string_view checked;  // the folder looked at last
@@ -55,7 +56,8 @@ std::vector<std::uint64_t> SizesOf(const std::vector<std::string>& files) {
         sizes[i] = FSize(files[i]);
         if (sizes[i] != 0 || folder.empty() || folder == checked) continue;
         checked = folder;
-        gone = !EntryExists(std::string(folder.substr(0, folder.size() - 1)));
+        std::string stored = StoredSpellingOf(files[i]);
+        gone = !EntryExists(stored.substr(0, stored.find_last_of('\\')));
     }
     return sizes;
 }
