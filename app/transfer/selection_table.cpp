@@ -35,7 +35,7 @@ std::shared_ptr<DbfTable> NewWorkTable(const std::string& path) {
     }
 }
 
-// The folder of a path with its closing "\\"; empty for a file in a drive root.
+// The folder of a path with its closing "\"; empty for a file in a drive root.
 std::string_view FolderOf(std::string_view path) {
     auto cut = path.find_last_of('\\');
     return cut == std::string_view::npos || cut < 3 ? std::string_view() : path.substr(0, cut + 1);
