@@ -18,7 +18,7 @@ class TWindow;
 class PacedRepaint {
 public:
     explicit PacedRepaint(std::function<void()> repaint,
-                          std::chrono::milliseconds interval = std::chrono::milliseconds(40));
+                          std::chrono::milliseconds interval = std::chrono::milliseconds(50));
     ~PacedRepaint();
     PacedRepaint(const PacedRepaint&) = delete;
     PacedRepaint& operator=(const PacedRepaint&) = delete;
