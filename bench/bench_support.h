@@ -4,6 +4,7 @@
 // shell, the bare Win32 loops that are the platform's floor, and the result lines
 // "NAME: ours X s, reference Y s, ratio R" and "NAME-floor: ours X s, reference F s, ratio R".
 #include <windows.h>
+#include <psapi.h>
 
 #include <chrono>
 #include <cstdio>
@@ -122,6 +123,14 @@ inline void Report(const char* name, double ours, double reference) {
 inline void ReportFloor(const char* name, double ours, double floor) {
     std::printf("%s-floor: ours %.3f s, reference %.3f s, ratio %.2f\n", name, ours, floor, ours / floor);
     std::fflush(stdout);
+}
+
+// The most memory the process has held in RAM so far, in MB (its peak working set).
+inline double PeakWorkingSetMb() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters)) return -1;
+    return double(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
 }
 
 // The machine's load beside a measurement (the host's load average).

@@ -40,6 +40,8 @@ public:
     // 0-based position of the named field (case-insensitive), -1 when there is none.
     int FieldPos(std::string_view name) const;
 
+    // Makes room for this many records in all, so appending them moves nothing.
+    void Reserve(std::size_t records) { records_.reserve(records * recordLength_); }
     // Appends a blank record and makes it current.
     void Append();
     // The raw text of a field of the current record (blank-padded); blanks at end of table.

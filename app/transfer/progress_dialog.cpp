@@ -6,6 +6,7 @@
 #include "app/transfer/camera_copy.h"
 #include "app/transfer/collection.h"
 #include "app/transfer/message_prompts.h"
+#include "app/transfer/paced_repaint.h"
 #include "app/transfer/pump_limit.h"
 #include "app/transfer/selection_dialog.h"
 #include "framework/controls/button.h"
@@ -29,15 +30,37 @@ class ProgressState : public TransferProgress {
 public:
     ProgressState(const TransferValues& v, double space) : values(v), camSpace(space) {}
 
+    // The label shows the line at the pace. While copying, every line (one per file)
+    // also reaches the label as its text at once, its redraw held off until the next
+    // paint: a static control paints as soon as its text is set.
     void SetAction(const std::string& text) override {
         cAction = text;
-        if (oAction) oAction->Refresh();
+        if (lineByLine && oAction && oAction->hWnd) {
+            if (!actionHeld) SendMessageA(oAction->hWnd, WM_SETREDRAW, FALSE, 0);
+            actionHeld = true;
+            oAction->Refresh();
+        }
+        actionPace.Changed();
     }
     void SetMeterTotal(int total) override {
+        meterPace.Flush();
         if (oMeter) oMeter->SetTotal(total);
     }
+    // The position is stored at once (a paint on uncovering shows it); the meter's own
+    // repaint, and its pump, follow at the pace of the action line, the last always shown.
     void SetMeterPos(int position) override {
-        if (oMeter) oMeter->Set(position);
+        nMeter = Value(position);
+        if (oMeter && position == oMeter->nTotal) {
+            meterPace.Flush();
+            oMeter->Set(position);  // the final position at once
+        } else {
+            meterPace.Changed();
+        }
+    }
+    // Shows the last action line and meter position now.
+    void ShowWaiting() {
+        actionPace.Flush();
+        meterPace.Flush();
     }
     void Pump() override {
         if (pumpLimit.Due()) SysRefresh();
@@ -51,6 +74,22 @@ public:
     bool lBreak = false;
     bool running = false;  // the collection, selection or copy is under way
     PumpLimit pumpLimit;   // the copy asks once per name tried; the window system needs far fewer
+    bool lineByLine = false;  // the copy is under way
+    bool actionHeld = false;  // the action label's redraw is off until its next paint
+    PacedRepaint actionPace{[this] {
+        if (!oAction || !oAction->hWnd) return;
+        if (!actionHeld) {
+            oAction->Refresh();
+            return;
+        }
+        actionHeld = false;  // the text is there already: paint it
+        SendMessageA(oAction->hWnd, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(oAction->hWnd, nullptr, TRUE);
+        UpdateWindow(oAction->hWnd);
+    }};
+    PacedRepaint meterPace{[this] {
+        if (oMeter) oMeter->Set(nMeter.AsNumber());
+    }};
     std::shared_ptr<TDialog> dialog;
     std::shared_ptr<TSay> oAction;
     std::shared_ptr<TMeter> oMeter;
@@ -63,10 +102,13 @@ void RunTransfer(const State& s) {
     MessagePrompts prompts;
     std::weak_ptr<ProgressState> weak = s;
     s->running = true;
+    s->actionPace.SetOwner(s->dialog);
+    s->meterPace.SetOwner(s->dialog);
     GetInDir(
         {.source = v.cQuelle, .includeSub = v.lSubOrd, .target = v.cZiel, .extens = v.cExtens}, *s, prompts,
         [weak](std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
             auto st = weak.lock();
+            st->ShowWaiting();
             return Auswahl(st->dialog, files, sizes, {.camSpace = st->camSpace, .tableFolder = st->values.cMyPath,
                                                      .cardFolder = st->values.cZiel});
         },
@@ -75,12 +117,14 @@ void RunTransfer(const State& s) {
             // An interrupt that reached the dialog before the copy (a late Esc of the walk
             // handled while the list was open) belongs to that phase, not to the copy.
             st->lBreak = false;
+            st->lineByLine = true;
             RenInDir(files,
                      {.target = target, .maker = st->values.cDFBeg, .extens = st->values.cExtens,
                       .simulate = st->values.lSimulier, .verify = st->values.lPruefen},
                      *st, prompts);
         });
     s->running = false;
+    s->ShowWaiting();
     s->dialog->End();
 }
 

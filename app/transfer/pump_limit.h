@@ -22,6 +22,11 @@ public:
         last_ = now;
         return true;
     }
+    // Starts the interval anew from now, as if Due() had just said true.
+    void Restart() {
+        started_ = true;
+        last_ = Clock::now();
+    }
 
 private:
     std::chrono::milliseconds interval_;

@@ -1,6 +1,7 @@
 #include "app/transfer/selection_table.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "app/transfer/base_error.h"
 #include "app/transfer/directory.h"
@@ -32,6 +33,33 @@ std::shared_ptr<DbfTable> NewWorkTable(const std::string& path) {
         if (RaiseBaseError(FileError(kGenCreate, kSubCreate, "Create error", path, os)) != ErrorAnswer::Retry)
             return nullptr;
     }
+}
+
+// The folder of a path with its closing "\"; empty for a file in a drive root.
+std::string_view FolderOf(std::string_view path) {
+    auto cut = path.find_last_of('\\');
+    return cut == std::string_view::npos || cut < 3 ? std::string_view() : path.substr(0, cut + 1);
+}
+
+// The size of each path in order, 0 for a file that cannot be read. A folder found gone
+// has taken all its files along: the rest of them (the list runs folder by folder) get 0
+// without a failing lookup each, which on a card pulled out would cost seconds. A file
+// that reads as 0 has its folder looked at once, spelled as stored (the size query has
+// just looked that up), so the platform need not search for it ignoring case.
+std::vector<std::uint64_t> SizesOf(const std::vector<std::string>& files) {
+    std::vector<std::uint64_t> sizes(files.size(), 0);
+    std::string_view checked;  // the folder looked at last
+    bool gone = false;         // and it was missing
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        std::string_view folder = FolderOf(files[i]);
+        if (gone && folder == checked) continue;
+        sizes[i] = FSize(files[i]);
+        if (sizes[i] != 0 || folder.empty() || folder == checked) continue;
+        checked = folder;
+        std::string stored = StoredSpellingOf(files[i]);
+        gone = !EntryExists(stored.substr(0, stored.find_last_of('\\')));
+    }
+    return sizes;
 }
 
 // Makes deleted records visible for the scope of an object.
@@ -66,11 +94,11 @@ bool SelectionTable::MakeDbf(const std::string& folder, const std::vector<std::s
     table_ = NewWorkTable(folder + kFileName);
     if (!table_) return false;
     fullPaths_ = files;
-    sizes_.assign(files.size(), 0);
+    sizes_ = SizesOf(files);
     hideSteps_.assign(files.size(), 0);
     nDels_ = 0;
+    table_->Reserve(files.size());
     for (std::size_t i = 0; i < files.size(); ++i) {
-        sizes_[i] = FSize(files[i]);
         table_->Append();
         table_->PutLogical(copy_, true);
         // The fields hold the shown form; the side list names the file exactly.
