@@ -47,9 +47,12 @@ public:
         if (oMeter) oMeter->SetTotal(total);
     }
     // The position is stored at once (a paint on uncovering shows it); the meter's own
-    // repaint, and its pump, follow at the pace of the action line, the last always shown.
+    // repaint follows at the pace of the action line, the last always shown. While
+    // copying, each position (one per file) still lets pending messages in, so an
+    // interrupt posted during a file is seen right after it.
     void SetMeterPos(int position) override {
         nMeter = Value(position);
+        if (lineByLine) SysRefresh();
         if (oMeter && position == oMeter->nTotal) {
             meterPace.Flush();
             oMeter->Set(position);  // the final position at once
