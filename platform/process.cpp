@@ -6,6 +6,11 @@
 
 namespace pixa::platform {
 
+std::string ExecutableFolder() {
+    std::string exe = ExecutablePath();
+    return exe.substr(0, exe.find_last_of('\\') + 1);
+}
+
 std::string ExecutablePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

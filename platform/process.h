@@ -7,6 +7,9 @@ namespace pixa::platform {
 // Full path of the running executable.
 std::string ExecutablePath();
 
+// The running executable's folder, ending in "\".
+std::string ExecutableFolder();
+
 // The current folder with its drive ("C:\Pixaport", "E:\" for a root).
 std::string CurrentDirectory();
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "app/transfer/folders.h"
 #include "platform/wide_path.h"
 #include "runtime/ansi_chars.h"
 
@@ -34,7 +35,7 @@ std::string FolderOfWindowProcess(HWND window) {
     DWORD length = MAX_PATH * 2;
     if (!QueryFullProcessImageNameW(process.Get(), 0, path, &length)) return {};
     std::string exe = platform::CarriedPath(std::wstring_view(path, length));
-    return exe.substr(0, exe.find_last_of('\\') + 1);
+    return FolderPart(exe);
 }
 
 bool IsMainWindow(HWND window) {

@@ -41,17 +41,11 @@ void EnterProgramFolder(const std::string& runIn) {
     platform::ChangeDirectory(platform::CarriedPath(platform::WidePath(runIn).substr(2, 255)));
 }
 
-// The executable's folder, ending in "\".
-std::string ProgramFolder() {
-    std::string exe = platform::ExecutablePath();
-    return exe.substr(0, exe.find_last_of('\\') + 1);
-}
-
 }  // namespace
 
 void StartUp() {
     Publics& g = G();
-    g.cRunIn = ProgramFolder();
+    g.cRunIn = platform::ExecutableFolder();
     EnterProgramFolder(g.cRunIn);
 
     RuntimeSettings& settings = Settings();
@@ -131,7 +125,7 @@ void RunMainWindow() {
 bool Main() {
     // A second start from the same folder hands over to the running copy before it
     // reads or writes anything there.
-    const std::string folder = ProgramFolder();
+    const std::string folder = platform::ExecutableFolder();
     SingleInstance instance(folder);
     if (!instance.First()) {
         ShowRunningCopy(folder);

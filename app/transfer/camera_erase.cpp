@@ -16,9 +16,7 @@ namespace {
 const char* const kNothing = " Es wurde nichts gelöscht !";
 
 std::string ProgramFolder(const EraseGuard& guard) {
-    if (!guard.programFolder.empty()) return guard.programFolder;
-    std::string exe = platform::ExecutablePath();
-    return exe.substr(0, exe.find_last_of('\\') + 1);
+    return guard.programFolder.empty() ? platform::ExecutableFolder() : guard.programFolder;
 }
 
 bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "runtime/ansi_chars.h"
+#include "runtime/value_text.h"
 
 namespace pixa {
 
@@ -10,12 +11,12 @@ namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F'); }
 
-// The part after the last ".", upper-cased; empty when there is none.
-std::string ExtensionOf(const std::string& name) {
+}  // namespace
+
+std::string UpperExtension(const std::string& name) {
     auto dot = name.find_last_of('.');
     return dot == std::string::npos ? std::string() : AnsiUpperText(name.substr(dot + 1));
 }
-}  // namespace
 
 std::string TemporaryName(unsigned n) {
     char name[16];
@@ -44,9 +45,8 @@ bool HasCameraForm(const std::string& name) {
 
 bool IsCameraFile(const std::string& name, const std::string& extens) {
     if (HasCameraForm(name) || IsOwnTemporaryName(name)) return true;
-    std::string type = AnsiUpperText(extens);
-    type.erase(type.find_last_not_of(' ') + 1);
-    return !type.empty() && type != "*" && ExtensionOf(name) == type;
+    std::string type = AnsiUpperText(TrimRight(extens));
+    return !type.empty() && type != "*" && UpperExtension(name) == type;
 }
 
 }  // namespace pixa

@@ -17,6 +17,9 @@ bool IsOwnTemporaryName(const std::string& name);
 // IMG_0042.JPG, MVI_0003.MOV).
 bool HasCameraForm(const std::string& name);
 
+// The part of a file name after its last ".", upper-cased; empty when there is none.
+std::string UpperExtension(const std::string& name);
+
 // True for a file erasing may take from a camera folder: a name of camera form, a file
 // of the configured picture type extens (case ignored), or a temporary file of ours.
 bool IsCameraFile(const std::string& name, const std::string& extens);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/transfer/camera_files.h"
 #include "app/transfer/directory.h"
 #include "app/transfer/folders.h"
 #include "runtime/ansi_chars.h"
@@ -13,9 +14,7 @@ namespace {
 // The type a copy of source gets: the configured one, or with "*" the source's own extension.
 std::string TypeFor(const std::string& extens, const std::string& source) {
     if (TrimRight(extens) != "*") return TrimRight(extens);
-    std::string name = source.substr(source.find_last_of('\\') + 1);
-    auto dot = name.find_last_of('.');
-    return dot == std::string::npos ? std::string() : AnsiUpperText(name.substr(dot + 1));
+    return UpperExtension(source.substr(source.find_last_of('\\') + 1));
 }
 }  // namespace
 

@@ -2,6 +2,7 @@
 
 #include "app/transfer/base_error.h"
 #include "app/transfer/copy_check.h"
+#include "app/transfer/folders.h"
 #include "app/transfer/target_folder.h"
 #include "platform/wide_path.h"
 
@@ -9,8 +10,6 @@ namespace pixa {
 
 namespace {
 constexpr int kSubVerify = 2016;
-
-std::string FolderOf(const std::string& path) { return path.substr(0, path.find_last_of('\\') + 1); }
 
 // The error of a copy that does not hold its picture's bytes.
 bool RetryBadCopy(const std::string& source, const std::string& copy, Comparison found) {
@@ -30,15 +29,13 @@ CopyOutcome CopyVerifier::Check(const std::string& source, const std::string& co
             passed_.emplace_back(source, copy);
             return {.name = copy};
         }
-        bool lost = !TakesFiles(FolderOf(copy));
-        if (lost || !RetryBadCopy(source, copy, found)) {
-            FErase(copy);
-            return {.name = std::nullopt, .targetLost = lost};
+        bool lost = !TakesFiles(FolderPart(copy));
+        if (!lost && RetryBadCopy(source, copy, found)) {
+            if (__CopyFile(source, copy)) continue;
+            lost = !TakesFiles(FolderPart(copy));
         }
-        if (!__CopyFile(source, copy)) {
-            FErase(copy);
-            return {.name = std::nullopt, .targetLost = !TakesFiles(FolderOf(copy))};
-        }
+        FErase(copy);
+        return {.name = std::nullopt, .targetLost = lost};
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/transfer/base_error.h"
 #include "app/transfer/directory.h"
+#include "app/transfer/folders.h"
 #include "app/transfer/target_folder.h"
 #include "app/transfer/temporary_file.h"
 #include "framework/services/frame.h"
@@ -46,18 +47,12 @@ BaseErrorInfo WriteError(const std::string& target, DWORD os) {
     return FileError(kGenWrite, kSubWrite, "Write error", platform::ShownPath(target), static_cast<int>(os));
 }
 
-// The folder part of path, ending in "\\" or ":" (empty for a bare name).
-std::string FolderOf(const std::string& path) {
-    auto cut = path.find_last_of("\\:");
-    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
-}
-
 // After a failed step on the target: true to try it again. A target folder that is gone
 // or takes no file any more gives the copy up at once: every further try, of this
 // picture and of the next ones, would fail the same way. Otherwise the error handler
 // decides, shown with the picture being copied.
 bool TryAgain(CopyJob& job, BaseErrorInfo info) {
-    if (job.watchTarget && !TakesFiles(FolderOf(job.target))) {
+    if (job.watchTarget && !TakesFiles(FolderPart(job.target))) {
         job.targetLost = true;
         return false;
     }
@@ -86,7 +81,7 @@ FileHandle OpenSource(const std::string& source) {
 // Creates the temporary file for the target; on failure the error handler decides.
 bool CreateTemporary(CopyJob& job, TemporaryFile& temp) {
     for (;;) {
-        if (temp.Create(FolderOf(job.target))) return true;
+        if (temp.Create(FolderPart(job.target))) return true;
         if (!TryAgain(job, CreateError(job.target))) return false;
     }
 }

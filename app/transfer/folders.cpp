@@ -28,6 +28,11 @@ std::string CurDir() {
     return dir;
 }
 
+std::string FolderPart(const std::string& path) {
+    auto cut = path.find_last_of("\\:");
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+}
+
 std::string cFilePath(const std::string& path) {
     auto cut = path.find_last_of('\\');
     return cut == std::string::npos ? std::string() : AnsiUpperText(path.substr(0, cut + 1));

@@ -16,6 +16,9 @@ std::string CurDir();
 // The folder with one closing "\" (added when missing); an empty folder stays empty.
 std::string WithClosingBackslash(std::string folder);
 
+// The folder part of path as spelled, ending in "\" or ":" (empty for a bare name).
+std::string FolderPart(const std::string& path);
+
 // The part of path up to and including its last "\", in upper case.
 std::string cFilePath(const std::string& path);
 
