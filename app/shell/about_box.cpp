@@ -82,8 +82,6 @@ bool AboutInfo(bool lSplash) {
         timer->End();
         AboutTimer() = nullptr;
     }
-    font->End();
-    bold->End();
     return true;
 }
 

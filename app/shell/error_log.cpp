@@ -197,8 +197,6 @@ void PrintErr() {
                   }),
                   .nWidth = 41, .nHeight = 10, .oFont = font, .lPixel = true});
     dlg->Activate({.lCentered = true});
-    font->End();
-    bold->End();
 }
 
 }  // namespace pixa::app

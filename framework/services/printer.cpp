@@ -133,10 +133,7 @@ bool TPrinter::End() {
         DeleteDC(hDC);
         hDC = hDCOut = nullptr;
     }
-    if (oFont) {
-        oFont->End();
-        oFont.reset();
-    }
+    oFont.reset();
     return printed;
 }
 

@@ -1,16 +1,16 @@
 #include "framework/window/brush.h"
 
-#include <algorithm>
 #include <cstdio>
 
 #include "framework/window/resource_log.h"
+#include "framework/window/weak_cache.h"
 
 namespace pixa {
 
 namespace {
 
-std::vector<BrushRef>& BrushCache() {
-    static std::vector<BrushRef> cache;
+WeakCache<TBrush>& BrushCache() {
+    static WeakCache<TBrush> cache;
     return cache;
 }
 
@@ -24,24 +24,20 @@ int HatchIndex(const std::string& style) {
 
 }  // namespace
 
-const std::vector<BrushRef>& TBrush::Cache() { return BrushCache(); }
+std::vector<BrushRef> TBrush::Cache() { return BrushCache().Alive(); }
 
 BrushRef TBrush::New(const BrushNew& p) {
-    for (const BrushRef& cached : BrushCache()) {
-        if (cached->cStyle == p.cStyle && cached->nRGBColor == p.nRGBColor && cached->cBmpFile == p.cBmpFile &&
-            cached->cBmpRes == p.cBmpRes) {
-            ++cached->nCount;
-            return cached;
-        }
-    }
+    if (BrushRef cached = BrushCache().Find([&](const TBrush& b) {
+            return b.cStyle == p.cStyle && b.nRGBColor == p.nRGBColor && b.cBmpFile == p.cBmpFile && b.cBmpRes == p.cBmpRes;
+        }))
+        return cached;
     BrushRef brush(new TBrush());
     brush->cStyle = p.cStyle;
     brush->nRGBColor = p.nRGBColor;
     brush->cBmpFile = p.cBmpFile;
     brush->cBmpRes = p.cBmpRes;
     brush->Make();
-    brush->nCount = 1;
-    BrushCache().push_back(brush);
+    BrushCache().Add(brush);
     return brush;
 }
 
@@ -63,24 +59,12 @@ void TBrush::Make() {
 }
 
 TBrush::~TBrush() {
-    if (hBrush && !lStock) DeleteObject(hBrush);
-    if (hBitmap) DeleteObject(hBitmap);
-}
-
-void TBrush::End() {
-    --nCount;
-    if (nCount >= 1) return;
-    auto& cache = BrushCache();
-    BrushRef keep = shared_from_this();  // the cache may hold the last reference
-    cache.erase(std::remove(cache.begin(), cache.end(), keep), cache.end());
     if (hBrush && !lStock && !DeleteObject(hBrush)) {
         char details[48];
         std::snprintf(details, sizeof details, "hBrush: %p", static_cast<void*>(hBrush));
         LogResourceFailure("DeleteObject( ::hBrush ) failed from TBrush:End()", details);
     }
     if (hBitmap) DeleteObject(hBitmap);
-    hBrush = nullptr;
-    hBitmap = nullptr;
 }
 
 }  // namespace pixa

@@ -1,6 +1,7 @@
 #pragma once
 // Background brushes, cached and shared like fonts: two requests with the same
-// style, colour, bitmap file and bitmap resource share one object.
+// style, colour, bitmap file and bitmap resource share one object, which goes
+// with its platform brush when its last BrushRef goes.
 #include <windows.h>
 
 #include <cstdint>
@@ -32,8 +33,8 @@ public:
     static BrushRef New(const BrushNew& params);
     // A solid brush of one colour (the form every window background uses).
     static BrushRef Solid(std::uint32_t colour) { return New({.nRGBColor = colour}); }
-    // The brushes currently in the cache, oldest first.
-    static const std::vector<BrushRef>& Cache();
+    // The cached brushes still alive, oldest first.
+    static std::vector<BrushRef> Cache();
 
     TBrush(const TBrush&) = delete;
     TBrush& operator=(const TBrush&) = delete;
@@ -41,14 +42,11 @@ public:
 
     std::string ClassName() const override { return "TBRUSH"; }
 
-    // Gives up one reference; the last one deletes the platform brush.
-    void End();
-    // Same as End.
-    void Release() { End(); }
+    // Number of holders (BrushRefs) of this brush.
+    int nCount() const { return static_cast<int>(weak_from_this().use_count()); }
 
     HBRUSH hBrush = nullptr;              // the platform brush
     HBITMAP hBitmap = nullptr;            // bitmap of a pattern brush
-    int nCount = 0;                       // number of holders
     std::string cStyle;                   // what the brush was made from
     std::optional<std::uint32_t> nRGBColor;  // its colour
     std::string cBmpFile;                 // its bitmap file

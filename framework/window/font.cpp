@@ -7,13 +7,14 @@
 #include <cstdio>
 
 #include "framework/window/resource_log.h"
+#include "framework/window/weak_cache.h"
 
 namespace pixa {
 
 namespace {
 
-std::vector<FontRef>& FontCache() {
-    static std::vector<FontRef> cache;
+WeakCache<TFont>& FontCache() {
+    static WeakCache<TFont> cache;
     return cache;
 }
 
@@ -60,7 +61,7 @@ std::string GetSysFont() {
     return SysFontFor(info.dwMajorVersion, info.dwMinorVersion, info.dwPlatformId);
 }
 
-const std::vector<FontRef>& TFont::Cache() { return FontCache(); }
+std::vector<FontRef> TFont::Cache() { return FontCache().Alive(); }
 
 FontRef TFont::New(const FontNew& params) {
     FontRef font(new TFont());
@@ -70,16 +71,13 @@ FontRef TFont::New(const FontNew& params) {
     if (params.hDevice)
         font->nInpHeight = static_cast<int>(GetDeviceCaps(params.hDevice, LOGPIXELSY) / 72.0 * font->nInpHeight);
 
-    for (const FontRef& cached : FontCache()) {
-        if (cached->SameAttributes(*font)) {
-            ++cached->nCount;
-            cached->lNew = false;
-            return cached;
-        }
+    if (FontRef cached = FontCache().Find([&](const TFont& f) { return f.SameAttributes(*font); })) {
+        cached->lNew = false;
+        return cached;
     }
     if (font->TakeStockFont()) return font;
     font->CreatePlatformFont();
-    FontCache().push_back(font);
+    FontCache().Add(font);
     return font;
 }
 
@@ -87,13 +85,15 @@ FontRef TFont::Wrap(HFONT handle) {
     FontRef font(new TFont());
     font->ReadBack(handle);
     font->hFont = handle;
-    font->nCount = 1;
     font->lDestroy = false;
     return font;
 }
 
 TFont::~TFont() {
-    if (lDestroy && hFont) DeleteObject(hFont);
+    if (!lDestroy || !hFont || DeleteObject(hFont)) return;
+    char details[96];
+    std::snprintf(details, sizeof details, "hFont: %p nCount: 0 lDestroy: .T.", static_cast<void*>(hFont));
+    LogResourceFailure("DeleteObject( ::hFont ) failed from TFont:End()", details);
 }
 
 void TFont::TakeParams(const FontNew& p) {
@@ -138,7 +138,6 @@ bool TFont::TakeStockFont() {
         lBold = lf.lfWeight >= FW_BOLD;
     }
     lDestroy = false;
-    ++nCount;
     lNew = true;
     return true;
 }
@@ -166,7 +165,6 @@ void TFont::CreatePlatformFont() {
     LOGFONTA lf = ToLogFont();
     hFont = CreateFontIndirectA(&lf);
     lDestroy = true;
-    ++nCount;
     lNew = true;
 }
 
@@ -182,23 +180,6 @@ void TFont::ReadBack(HFONT handle) {
     lUnderline = lf.lfUnderline;
     lStrikeOut = lf.lfStrikeOut;
     nCharSet = lf.lfCharSet;
-}
-
-void TFont::End() {
-    --nCount;
-    if (nCount >= 1 || !lDestroy || !hFont) return;
-    if (DeleteObject(hFont)) {
-        auto& cache = FontCache();
-        FontRef keep = shared_from_this();  // the cache may hold the last reference
-        cache.erase(std::remove(cache.begin(), cache.end(), keep), cache.end());
-        hFont = nullptr;
-        nCount = 0;
-        return;
-    }
-    char details[96];
-    std::snprintf(details, sizeof details, "hFont: %p nCount: %d lDestroy: %s", static_cast<void*>(hFont), nCount,
-                  lDestroy ? ".T." : ".F.");
-    LogResourceFailure("DeleteObject( ::hFont ) failed from TFont:End()", details);
 }
 
 void TFont::Activate(HDC hDC) { hFontOld = SelectObject(hDC, hFont); }

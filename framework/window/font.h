@@ -1,7 +1,8 @@
 #pragma once
-// Logical fonts shared by windows and controls. Every font made by New lives in
-// one program-wide cache: two requests with equal attributes share one object,
-// whose nCount counts its holders; the last End deletes the platform font.
+// Logical fonts shared by windows and controls. Every font made by New is listed
+// in one program-wide cache: two requests with equal attributes share one object.
+// Its holders are the FontRefs to it; when the last one goes, the object and its
+// platform font go with it.
 #include <windows.h>
 
 #include <memory>
@@ -47,10 +48,10 @@ public:
 
     // The shared font for these attributes (a cached one when it exists).
     static FontRef New(const FontNew& params);
-    // A holder object for a platform font the caller owns (count 1, never deleted here).
+    // A holder object for a platform font the caller owns (never deleted here).
     static FontRef Wrap(HFONT handle);
-    // The fonts currently in the cache, oldest first.
-    static const std::vector<FontRef>& Cache();
+    // The cached fonts still alive, oldest first.
+    static std::vector<FontRef> Cache();
 
     TFont(const TFont&) = delete;
     TFont& operator=(const TFont&) = delete;
@@ -58,10 +59,8 @@ public:
 
     std::string ClassName() const override { return "TFONT"; }
 
-    // Gives up one reference; the last one deletes the platform font.
-    void End();
-    // Same as End.
-    void Release() { End(); }
+    // Number of holders (FontRefs) of this font.
+    int nCount() const { return static_cast<int>(weak_from_this().use_count()); }
     // Selects the font into a device context, remembering the previous font.
     void Activate(HDC hDC);
     // Selects the previously remembered font back.
@@ -98,8 +97,7 @@ public:
     int nClipPrecision = 0;       // clipping precision
     int nQuality = 0;             // quality
     int nPitchFamily = 0;         // pitch and family
-    int nCount = 0;               // number of holders
-    bool lDestroy = true;         // the platform font is owned and deleted by the last End
+    bool lDestroy = true;         // the platform font is owned and deleted with this object
     bool lNew = false;            // this request created the platform font
 
 private:

@@ -81,11 +81,9 @@ void ToolTips::Show(TWindow& w, int nRow, int nCol, const Value& cText) {
     SetWndDefault(previousDefault);
     if (!tip_->hWnd) {
         tip_ = nullptr;
-        font->End();
         return;
     }
     tip_->SetFont(font);
-    font->End();  // the tooltip window holds it now
 
     POINT at{nCol, nRow};
     ClientToScreen(w.hWnd, &at);

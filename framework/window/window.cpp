@@ -386,11 +386,8 @@ void TWindow::Capture() {
 }
 
 void TWindow::EndResources() {
-    if (oBrush) oBrush->End();
     if (oCursor) oCursor->End();
     if (oIcon) oIcon->End();
-    if (oFont && fontHeld_) oFont->End();
-    fontHeld_ = false;
     if (oMenu) oMenu->Destroy();
     if (oSysMenu) oSysMenu->Destroy();
     oBrush = nullptr, oCursor = nullptr, oIcon = nullptr, oFont = nullptr;

@@ -210,9 +210,9 @@ public:
     // Colour pair (or a colour string first), then the background brush (given, or solid of the pane).
     void SetColor(const ColourArg& clrText, std::optional<std::uint32_t> clrPane = {},
                   std::shared_ptr<TBrush> brush = {});
-    // Ends the old brush, takes the new one, refreshes.
+    // Holds the new brush instead of the old one and refreshes.
     void SetBrush(std::shared_ptr<TBrush> brush);
-    // Takes a font (a reference counted) and sends it to the native window.
+    // Holds a font and sends it to the native window.
     virtual void SetFont(std::shared_ptr<TFont> font);
     // The window's font: its own, the parent's, the native one, or a default.
     std::shared_ptr<TFont> GetFont();
@@ -363,7 +363,6 @@ protected:
 private:
     friend class WindowRegistry;
     int nSlot_ = 0;
-    bool fontHeld_ = false;    // this window holds a reference to oFont
     HDC hDCOwned_ = nullptr;   // the DC obtained by GetDC, released when the count reaches 0
 };
 

@@ -109,26 +109,18 @@ void TWindow::SetColor(const ColourArg& clrText, std::optional<std::uint32_t> cl
         nClrText = clrText.Rgb();
         nClrPane = clrPane;
     }
-    // The new brush first: a cached brush of the same colour then survives the old one's End.
+    // The new brush first: a cached brush of the same colour then survives the old one's release.
     if (!brush && nClrPane) brush = TBrush::Solid(*nClrPane);
-    if (oBrush) oBrush->End();
     oBrush = std::move(brush);
 }
 
 void TWindow::SetBrush(std::shared_ptr<TBrush> brush) {
-    if (oBrush && oBrush != brush) oBrush->End();
     oBrush = std::move(brush);
     Refresh();
 }
 
 void TWindow::SetFont(std::shared_ptr<TFont> font) {
-    // A font stored by a constructor is not held yet: taking it counts a reference once.
-    if (font != oFont || !fontHeld_) {
-        if (oFont && fontHeld_ && font != oFont) oFont->End();
-        oFont = font;
-        fontHeld_ = oFont != nullptr;
-        if (oFont) ++oFont->nCount;
-    }
+    oFont = std::move(font);
     if (oFont && hWnd) {
         SendMsg(WM_SETFONT, reinterpret_cast<WPARAM>(oFont->hFont), TRUE);
         MeasureFont(*this, oFont->hFont);
@@ -154,10 +146,8 @@ std::shared_ptr<TFont> TWindow::GetFont() {
         oFont = TFont::Wrap(native);
     } else {
         // Not sent to this window: its controls take it over when they ask for a font.
-        // The window keeps its reference, released in Destroy like any other font.
         oFont = TFont::New({.cFaceName = GetSysFont(), .nHeight = -12});
     }
-    fontHeld_ = true;  // Wrap and New both counted this window's reference
     if (hWnd) MeasureFont(*this, oFont->hFont);
     return oFont;
 }

@@ -49,7 +49,6 @@ TEST_F(BrowseTest, ShowcaseSelectionListScrolledToTheMiddle) {
                    })});
     EXPECT_EQ(middle, 150);
     EXPECT_EQ(thumb, 150);
-    font->End();
 }
 
 }  // namespace

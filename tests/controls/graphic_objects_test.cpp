@@ -1,4 +1,4 @@
-// Fonts, brushes, cursors and icons: sharing, reference counts and release.
+// Fonts, brushes, cursors and icons: sharing, holders and release.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -19,32 +19,36 @@ bool InFontCache(const FontRef& font) {
     return std::find(cache.begin(), cache.end(), font) != cache.end();
 }
 
-TEST(Font, EqualRequestsShareOneObjectUntilTheLastEnd) {
+bool SmallSansInCache() {
     for (const FontRef& cached : TFont::Cache())
-        ASSERT_FALSE(cached->cFaceName == "Ms Sans Serif" && cached->nInpHeight == -8) << "left over by another test";
+        if (cached->cFaceName == "Ms Sans Serif" && cached->nInpHeight == -8) return true;
+    return false;
+}
+
+TEST(Font, EqualRequestsShareOneObjectUntilTheLastHolderGoes) {
+    ASSERT_FALSE(SmallSansInCache()) << "left over by another test";
     FontRef first = TFont::New({.cFaceName = "Ms Sans Serif", .nWidth = 0, .nHeight = -8});
     EXPECT_TRUE(first->lNew);
     FontRef second = TFont::New({.cFaceName = "Ms Sans Serif", .nWidth = 0, .nHeight = -8});
     EXPECT_EQ(first, second);
-    EXPECT_EQ(first->nCount, 2);
+    EXPECT_EQ(first->nCount(), 2);
     EXPECT_FALSE(second->lNew);
     HFONT handle = first->hFont;
     ASSERT_NE(handle, nullptr);
 
-    first->End();
-    EXPECT_EQ(first->hFont, handle);
-    EXPECT_TRUE(InFontCache(first));
+    first.reset();
+    EXPECT_EQ(second->hFont, handle);
+    EXPECT_TRUE(InFontCache(second));
     EXPECT_NE(GetObjectType(handle), 0u);
 
-    second->End();
-    EXPECT_EQ(first->hFont, nullptr);
-    EXPECT_EQ(first->nCount, 0);
-    EXPECT_FALSE(InFontCache(first));
+    std::weak_ptr<TFont> watch = second;
+    second.reset();
+    EXPECT_TRUE(watch.expired());
+    EXPECT_FALSE(SmallSansInCache());
     EXPECT_EQ(GetObjectType(handle), 0u) << "the platform font was deleted";
 
     FontRef again = TFont::New({.cFaceName = "Ms Sans Serif", .nWidth = 0, .nHeight = -8});
-    EXPECT_NE(again, first) << "a released font is not handed out again";
-    again->End();
+    EXPECT_TRUE(again->lNew) << "a released font is not handed out again";
 }
 
 TEST(Font, BoldIsAnotherFontWithWeight700) {
@@ -53,14 +57,12 @@ TEST(Font, BoldIsAnotherFontWithWeight700) {
     EXPECT_NE(normal, bold);
     EXPECT_EQ(normal->nWeight, 0);
     EXPECT_EQ(bold->nWeight, 700);
-    EXPECT_EQ(normal->nCount, 1);
-    EXPECT_EQ(bold->nCount, 1);
+    EXPECT_EQ(normal->nCount(), 1);
+    EXPECT_EQ(bold->nCount(), 1);
     LOGFONTA lf{};
     ASSERT_TRUE(GetObjectA(bold->hFont, sizeof lf, &lf));
     EXPECT_EQ(lf.lfWeight, 700);
     EXPECT_EQ(lf.lfHeight, -9);
-    normal->End();
-    bold->End();
 }
 
 TEST(Font, SysTahomaBecomesTahomaOfAtLeastTwelvePixels) {
@@ -71,7 +73,6 @@ TEST(Font, SysTahomaBecomesTahomaOfAtLeastTwelvePixels) {
     EXPECT_EQ(large->nInpHeight, -16);
     FontRef other = TFont::New({.cFaceName = "Arial", .nHeight = -8});
     EXPECT_EQ(other->nInpHeight, -8) << "only the framework's Tahoma has a minimum height";
-    for (const FontRef& f : {small, large, other}) f->End();
 }
 
 TEST(Font, SizeWidthAndHeight) {
@@ -80,15 +81,12 @@ TEST(Font, SizeWidthAndHeight) {
     EXPECT_DOUBLE_EQ(font->nSize(), font->nSizeAt(96)) << "the test screen has 96 pixels per inch";
     EXPECT_EQ(font->nHeight(), 13);
     EXPECT_EQ(font->nWidth(), 5);  // 13 * 0.44
-    font->End();
     FontRef other = TFont::New({.cFaceName = "Arial", .nHeight = -11});
     EXPECT_DOUBLE_EQ(other->nSizeAt(96), 8.0);  // 8.25 loses its quarter
     other->nWidth(7);
     EXPECT_EQ(other->nWidth(), 7);
-    other->End();
     FontRef exact = TFont::New({.cFaceName = "Arial", .nHeight = -16});
     EXPECT_DOUBLE_EQ(exact->nSizeAt(96), 12.0);
-    exact->End();
 }
 
 TEST(Font, StockFontsAreNotCachedNorDeleted) {
@@ -97,20 +95,20 @@ TEST(Font, StockFontsAreNotCachedNorDeleted) {
     EXPECT_FALSE(stock->lDestroy);
     EXPECT_TRUE(stock->lNew);
     EXPECT_FALSE(InFontCache(stock));
-    stock->End();
+    stock.reset();
     EXPECT_NE(GetObjectType(GetStockObject(ANSI_VAR_FONT)), 0u);
 }
 
-TEST(Font, FailedDeleteIsRecordedAndTheFontStaysCached) {
+TEST(Font, FailedDeleteIsRecorded) {
     test::TempDir dir;
     char previous[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, previous);
     SetCurrentDirectoryA(dir.str().c_str());
 
-    FontRef font = TFont::New({.cFaceName = "Courier New", .nHeight = -17});
-    DeleteObject(font->hFont);  // gone behind the object's back: its own delete must fail
-    font->End();
-    EXPECT_TRUE(InFontCache(font));
+    {
+        FontRef font = TFont::New({.cFaceName = "Courier New", .nHeight = -17});
+        DeleteObject(font->hFont);  // gone behind the object's back: its own delete must fail
+    }
     std::string log = dir.Read("resources.txt");
     EXPECT_NE(log.find("DeleteObject( ::hFont ) failed from TFont:End()"), std::string::npos) << log;
     EXPECT_NE(log.find("nCount: 0"), std::string::npos) << log;
@@ -121,10 +119,10 @@ TEST(Font, FailedDeleteIsRecordedAndTheFontStaysCached) {
 TEST(Font, WrappedHandleIsNotOwned) {
     HFONT own = CreateFontA(-15, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Arial");
     FontRef holder = TFont::Wrap(own);
-    EXPECT_EQ(holder->nCount, 1);
+    EXPECT_EQ(holder->nCount(), 1);
     EXPECT_TRUE(holder->lBold);
     EXPECT_EQ(holder->cFaceName, "Arial");
-    holder->End();
+    holder.reset();
     EXPECT_NE(GetObjectType(own), 0u);
     DeleteObject(own);
 }
@@ -137,23 +135,24 @@ TEST(Font, SystemFaceByPlatform) {
     EXPECT_FALSE(GetSysFont().empty());
 }
 
-TEST(Brush, EqualRequestsShareUntilTheLastEnd) {
+TEST(Brush, EqualRequestsShareUntilTheLastHolderGoes) {
     BrushRef a = TBrush::Solid(RGB(12, 34, 56));
     BrushRef b = TBrush::New({.nRGBColor = RGB(12, 34, 56)});
     EXPECT_EQ(a, b);
-    EXPECT_EQ(a->nCount, 2);
+    EXPECT_EQ(a->nCount(), 2);
     HBRUSH handle = a->hBrush;
     LOGBRUSH lb{};
     ASSERT_TRUE(GetObjectA(handle, sizeof lb, &lb));
     EXPECT_EQ(lb.lbStyle, static_cast<UINT>(BS_SOLID));
     EXPECT_EQ(lb.lbColor, RGB(12, 34, 56));
 
-    a->End();
+    a.reset();
     EXPECT_NE(GetObjectType(handle), 0u);
-    b->End();
-    EXPECT_EQ(a->hBrush, nullptr);
+    std::weak_ptr<TBrush> watch = b;
+    b.reset();
+    EXPECT_TRUE(watch.expired());
     EXPECT_EQ(GetObjectType(handle), 0u);
-    EXPECT_EQ(std::find(TBrush::Cache().begin(), TBrush::Cache().end(), a), TBrush::Cache().end());
+    for (const BrushRef& cached : TBrush::Cache()) EXPECT_FALSE(cached->nRGBColor == RGB(12, 34, 56));
 }
 
 TEST(Brush, HollowAndHatchedStyles) {
@@ -166,10 +165,8 @@ TEST(Brush, HollowAndHatchedStyles) {
     EXPECT_EQ(lb.lbHatch, static_cast<ULONG_PTR>(HS_DIAGCROSS));
     BrushRef other = TBrush::New({.cStyle = "DIAGCROSS", .nRGBColor = RGB(0, 0, 255)});
     EXPECT_NE(hatch, other) << "the colour is part of the key";
-    hollow->End();
+    hollow.reset();
     EXPECT_NE(GetObjectType(GetStockObject(HOLLOW_BRUSH)), 0u) << "the stock hollow brush stays";
-    hatch->End();
-    other->End();
 }
 
 TEST(Cursor, HandIsSharedAndNeverDestroyed) {

@@ -132,8 +132,6 @@ TEST(Showcase, EveryControlKindAndPictureOnOneDialog) {
                    })});
     EXPECT_EQ(bound, static_cast<int>(all.size()) + 3);
     EXPECT_EQ(dlg->nResult.AsInteger(), 2);
-    font->End();
-    bold->End();
 }
 
 }  // namespace
