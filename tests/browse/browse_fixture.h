@@ -14,7 +14,8 @@
 #include "app/transfer/table_areas.h"
 #include "app/transfer/table_browse_source.h"
 #include "framework/services/browse.h"
-#include "tests/controls/gui.h"
+#include "tests/support/input.h"
+#include "tests/support/test_windows.h"
 #include "tests/transfer/table_test_base.h"
 
 namespace pixa::test {

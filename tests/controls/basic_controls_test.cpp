@@ -14,8 +14,10 @@
 #include "framework/window/messages.h"
 #include "runtime/codepage.h"
 #include "tests/controls/bound_value.h"
-#include "tests/controls/gui.h"
 #include "tests/support/error_recorder.h"
+#include "tests/support/input.h"
+#include "tests/support/test_windows.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa {
 namespace {

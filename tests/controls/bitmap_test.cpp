@@ -5,7 +5,8 @@
 
 #include "framework/controls/bitmap.h"
 #include "framework/controls/cursor.h"
-#include "tests/controls/gui.h"
+#include "tests/support/input.h"
+#include "tests/support/test_windows.h"
 
 namespace pixa {
 namespace {

@@ -6,7 +6,9 @@
 #include "framework/controls/button.h"
 #include "framework/controls/combo_box.h"
 #include "tests/controls/bound_value.h"
-#include "tests/controls/gui.h"
+#include "tests/support/input.h"
+#include "tests/support/test_windows.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa {
 namespace {

@@ -10,9 +10,11 @@
 #include "framework/controls/get.h"
 #include "runtime/settings.h"
 #include "tests/controls/bound_value.h"
-#include "tests/controls/gui.h"
 #include "tests/support/error_recorder.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/test_windows.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa {
 namespace {
@@ -352,6 +354,7 @@ TEST_F(EditField, RefreshShowsTheBoundValueAndGeometryFollowsTheCaption) {
 TEST(EditFieldInModalDialog, EscEndsTheDialogUnlessItsValidRefuses) {
     auto owner = TWindow::New({.nTop = 15, .nLeft = 15, .nBottom = 300, .nRight = 400, .cTitle = "Haupt",
                                .lPixel = true});
+    test::WindowGuard closing(owner);
     auto dialog = TDialog::New({.nTop = 100, .nLeft = 100, .nBottom = 300, .nRight = 400, .cCaption = "Einstellungen",
                                 .oWnd = owner, .lPixel = true});
     Bound ext(Value("JPG"));
@@ -378,7 +381,6 @@ TEST(EditFieldInModalDialog, EscEndsTheDialogUnlessItsValidRefuses) {
     EXPECT_TRUE(openAfterRefusal);
     EXPECT_EQ(dialog->hWnd, nullptr);
     EXPECT_EQ(dialog->nResult, Value(2));
-    DestroyWindow(owner->hWnd);
 }
 
 }  // namespace

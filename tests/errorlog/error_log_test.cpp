@@ -11,6 +11,8 @@
 #include "tests/errorlog/file_printer.h"
 #include "tests/errorlog/handler_support.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa::app {
 namespace {
@@ -215,9 +217,9 @@ TEST_F(StartUpLog, MailingWritesTheProfileRunsSendletAndKeepsTheLog) {
     WriteLogs(2);
     auto mail = [](GuiScript& script, int answer) {
         script.Until("dialog", [] { return FindDialog("Fehlerprotokoll") != nullptr; })
-            .Do("choose e-mail", [] { test::Click(test::ChildByText(FindDialog("Fehlerprotokoll"), " &Email-Versand")); })
+            .Do("choose e-mail", [] { test::Click(test::ChildWithText(FindDialog("Fehlerprotokoll"), " &Email-Versand")); })
             .Until("chosen", [] { return LogChoice() == 3; })
-            .Do("Weiter", [] { test::Click(test::ChildByText(FindDialog("Fehlerprotokoll"), "&Weiter")); });
+            .Do("Weiter", [] { test::Click(test::ChildWithText(FindDialog("Fehlerprotokoll"), "&Weiter")); });
         AnswerQuestion(script, answer);
     };
     GuiScript no;

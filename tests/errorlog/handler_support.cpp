@@ -5,6 +5,8 @@
 #include "framework/services/error_dialog.h"
 #include "platform/handles.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa::test {
 
@@ -24,27 +26,8 @@ HandlerScope::~HandlerScope() {
     std::filesystem::current_path(previousFolder_);
 }
 
-HWND ChildByText(HWND parent, const std::string& text) {
-    struct Search {
-        const std::string* text;
-        HWND found;
-    } search{&text, nullptr};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            char buffer[512] = "";
-            GetWindowTextA(child, buffer, sizeof buffer);
-            if (*s->text != buffer) return TRUE;
-            s->found = child;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 void ClickAndWaitClosed(GuiScript& script, const char* caption, const char* button) {
-    script.Do(button, [caption, button] { Click(ChildByText(FindDialog(caption), button)); })
+    script.Do(button, [caption, button] { Click(ChildWithText(FindDialog(caption), button)); })
         .Until(std::string(caption) + " closed", [caption] { return FindDialog(caption) == nullptr; });
 }
 

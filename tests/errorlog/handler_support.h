@@ -26,9 +26,6 @@ private:
     ErrorHandler previousHandler_;
 };
 
-// The child window of a dialog whose text is exactly this, or null.
-HWND ChildByText(HWND parent, const std::string& text);
-
 // Adds the steps that click a button of a dialog and wait until the dialog has closed.
 class GuiScript;
 void ClickAndWaitClosed(GuiScript& script, const char* caption, const char* button);

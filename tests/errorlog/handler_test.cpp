@@ -16,11 +16,13 @@
 #include "platform/process.h"
 #include "tests/errorlog/handler_support.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa {
 namespace {
 
-using test::ChildByText;
+using test::ChildWithText;
 using test::FindDialog;
 using test::GuiScript;
 using test::HandlerScope;
@@ -41,14 +43,14 @@ Error Retryable(bool canDefault) {
 
 // Left edge and top of a button of the error dialog in control units (two pixels each).
 POINT UnitsOf(HWND dialog, const char* caption) {
-    HWND button = ChildByText(dialog, caption);
+    HWND button = ChildWithText(dialog, caption);
     if (!button) return {-1, -1};
     RECT r = test::RectIn(button, dialog);
     return {r.left / 2, r.top / 2};
 }
 
 bool IsDefaultButton(HWND dialog, const char* caption) {
-    return (GetWindowLongA(ChildByText(dialog, caption), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON;
+    return (GetWindowLongA(ChildWithText(dialog, caption), GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON;
 }
 
 // With PIXA_SHOT_SECONDS set, the dialog stays open that long for a screenshot:
@@ -115,13 +117,13 @@ TEST(ErrorHandler, LowMemoryShowsQuitAndDefaultAndTheHandlerStaysForTheNextError
             HWND dlg = FindDialog(kCaption);
             quit = UnitsOf(dlg, "&Quit");
             deflt = UnitsOf(dlg, "&Default");
-            retryShown = ChildByText(dlg, "&Retry") != nullptr;
+            retryShown = ChildWithText(dlg, "&Retry") != nullptr;
             HWND list = FindWindowExA(dlg, nullptr, "ListBox", nullptr);
             selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
             char entry[256] = "";
             SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(entry));
             firstEntry = entry;
-            HWND text = ChildByText(dlg, "   Error description: Warning BASE/5300  Memory Low\r\n");
+            HWND text = ChildWithText(dlg, "   Error description: Warning BASE/5300  Memory Low\r\n");
             description = text ? test::TextOf(text) : "";
         });
     HoldForScreenshot(script);
@@ -175,8 +177,8 @@ TEST(ErrorHandler, ALogThatCannotBeWrittenIsSaidInTheDialog) {
     script.Until("error dialog", [] { return FindDialog(kCaption) != nullptr; })
         .Do("read it", [&] {
             HWND dlg = FindDialog(kCaption);
-            noted = ChildByText(dlg, "Error.log not written") != nullptr;
-            described = ChildByText(dlg, "   Error description: Error BASE/2016  Write error: P:\\Übertragung.JPG\r\n"
+            noted = ChildWithText(dlg, "Error.log not written") != nullptr;
+            described = ChildWithText(dlg, "   Error description: Error BASE/2016  Write error: P:\\Übertragung.JPG\r\n"
                                          "Kopieren: S:\\Bilder\\Über.jpg\r\n(Error.log could not be written)") != nullptr;
         });
     test::ClickAndWaitClosed(script, kCaption, "&Default");

@@ -8,8 +8,9 @@
 
 #include "app/transfer/directory.h"
 #include "tests/errorlog/handler_support.h"
+#include "tests/support/input.h"
 #include "tests/support/program_process.h"
-#include "tests/transfer_ui/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa::test {
 namespace {

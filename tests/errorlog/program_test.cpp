@@ -8,9 +8,10 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/input.h"
 #include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
-#include "tests/transfer_ui/window_probe.h"
+#include "tests/support/window_probe.h"
 
 namespace {
 

@@ -6,6 +6,8 @@
 #include <sstream>
 #include <thread>
 
+#include "tests/support/window_probe.h"
+
 namespace pixa::test {
 
 // A path of the build machine as Wine sees it.
@@ -41,23 +43,6 @@ std::map<std::string, std::string> SourceChapters() {
         chapters[(*it)[1]] = Ansi((*it)[2]);
     return chapters;
 }
-
-namespace {
-
-// The text of another process's window (GetWindowText reads only its caption).
-std::string TextOf(HWND window) {
-    DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
-    std::string text(length + 1, '\0');
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                             2000, &copied))
-        return {};
-    text.resize(copied);
-    return text;
-}
-
-}  // namespace
 
 // The text the viewer shows, once it contains want (empty after 30 s without it).
 std::string ViewerTextWith(const std::string& want) {

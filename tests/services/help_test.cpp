@@ -20,6 +20,8 @@
 #include "framework/window/dialog.h"
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa {
 namespace {

@@ -11,6 +11,8 @@
 
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa {
 namespace {

@@ -9,6 +9,7 @@
 
 #include "framework/window/dialog.h"
 #include "tests/services/windows.h"
+#include "tests/support/test_windows.h"
 
 namespace pixa {
 namespace {
@@ -129,6 +130,7 @@ TEST_F(MeterOnWindow, BelowOnePercentStoresWithoutRepainting) {
 TEST(MeterOnDialog, CreatedWithTheDialogAndPainted) {
     auto dialog = TDialog::New({.nTop = 80, .nLeft = 80, .cCaption = "Fortschritt", .lPixel = true, .nWidth = 500,
                                 .nHeight = 250});
+    test::WindowGuard closing(dialog);
     auto value = std::make_shared<Value>();
     auto meter = TMeter::New({.nRow = 10, .nCol = 10, .bSetGet = Binding(value), .nTotal = 4, .oWnd = dialog,
                               .nWidth = 120, .nHeight = 10, .lPixel = true});
@@ -138,7 +140,6 @@ TEST(MeterOnDialog, CreatedWithTheDialogAndPainted) {
     EXPECT_EQ(value->AsNumber(), 0) << "an absent value becomes 0";
     meter->Set(3);
     EXPECT_EQ(PixelAt(meter->hWnd, 2, 2), kBar);
-    DestroyWindow(dialog->hWnd);
 }
 
 }  // namespace

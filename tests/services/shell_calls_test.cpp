@@ -8,7 +8,7 @@
 #include <string>
 
 #include "tests/services/windows.h"
-#include "tests/support/gui_driver.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa {
 namespace {

@@ -14,6 +14,8 @@
 #include "framework/services/meter.h"
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/test_windows.h"
 
 namespace pixa {
 namespace {
@@ -42,6 +44,7 @@ TEST(Showcase, MenuBarOpenedSubmenuAndMeter) {
     MenuEnd();
     auto w = TWindow::New({.nTop = 80, .nLeft = 120, .nBottom = 380, .nRight = 620, .cTitle = "Pixaport",
                            .oMenu = bar, .nClrFore = "N/W", .lPixel = true});
+    test::WindowGuard closing(w);
     auto done = std::make_shared<Value>(0);
     auto meter = TMeter::New({.nRow = 200, .nCol = 40, .bSetGet = Action([done](const Args& a) {
                                   if (!a.empty()) *done = a[0];
@@ -63,7 +66,6 @@ TEST(Showcase, MenuBarOpenedSubmenuAndMeter) {
     script.Pump();
     EXPECT_TRUE(script.Succeeded()) << script.FailedStep();
     EXPECT_EQ(done->AsNumber(), 100);
-    DestroyWindow(w->hWnd);
 }
 
 }  // namespace

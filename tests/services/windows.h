@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/window/window.h"
+#include "tests/support/test_windows.h"
 
 namespace pixa::test {
 
@@ -13,12 +14,10 @@ class ShownWindow {
 public:
     explicit ShownWindow(const std::string& title, std::shared_ptr<WindowMenu> menu = {})
         : window_(TWindow::New({.nTop = 50, .nLeft = 50, .nBottom = 300, .nRight = 450, .cTitle = title,
-                                .oMenu = std::move(menu), .lPixel = true})) {
+                                .oMenu = std::move(menu), .lPixel = true})),
+          closing_(window_) {
         ShowWindow(window_->hWnd, SW_SHOW);
         SetForegroundWindow(window_->hWnd);
-    }
-    ~ShownWindow() {
-        if (window_->hWnd) DestroyWindow(window_->hWnd);
     }
     ShownWindow(const ShownWindow&) = delete;
     ShownWindow& operator=(const ShownWindow&) = delete;
@@ -28,6 +27,7 @@ public:
 
 private:
     std::shared_ptr<TWindow> window_;
+    WindowGuard closing_;
 };
 
 // The platform's drop-down window while a menu is open.

@@ -9,6 +9,7 @@
 
 #include "app/shell/publics.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa::app {
 namespace {

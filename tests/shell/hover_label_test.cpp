@@ -10,7 +10,9 @@
 #include <memory>
 
 #include "framework/window/font.h"
-#include "tests/controls/gui.h"
+#include "tests/support/input.h"
+#include "tests/support/test_windows.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa::app {
 namespace {
@@ -42,12 +44,13 @@ protected:
     void SetUp() override {
         dlg_ = TDialog::New({.nTop = 20, .nLeft = 20, .nBottom = 259, .nRight = 419, .cCaption = "Labels",
                              .nClrText = "N*/W", .lPixel = true});
+        closing_ = test::WindowGuard(dlg_);
         font_ = TFont::New({.cFaceName = "Arial", .nHeight = -22, .lBold = true});
     }
     void TearDown() override {
-        if (dlg_->hWnd && IsWindow(dlg_->hWnd)) DestroyWindow(dlg_->hWnd);
+        closing_.Close();
         Pump();
-        font_->End();
+        font_.reset();
     }
 
     std::shared_ptr<TSSay> Label(int row, const std::string& text, const Counts& counts, SSayNew extra = {}) {
@@ -79,6 +82,7 @@ protected:
     }
 
     std::shared_ptr<TDialog> dlg_;
+    test::WindowGuard closing_;
     std::shared_ptr<TFont> font_;
 };
 

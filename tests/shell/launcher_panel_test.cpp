@@ -10,7 +10,9 @@
 #include "app/shell/publics.h"
 #include "framework/controls/bitmap.h"
 #include "framework/window/dialog.h"
-#include "tests/controls/gui.h"
+#include "tests/support/input.h"
+#include "tests/support/test_windows.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa::app {
 namespace {
@@ -24,13 +26,14 @@ protected:
         G().cRelease = "Qor Pixaport v1.05";
     }
     void TearDown() override {
-        if (main_ && main_->hWnd) DestroyWindow(main_->hWnd);
+        closing_.Close();
         Pump();
         G().oWnd = nullptr;
     }
     std::shared_ptr<TDialog> Build() {
         main_ = TWindow::New({.nTop = 0, .nLeft = 0, .nBottom = 480, .nRight = 640, .cTitle = " Test",
                               .nClrFore = std::string("N/W"), .lMax = false, .lPixel = true});
+        closing_ = test::WindowGuard(main_);
         G().oWnd = main_;
         ShowWindow(main_->hWnd, SW_SHOWNORMAL);
         BuildDlg();
@@ -46,6 +49,7 @@ protected:
     }
 
     std::shared_ptr<TWindow> main_;
+    test::WindowGuard closing_;
 };
 
 TEST_F(Panel, CoversTheClientAreaWithItsItemsAtTwoPixelsPerUnit) {

@@ -11,8 +11,11 @@
 #include "platform/wide_path.h"
 #include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/window_probe.h"
 
 namespace {
+
+using pixa::test::ChildWithText;
 
 constexpr const char* kTitle = " Qor Pixaport v1.05";
 constexpr const char* kSplash = "Qor Pixaport v1.05";
@@ -25,16 +28,6 @@ HWND WaitForDialog(const char* caption, int milliseconds = 20000) {
         HWND dlg = FindWindowA("#32770", caption);
         if (dlg && IsWindowVisible(dlg)) return dlg;
         Sleep(50);
-    }
-    return nullptr;
-}
-
-// The child of a window showing this text.
-HWND ChildWithText(HWND parent, const std::string& text) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        char buffer[256] = "";
-        GetWindowTextA(child, buffer, sizeof buffer);
-        if (text == buffer) return child;
     }
     return nullptr;
 }

@@ -9,8 +9,10 @@
 #include "app/shell/config.h"
 #include "app/shell/publics.h"
 #include "framework/controls/combo_box.h"
-#include "tests/support/gui_driver.h"
 #include "tests/shell/program_folder.h"
+#include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/window_probe.h"
 
 namespace pixa::app {
 namespace {

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <map>
 
-namespace pixa::test {
+#include "tests/support/input.h"
 
-void ReleaseHeldModifiers();
+namespace pixa::test {
 
 namespace {
 constexpr UINT kTickMs = 15;
@@ -20,45 +20,6 @@ std::map<UINT_PTR, GuiScript*>& Scripts() {
     return scripts;
 }
 
-// Modifier keys held for a posted key until the next tick has seen it processed.
-bool& ModifiersHeld() {
-    static bool held = false;
-    return held;
-}
-
-void SetKeyDown(BYTE* state, int vk, bool down) { state[vk] = down ? 0x80 : 0; }
-
-void HoldModifiers(bool shift, bool control) {
-    BYTE state[256];
-    GetKeyboardState(state);
-    SetKeyDown(state, VK_SHIFT, shift), SetKeyDown(state, VK_LSHIFT, shift);
-    SetKeyDown(state, VK_CONTROL, control), SetKeyDown(state, VK_LCONTROL, control);
-    SetKeyboardState(state);
-    ModifiersHeld() = shift || control;
-}
-
-LPARAM KeyFlags(WORD vk, bool up) {
-    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC)) << 16;
-    return 1 | scan | (up ? (LPARAM(1) << 30) | (LPARAM(1) << 31) : 0);
-}
-}  // namespace
-
-// Button releases wait for the next tick, as with a real click: what the press
-// posted (a deferred validation) is handled before the release arrives.
-std::vector<std::pair<HWND, LPARAM>>& PendingReleases() {
-    static std::vector<std::pair<HWND, LPARAM>> releases;
-    return releases;
-}
-
-void ReleaseHeldModifiers() {
-    if (ModifiersHeld()) HoldModifiers(false, false);
-    auto releases = std::move(PendingReleases());
-    PendingReleases().clear();
-    for (auto& [window, at] : releases)
-        if (IsWindow(window)) PostMessageA(window, WM_LBUTTONUP, 0, at);
-}
-
-namespace {
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
     reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
     return TRUE;
@@ -112,7 +73,7 @@ void CALLBACK GuiScript::Tick(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 void GuiScript::OnTick() {
-    ReleaseHeldModifiers();
+    ReleaseHeldInput();
     if (closing_) {
         // Keep closing until every nested loop has returned.
         if (CloseThreadWindows() == 0) Stop();
@@ -178,63 +139,6 @@ int CloseThreadWindows() {
             DestroyWindow(window);
     }
     return found;
-}
-
-void PressKey(WORD vk, bool shift, bool control) {
-    HWND target = GetFocus();
-    if (!target) return;
-    HoldModifiers(shift, control);
-    // TranslateMessage turns the key-down into WM_CHAR where the key has a character.
-    PostMessageA(target, WM_KEYDOWN, vk, KeyFlags(vk, false));
-    PostMessageA(target, WM_KEYUP, vk, KeyFlags(vk, true));
-}
-
-void TypeText(const std::string& text) {
-    HWND target = GetFocus();
-    if (!target) return;
-    for (char c : text) PostMessageA(target, WM_CHAR, static_cast<unsigned char>(c), 1);
-}
-
-void MouseOver(HWND window, POINT client) {
-    PostMessageA(window, WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
-}
-
-void Click(HWND window) {
-    RECT rc;
-    GetClientRect(window, &rc);
-    LPARAM at = MAKELPARAM(rc.right / 2, rc.bottom / 2);
-    PostMessageA(window, WM_MOUSEMOVE, 0, at);
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PendingReleases().push_back({window, at});
-}
-
-POINT CenterOf(HWND window) {
-    RECT rc;
-    GetWindowRect(window, &rc);
-    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
-}
-
-
-HWND FindDialog(const std::string& caption) {
-    HWND found = FindWindowA("#32770", caption.c_str());
-    DWORD process = 0;
-    if (found) GetWindowThreadProcessId(found, &process);
-    return process == GetCurrentProcessId() ? found : nullptr;
-}
-
-std::string TextOf(HWND window) {
-    char text[1024] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-HWND Item(HWND parent, int id) { return GetDlgItem(parent, id); }
-
-RECT RectIn(HWND window, HWND relativeTo) {
-    RECT rc;
-    GetWindowRect(window, &rc);
-    MapWindowPoints(nullptr, relativeTo, reinterpret_cast<POINT*>(&rc), 2);
-    return rc;
 }
 
 }  // namespace pixa::test

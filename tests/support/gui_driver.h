@@ -1,5 +1,6 @@
 #pragma once
-// Drives real windows from inside their own message loops, for tests.
+// Drives real windows from inside their own message loops, for tests (the keys and
+// clicks of its steps are in input.h, the reading of windows in window_probe.h).
 //
 // A GuiScript is a list of steps run from a thread timer, so the steps run inside
 // whatever loop the test thread is in when the timer fires: a modal dialog's loop,
@@ -82,33 +83,5 @@ private:
 // Closes every window of this thread: dialogs end with 0, other windows are destroyed.
 // Yields the number of windows it found.
 int CloseThreadWindows();
-
-// ---- input: real key and mouse messages through the thread's queue ----
-// Why messages and not SendInput: under Xvfb without a window manager the platform
-// does not always treat the test's window as the foreground window, and SendInput
-// then delivers nothing. Posted messages take the same path through the loop
-// (IsDialogMessage, TranslateMessage, dispatch) as keys from the keyboard.
-
-// Presses and releases a key at the focus window, with Shift / Ctrl held when asked
-// (held in the thread's key state until the script's next tick).
-void PressKey(WORD vk, bool shift = false, bool control = false);
-// Types text character by character at the focus window.
-void TypeText(const std::string& text);
-// Presses the left button in the middle of a window; releases it at the next tick.
-void Click(HWND window);
-// Moves the mouse over a point of a window's client area.
-void MouseOver(HWND window, POINT client);
-// The middle of a window in screen coordinates.
-POINT CenterOf(HWND window);
-
-// ---- reading state back ----
-// A top-level dialog of this process with this caption, or null.
-HWND FindDialog(const std::string& caption);
-// The native text of a window.
-std::string TextOf(HWND window);
-// The control with this identifier on a dialog or window.
-HWND Item(HWND parent, int id);
-// The window rectangle relative to the client area of another window.
-RECT RectIn(HWND window, HWND relativeTo);
 
 }  // namespace pixa::test

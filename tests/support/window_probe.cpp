@@ -1,4 +1,7 @@
-#include "tests/transfer_ui/window_probe.h"
+// The support library is also built natively for the run-time tests; windows exist only
+// in the Windows build.
+#ifdef _WIN32
+#include "tests/support/window_probe.h"
 
 #include <vector>
 
@@ -16,15 +19,27 @@ std::vector<HWND> Children(HWND parent) {
         reinterpret_cast<LPARAM>(&found));
     return found;
 }
+}  // namespace
 
-std::string RawText(HWND window) {
-    char text[1024] = {};
-    // WM_GETTEXT reaches controls of another process as well.
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                        nullptr);
+std::string TextOf(HWND window) {
+    // WM_GETTEXT reaches controls of another process as well (GetWindowText reads only captions there).
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             2000, &copied))
+        return {};
+    text.resize(copied);
     return text;
 }
-}  // namespace
+
+HWND FindDialog(const std::string& caption) {
+    HWND found = FindWindowA("#32770", caption.c_str());
+    DWORD process = 0;
+    if (found) GetWindowThreadProcessId(found, &process);
+    return process == GetCurrentProcessId() ? found : nullptr;
+}
 
 HWND FindTop(DWORD process, const std::string& caption, const std::string& childText) {
     struct Search {
@@ -38,7 +53,7 @@ HWND FindTop(DWORD process, const std::string& caption, const std::string& child
             auto* s = reinterpret_cast<Search*>(p);
             DWORD owner = 0;
             GetWindowThreadProcessId(w, &owner);
-            if (owner != s->process || !IsWindowVisible(w) || RawText(w) != *s->caption) return TRUE;
+            if (owner != s->process || !IsWindowVisible(w) || TextOf(w) != *s->caption) return TRUE;
             if (!s->childText->empty() && !ChildWithText(w, *s->childText)) return TRUE;
             s->found = w;
             return FALSE;
@@ -49,7 +64,7 @@ HWND FindTop(DWORD process, const std::string& caption, const std::string& child
 
 HWND ChildWithText(HWND dialog, const std::string& text) {
     for (HWND child : Children(dialog))
-        if (GetParent(child) == dialog && RawText(child) == text) return child;
+        if (GetParent(child) == dialog && TextOf(child) == text) return child;
     return nullptr;
 }
 
@@ -70,33 +85,29 @@ HWND ChildAt(HWND dialog, int row, int col) {
 }
 
 std::string Trimmed(HWND window) {
-    std::string text = RawText(window);
+    std::string text = TextOf(window);
     auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-std::string BoxText(HWND box) { return RawText(GetDlgItem(box, 0xFFFF)); }
+std::string BoxText(HWND box) { return TextOf(GetDlgItem(box, 0xFFFF)); }
 
-void Press(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+HWND Item(HWND parent, int id) { return GetDlgItem(parent, id); }
 
-void Answer(HWND box, int id) { PostMessageA(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
-
-void ClickAt(HWND window, int x, int y, bool doubleClick) {
-    LPARAM at = MAKELPARAM(x, y);
-    PostMessageA(window, WM_MOUSEMOVE, 0, at);
-    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(window, WM_LBUTTONUP, 0, at);
-    if (!doubleClick) return;
-    PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    PostMessageA(window, WM_LBUTTONUP, 0, at);
+RECT RectIn(HWND window, HWND relativeTo) {
+    RECT rc;
+    GetWindowRect(window, &rc);
+    MapWindowPoints(nullptr, relativeTo, reinterpret_cast<POINT*>(&rc), 2);
+    return rc;
 }
 
-void RightClickAt(HWND window, int x, int y) {
-    LPARAM at = MAKELPARAM(x, y);
-    PostMessageA(window, WM_MOUSEMOVE, 0, at);
-    PostMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, at);
-    PostMessageA(window, WM_RBUTTONUP, 0, at);
+POINT CenterOf(HWND window) {
+    RECT rc;
+    GetWindowRect(window, &rc);
+    return {(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
 }
 
 }  // namespace pixa::test
+
+#endif  // _WIN32

@@ -7,6 +7,7 @@
 #include "app/transfer/folder_chooser.h"
 #include "app/transfer/wait_run.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/test_windows.h"
 
 namespace pixa {
 namespace {
@@ -44,13 +45,13 @@ TEST(WaitRun, TheProgramsWindowsGoOnWithTimersAndPaintButTakeNoInputWhileItWaits
     HWND hwnd = CreateWindowA("WaitRunProbe", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
                               cls.hInstance, nullptr);
     Reached reached;
+    test::WindowGuard closing(hwnd);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&reached));
     SetTimer(hwnd, 1, 50, nullptr);
     EXPECT_EQ(WaitRun("cmd.exe /c ping -n 2 127.0.0.1 >nul"), 0);
     KillTimer(hwnd, 1);
     EXPECT_GT(reached.ticks, 1);
     EXPECT_EQ(reached.keys, 0) << "a key during the wait is not acted on";
-    DestroyWindow(hwnd);
 }
 
 // The visible chooser dialog of this thread, waiting a little for it to appear.

@@ -9,10 +9,11 @@
 #include <filesystem>
 
 #include "app/transfer/directory.h"
+#include "tests/support/input.h"
 #include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/window_probe.h"
 #include "tests/transfer/transfer_fakes.h"
-#include "tests/transfer_ui/window_probe.h"
 
 namespace pixa::test {
 namespace {

@@ -10,9 +10,10 @@
 #include "app/transfer/transfer_dialog.h"
 #include "framework/window/window_registry.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/window_probe.h"
 #include "tests/transfer/transfer_fakes.h"
 #include "tests/transfer_ui/transfer_fixture.h"
-#include "tests/transfer_ui/window_probe.h"
 
 namespace pixa::test {
 namespace {

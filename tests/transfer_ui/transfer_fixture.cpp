@@ -5,8 +5,8 @@
 
 #include "app/transfer/directory.h"
 #include "runtime/settings.h"
+#include "tests/support/window_probe.h"
 #include "tests/transfer/transfer_fakes.h"
-#include "tests/transfer_ui/window_probe.h"
 
 namespace pixa::test {
 
@@ -30,10 +30,11 @@ void TransferFixture::SetUp() {
     cQuelle = source_;
     cZiel = "K:\\DCIM\\";
     owner_ = TWindow::New({.nTop = 10, .nLeft = 10, .nBottom = 300, .nRight = 400, .cTitle = "Besitzer", .lPixel = true});
+    closing_ = WindowGuard(owner_);
 }
 
 void TransferFixture::TearDown() {
-    if (owner_ && owner_->hWnd) DestroyWindow(owner_->hWnd);
+    closing_.Close();
     owner_.reset();
     std::error_code ec;
     std::filesystem::remove_all(source_, ec);

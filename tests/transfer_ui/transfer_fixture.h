@@ -13,6 +13,7 @@
 #include "app/transfer/transfer_values.h"
 #include "framework/window/window.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/test_windows.h"
 
 namespace pixa::test {
 
@@ -51,6 +52,7 @@ protected:
     std::string source_;       // the source folder on S:, ending in "\"
     TempDir program_;          // the program folder (work table)
     std::shared_ptr<TWindow> owner_;
+    WindowGuard closing_;
 };
 
 }  // namespace pixa::test

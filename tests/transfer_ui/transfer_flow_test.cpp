@@ -21,10 +21,11 @@
 #include "runtime/string_order.h"
 #include "runtime/value_text.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/window_probe.h"
 #include "tests/transfer/transfer_fakes.h"
 #include "tests/transfer_ui/progress_probe.h"
 #include "tests/transfer_ui/transfer_fixture.h"
-#include "tests/transfer_ui/window_probe.h"
 
 namespace pixa::test {
 namespace {

@@ -6,6 +6,8 @@
 #include "framework/window/hot_keys.h"
 #include "framework/window/messages.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/input.h"
+#include "tests/support/test_windows.h"
 #include "tests/window/plain_control.h"
 
 namespace pixa {
@@ -27,6 +29,7 @@ std::shared_ptr<TDialog> PixelDialog(const std::string& caption) {
 
 TEST(ControlColours, WithoutColoursTheDeviceContextsOwnAreKept) {
     auto window = PixelWindow();
+    test::WindowGuard closing(window);
     auto label = PlainControl::New(window, "STATIC", "Text", 10, 10, 20, 100, WS_CHILD | WS_VISIBLE);
     HDC dc = GetDC(label->hWnd);
     SetTextColor(dc, RGB(1, 2, 3));
@@ -45,11 +48,11 @@ TEST(ControlColours, WithoutColoursTheDeviceContextsOwnAreKept) {
     EXPECT_EQ(GetTextColor(dc), RGB(255, 255, 255));
     EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 128));
     ReleaseDC(label->hWnd, dc);
-    DestroyWindow(window->hWnd);
 }
 
 TEST(ControlLifecycle, EndRemovesTheControlFromItsParent) {
     auto window = PixelWindow();
+    test::WindowGuard closing(window);
     auto a = PlainControl::New(window, "BUTTON", "a", 10, 10, 20, 60);
     auto b = PlainControl::New(window, "BUTTON", "b", 40, 10, 20, 60);
     window->oCtlFocus = a;
@@ -57,11 +60,11 @@ TEST(ControlLifecycle, EndRemovesTheControlFromItsParent) {
     ASSERT_EQ(window->aControls.size(), 1u);
     EXPECT_EQ(window->aControls[0], b);
     EXPECT_TRUE(window->oCtlFocus.expired());
-    DestroyWindow(window->hWnd);
 }
 
 TEST(ControlEnabling, WhenConditionsAreEvaluatedOnClick) {
     auto window = PixelWindow();
+    test::WindowGuard closing(window);
     bool allowed = false;
     auto trigger = PlainControl::New(window, "BUTTON", "an", 10, 10, 20, 60);
     auto dependent = PlainControl::New(window, "BUTTON", "abh", 40, 10, 20, 60);
@@ -72,11 +75,11 @@ TEST(ControlEnabling, WhenConditionsAreEvaluatedOnClick) {
     SendMessageA(trigger->hWnd, XM_CLICK, 0, 0);  // Click() re-evaluates the siblings
     EXPECT_TRUE(IsWindowEnabled(dependent->hWnd));
     EXPECT_TRUE(dependent->lActive);
-    DestroyWindow(window->hWnd);
 }
 
 TEST(ControlNavigation, FirstAndLastActiveControls) {
     auto window = PixelWindow();
+    test::WindowGuard closing(window);
     auto label = PlainControl::New(window, "STATIC", "Text", 5, 5, 15, 60, WS_CHILD | WS_VISIBLE);
     auto off = PlainControl::New(window, "EDIT", "", 25, 5, 20, 60, kEditStyle);
     auto radioA = PlainControl::New(window, "BUTTON", "a", 50, 5, 20, 60,
@@ -90,11 +93,11 @@ TEST(ControlNavigation, FirstAndLastActiveControls) {
     edit->Disable();
     SendMessageA(radioB->hWnd, BM_SETCHECK, BST_UNCHECKED, 0);
     EXPECT_EQ(window->FirstActiveCtrl(), label);  // none qualifies: the first control
-    DestroyWindow(window->hWnd);
 }
 
 TEST(WindowDrawing, SayUsesTheColourStringsPair) {
     auto window = PixelWindow();
+    test::WindowGuard closing(window);
     ShowWindow(window->hWnd, SW_SHOWNOACTIVATE);
     UpdateWindow(window->hWnd);
     window->Say({.nRow = 10, .nCol = 10, .cText = "MMMM", .nClrFore = "W+/R*", .lPixel = true});
@@ -107,11 +110,11 @@ TEST(WindowDrawing, SayUsesTheColourStringsPair) {
     EXPECT_GT(white, 0);  // and the letters are bright white
     ReleaseDC(window->hWnd, dc);
     EXPECT_EQ(window->nPaintCount, 0);
-    DestroyWindow(window->hWnd);
 }
 
 TEST(ControlKeys, KeyTableActionRunsBeforeTheWindowsOwn) {
     auto window = PixelWindow();
+    test::WindowGuard closing(window);
     int tableCalls = 0, ownCalls = 0;
     window->bKeyDown = Action([&](const Args&) {
         ++ownCalls;
@@ -128,7 +131,6 @@ TEST(ControlKeys, KeyTableActionRunsBeforeTheWindowsOwn) {
     SendMessageA(window->hWnd, WM_KEYDOWN, VK_F5, 0);
     EXPECT_EQ(tableCalls, 1);
     EXPECT_EQ(ownCalls, 2);
-    DestroyWindow(window->hWnd);
 }
 
 TEST(DialogHotKeys, LabelLeadsToItsControlAndAltLetterClicks) {

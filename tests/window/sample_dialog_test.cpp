@@ -8,6 +8,7 @@
 
 #include "framework/window/dialog.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/window_probe.h"
 #include "tests/window/plain_control.h"
 
 namespace pixa {

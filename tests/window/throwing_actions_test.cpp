@@ -10,6 +10,7 @@
 #include "framework/window/window_registry.h"
 #include "tests/support/error_recorder.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/test_windows.h"
 #include "tests/window/plain_control.h"
 
 namespace pixa {
@@ -29,6 +30,7 @@ std::shared_ptr<TDialog> PixelDialog(const std::string& caption) {
 TEST(ThrowingActions, PaintingEndsAndTheWindowPaintsAgain) {
     ErrorRecorder errors;
     auto w = TWindow::New({.nTop = 40, .nLeft = 40, .nBottom = 240, .nRight = 340, .cTitle = "Malen", .lPixel = true});
+    test::WindowGuard closing(w);
     int paints = 0;
     w->bPainted = Action([&paints](const Args&) -> Value {
         if (++paints == 1) throw std::runtime_error("Farbe fehlt");
@@ -44,7 +46,6 @@ TEST(ThrowingActions, PaintingEndsAndTheWindowPaintsAgain) {
     UpdateWindow(w->hWnd);
     EXPECT_EQ(paints, 2);
     EXPECT_EQ(w->nPaintCount, 0);
-    DestroyWindow(w->hWnd);
 }
 
 TEST(ThrowingActions, AThrowingValidationLeavesValidationOn) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/window/window.h"
+#include "tests/support/test_windows.h"
 #include "tests/window/plain_control.h"
 
 namespace pixa {
@@ -18,6 +19,7 @@ protected:
         ToolTips::Instance().MakeCold();
         window = TWindow::New({.nTop = 100, .nLeft = 100, .nBottom = 300, .nRight = 500, .cTitle = "Tipps",
                                .lPixel = true});
+        closing = test::WindowGuard(window);
         first = PlainControl::New(window, "BUTTON", "Eins", 10, 10, 24, 80);
         second = PlainControl::New(window, "BUTTON", "Zwei", 10, 120, 24, 80);
         plain = PlainControl::New(window, "BUTTON", "Ohne", 10, 230, 24, 80);
@@ -25,7 +27,7 @@ protected:
         second->cToolTip = Value(Action([](const Args&) { return Value("Zweiter Knopf"); }));
     }
     void TearDown() override {
-        DestroyWindow(window->hWnd);
+        closing.Close();
         ToolTips::Instance().MakeCold();
     }
     static void MouseMove(const std::shared_ptr<TWindow>& w) { SendMessageA(w->hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }
@@ -35,6 +37,7 @@ protected:
     }
 
     std::shared_ptr<TWindow> window;
+    test::WindowGuard closing;
     std::shared_ptr<PlainControl> first, second, plain;
 };
 

@@ -4,9 +4,11 @@
 
 #include "framework/window/event_loop.h"
 #include "framework/window/message_tracer.h"
+#include "framework/window/tooltip.h"
 #include "framework/window/window_procedure.h"
 #include "framework/window/window_registry.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/window_probe.h"
 #include "tests/window/plain_control.h"
 
 namespace pixa {
@@ -310,16 +312,39 @@ TEST(WindowFonts, ControlsTakeTheParentsFontAndHoldAReference) {
     auto font = TFont::New({.cFaceName = "Arial", .nHeight = -16, .lBold = true});
     auto w = PixelWindow("Schrift");
     w->SetFont(font);
-    EXPECT_EQ(font->nCount, 2);
+    EXPECT_EQ(font->nCount(), 2);
     auto button = PlainControl::New(w, "BUTTON", "&Knopf", 10, 10, 30, 100);
     EXPECT_EQ(button->oFont, font);
-    EXPECT_EQ(font->nCount, 3);
+    EXPECT_EQ(font->nCount(), 3);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(button->hWnd, WM_GETFONT, 0, 0)), font->hFont);
     DestroyNow(w);
-    EXPECT_EQ(font->nCount, 1);  // both windows let go; the creator's reference remains
-    EXPECT_NE(font->hFont, nullptr);
-    font->End();
-    EXPECT_EQ(font->hFont, nullptr);
+    EXPECT_EQ(font->nCount(), 1);  // both windows let go; the creator's reference remains
+    HFONT handle = font->hFont;
+    EXPECT_NE(GetObjectType(handle), 0u);
+    font.reset();
+    EXPECT_EQ(GetObjectType(handle), 0u);
+}
+
+TEST(WindowResources, GivenBrushAndTipFontLiveAsLongAsTheirWindows) {
+    auto brush = TBrush::Solid(0x0D0E0F);  // a colour no other window uses
+    HBRUSH handle = brush->hBrush;
+    auto w = TWindow::New({.nTop = 40, .nLeft = 40, .nBottom = 240, .nRight = 340, .cTitle = "Pinsel",
+                           .oBrush = brush, .lPixel = true});
+    brush.reset();
+    EXPECT_NE(GetObjectType(handle), 0u) << "the window still paints with it";
+
+    ToolTips::Instance().MakeCold();
+    w->ShowToolTip(10, 10, Value("Hinweis"));
+    auto tip = ToolTips::Instance().TipWindow();
+    ASSERT_TRUE(tip && tip->oFont);
+    std::weak_ptr<TFont> tipFont = tip->oFont;
+    EXPECT_EQ(GetObjectType(tip->oFont->hFont), static_cast<DWORD>(OBJ_FONT));
+    tip.reset();
+    ToolTips::Instance().MakeCold();
+    EXPECT_TRUE(tipFont.expired()) << "the tip window was its only holder";
+
+    DestroyNow(w);
+    EXPECT_EQ(GetObjectType(handle), 0u) << "the brush went with its window";
 }
 
 TEST(MessageTracer, LogsMessageNamesOnlyWhenOn) {
