@@ -6,8 +6,9 @@
 #include "framework/controls/cursor.h"
 #include "framework/controls/say.h"
 #include "framework/window/tooltip.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -339,4 +340,4 @@ Value NcSSayOver(int nRow, int nCol, WPARAM nKeyFlags) {
     return Value(0);
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -5,7 +5,7 @@
 #include "framework/window/resource_log.h"
 #include "framework/window/weak_cache.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 
@@ -67,4 +67,4 @@ TBrush::~TBrush() {
     if (hBitmap) DeleteObject(hBitmap);
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

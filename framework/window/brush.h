@@ -12,7 +12,7 @@
 
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TBrush;
 using BrushRef = std::shared_ptr<TBrush>;
@@ -58,4 +58,4 @@ private:
     bool lStock = false;                  // a stock object, never deleted
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -9,7 +9,7 @@
 #include "framework/window/resource_log.h"
 #include "framework/window/weak_cache.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 
@@ -226,4 +226,4 @@ bool TFont::Choose(HWND owner) {
     return true;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

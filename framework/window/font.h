@@ -11,7 +11,7 @@
 
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TFont;
 using FontRef = std::shared_ptr<TFont>;
@@ -110,4 +110,4 @@ private:
     LOGFONTA ToLogFont() const;
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

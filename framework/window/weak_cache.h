@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-namespace pixa {
+namespace pixa::window {
 
 template <class T>
 class WeakCache {
@@ -36,4 +36,4 @@ private:
     std::vector<std::weak_ptr<T>> entries_;
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -17,6 +17,7 @@
 #include "tests/support/input.h"
 #include "tests/support/test_windows.h"
 #include "tests/transfer/table_test_base.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

@@ -3,6 +3,7 @@
 #include "framework/services/menu_builder.h"
 #include "tests/browse/browse_fixture.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

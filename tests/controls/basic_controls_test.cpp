@@ -16,6 +16,7 @@
 #include "tests/controls/bound_value.h"
 #include "tests/support/error_recorder.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 #include "tests/support/test_windows.h"
 #include "tests/support/window_probe.h"
 

@@ -6,6 +6,7 @@
 #include "framework/controls/bitmap.h"
 #include "framework/controls/cursor.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 #include "tests/support/test_windows.h"
 
 namespace pixa {

@@ -7,6 +7,7 @@
 #include "framework/controls/combo_box.h"
 #include "tests/controls/bound_value.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 #include "tests/support/test_windows.h"
 #include "tests/support/window_probe.h"
 

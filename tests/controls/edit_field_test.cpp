@@ -13,6 +13,7 @@
 #include "tests/support/error_recorder.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 #include "tests/support/test_windows.h"
 #include "tests/support/window_probe.h"
 

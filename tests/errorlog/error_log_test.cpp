@@ -12,9 +12,10 @@
 #include "tests/errorlog/handler_support.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 #include "tests/support/window_probe.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 using test::FindDialog;
@@ -249,4 +250,4 @@ TEST_F(StartUpLog, MailingWritesTheProfileRunsSendletAndKeepsTheLog) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

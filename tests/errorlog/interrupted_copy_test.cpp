@@ -10,6 +10,7 @@
 #include "tests/errorlog/handler_support.h"
 #include "tests/support/input.h"
 #include "tests/support/program_process.h"
+#include "tests/support/layers.h"
 #include "tests/support/window_probe.h"
 
 namespace pixa::test {

@@ -12,6 +12,7 @@
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 #include "tests/support/window_probe.h"
 
 namespace pixa {

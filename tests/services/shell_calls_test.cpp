@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/services/windows.h"
+#include "tests/support/layers.h"
 #include "tests/support/window_probe.h"
 
 namespace pixa {

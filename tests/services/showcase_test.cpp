@@ -15,6 +15,7 @@
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 #include "tests/support/test_windows.h"
 
 namespace pixa {

@@ -10,6 +10,7 @@
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

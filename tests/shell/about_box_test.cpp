@@ -9,9 +9,10 @@
 
 #include "app/shell/publics.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 #include "tests/support/window_probe.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -126,4 +127,4 @@ TEST_F(AboutBox, TheAboutBoxStaysAndShowsTheAddresses) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -11,10 +11,11 @@
 
 #include "framework/window/font.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 #include "tests/support/test_windows.h"
 #include "tests/support/window_probe.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 using test::Pump;
@@ -248,4 +249,4 @@ TEST_F(LabelPanel, TransparentLabelShowsThePanelBehindItInsteadOfItsOwnBackgroun
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

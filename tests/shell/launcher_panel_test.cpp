@@ -11,10 +11,11 @@
 #include "framework/controls/bitmap.h"
 #include "framework/window/dialog.h"
 #include "tests/support/input.h"
+#include "tests/support/layers.h"
 #include "tests/support/test_windows.h"
 #include "tests/support/window_probe.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 using test::Pump;
@@ -146,4 +147,4 @@ TEST_F(Panel, TheExitLabelEndsTheMainWindow) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

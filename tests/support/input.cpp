@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/window/modeless_dialogs.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

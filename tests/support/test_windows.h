@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "framework/window/dialog.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "tests/support/layers.h"
+
 namespace pixa::test {
 
 // A top-level dialog of this process with this caption, or null.

@@ -14,6 +14,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/support/window_probe.h"
 #include "tests/transfer/transfer_fakes.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

@@ -2,6 +2,7 @@
 
 #include "framework/window/control.h"
 #include "framework/window/window_registry.h"
+#include "tests/support/layers.h"
 #include "tests/support/window_probe.h"
 
 namespace pixa::test {

@@ -14,6 +14,7 @@
 #include "tests/support/window_probe.h"
 #include "tests/transfer/transfer_fakes.h"
 #include "tests/transfer_ui/transfer_fixture.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

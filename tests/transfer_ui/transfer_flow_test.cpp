@@ -26,6 +26,7 @@
 #include "tests/transfer/transfer_fakes.h"
 #include "tests/transfer_ui/progress_probe.h"
 #include "tests/transfer_ui/transfer_fixture.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

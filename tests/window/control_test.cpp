@@ -9,6 +9,7 @@
 #include "tests/support/input.h"
 #include "tests/support/test_windows.h"
 #include "tests/window/plain_control.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -10,6 +10,7 @@
 #include "tests/support/gui_driver.h"
 #include "tests/support/window_probe.h"
 #include "tests/window/plain_control.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -12,6 +12,7 @@
 #include "tests/support/gui_driver.h"
 #include "tests/support/test_windows.h"
 #include "tests/window/plain_control.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -5,6 +5,7 @@
 #include "framework/window/window.h"
 #include "tests/support/test_windows.h"
 #include "tests/window/plain_control.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {
