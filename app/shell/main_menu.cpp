@@ -9,19 +9,13 @@
 #include "framework/services/menu_builder.h"
 #include "framework/window/window.h"
 #include "runtime/codepage.h"
+#include "runtime/actions.h"
 
 namespace pixa::app {
 
 namespace {
 
 std::shared_ptr<TWindow> MainWindow() { return std::dynamic_pointer_cast<TWindow>(G().oWnd); }
-
-Action Do(void (*what)()) {
-    return Action([what](const Args&) {
-        what();
-        return Value();
-    });
-}
 
 }  // namespace
 
