@@ -46,10 +46,9 @@ std::shared_ptr<TGet> Field(const Kit& ui, int row, int col, int width, Action b
 // A "..." button that lets the user choose a folder for an entry field.
 void FolderButton(const Kit& ui, int row, std::string& folder, const std::string& title, const std::string& hint,
                   const std::shared_ptr<TGet>& field) {
-    std::weak_ptr<TGet> weakField = field;
-    ui.Add<TButton>({.nRow = row, .nCol = 220, .cCaption = "...", .bAction = Do([&folder, title, weakField] {
+    ui.Add<TButton>({.nRow = row, .nCol = 220, .cCaption = "...", .bAction = Do(field, [&folder, title](TGet& shown) {
                          folder = Suchen(folder, title);
-                         if (auto shown = weakField.lock()) shown->Refresh();
+                         shown.Refresh();
                      }),
                      .nWidth = 15, .nHeight = 9, .cMsg = hint},
                     hint);
@@ -104,7 +103,8 @@ bool Setup(const std::shared_ptr<TWindow>& oWnd) {
     ui.Dialog()->lHelpIcon = false;
 
     ui.Add<TGroup>({.nTop = -3, .nLeft = 0, .nBottom = 133, .nRight = 239});
-    ui.Add<TCheckBox>({.nRow = 7, .nCol = 53, .cCaption = AnsiToCp850(" &Dialog zur Übertragung beim Programmstart öffnen"),
+    ui.Add<TCheckBox>({.nRow = 7, .nCol = 53,
+                       .cCaption = AnsiToCp850(" &Dialog zur Übertragung beim Programmstart öffnen"),
                        .bSetGet = Bind(g.lS_Konvert), .nWidth = 150, .nHeight = 10});
     const kit::LabelLook right{.align = kit::Align::Right};
     ui.Label(30, 9, 40, 10, "Bilderordner", right);

@@ -187,7 +187,8 @@ bool Auswahl(const std::shared_ptr<TDialog>& owner, std::vector<std::string>& fi
     s.mark1 = TBitmap::Define("MARK1");
 
     ui.Dialog()->lHelpIcon = false;
-    ui.Label(3, 1, 300, 10, "Wählen Sie die Bilddateien zur Übertragung auf die Kamera. - Rechtsklick öffnet das Menü.",
+    ui.Label(3, 1, 300, 10,
+             "Wählen Sie die Bilddateien zur Übertragung auf die Kamera. - Rechtsklick öffnet das Menü.",
              {.align = kit::Align::Centred, .font = bold});
     BuildBrowse(ui, font);
     BuildTotals(ui, bold);

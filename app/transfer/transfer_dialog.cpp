@@ -114,8 +114,9 @@ void EraseCard(KonvertState& s) {
 
 void BuildButtons(const Kit& ui) {
     KonvertState& s = ui.State();
-    s.start = ui.Add<TButton>({.nRow = 148, .nCol = 99, .cCaption = "Übertragung &starten", .bAction = ui.On(StartTransfer),
-                               .nWidth = 70, .nHeight = 10, .cMsg = "Bilder auf die Kamera kopieren"},
+    s.start = ui.Add<TButton>({.nRow = 148, .nCol = 99, .cCaption = "Übertragung &starten",
+                               .bAction = ui.On(StartTransfer), .nWidth = 70, .nHeight = 10,
+                               .cMsg = "Bilder auf die Kamera kopieren"},
                               "Datentransfer starten");
     ui.Add<TButton>({.nRow = 148, .nCol = 171, .cCaption = "&Hilfe", .bAction = Do([] { HelpTopic("Konvertieren"); }),
                      .nWidth = 35, .nHeight = 10, .cMsg = "Hilfe aufrufen"},
@@ -141,8 +142,10 @@ void BuildLabels(const Kit& ui) {
 
 void BuildFolderRows(const Kit& ui) {
     KonvertState& s = ui.State();
-    s.oQuelle = ValueField(ui, 22, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cQuelle)); }, false);
-    s.oZiel = ValueField(ui, 64, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cZiel)); }, false);
+    s.oQuelle = ValueField(
+        ui, 22, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cQuelle)); }, false);
+    s.oZiel = ValueField(
+        ui, 64, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cZiel)); }, false);
     ui.Add<TButton>({.nRow = 22, .nCol = 205, .cCaption = "Suchen", .bAction = ui.On([](KonvertState& st) {
                          st.values.cQuelle = Suchen(st.values.cQuelle, "Bilderordner");
                          st.oQuelle->Refresh();
