@@ -1,6 +1,7 @@
 #include "app/kit/dialog_kit.h"
 
 #include "framework/controls/say.h"
+#include "app/kit/namespace.h"
 
 namespace pixa::kit {
 

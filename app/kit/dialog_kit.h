@@ -20,8 +20,9 @@
 #include "framework/window/dialog.h"
 #include "framework/window/font.h"
 #include "runtime/actions.h"
+#include "app/kit/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 class TSay;
 }
 

@@ -13,8 +13,9 @@
 
 #include "framework/window/dialog.h"
 #include "framework/window/font.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -115,4 +116,4 @@ bool BuildDlg() {
     return true;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

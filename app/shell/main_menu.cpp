@@ -10,8 +10,9 @@
 #include "framework/window/window.h"
 #include "runtime/codepage.h"
 #include "runtime/actions.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -50,4 +51,4 @@ std::shared_ptr<TMenu> BuildMenu() {
     return bar;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -3,8 +3,9 @@
 #include "platform/wide_path.h"
 #include "runtime/actions.h"
 #include "runtime/value_text.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 Action BindPath(std::string& value) {
     // The raw form: a call without an argument reads, one with any argument stores.
@@ -18,4 +19,4 @@ Action BindPath(std::string& value) {
     });
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -3,8 +3,9 @@
 #include "framework/services/timer.h"
 #include "framework/window/window.h"
 #include "runtime/actions.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 PacedRepaint::PacedRepaint(std::function<void()> repaint, std::chrono::milliseconds interval)
     : repaint_(std::move(repaint)), limit_(interval), interval_(interval) {}
@@ -41,4 +42,4 @@ void PacedRepaint::Repaint() {
     repaint_();
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -4,8 +4,9 @@
 
 #include "framework/services/menu_builder.h"
 #include "runtime/actions.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 void Entry(const std::string& prompt, std::function<void()> fn, Action when = {}) {
@@ -32,4 +33,4 @@ void BuildMenu(const std::shared_ptr<TWindow>& window, int nRow, int nCol, const
     menu->Activate(nRow, nCol, window);
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

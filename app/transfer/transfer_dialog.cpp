@@ -20,8 +20,9 @@
 #include "framework/window/dialog.h"
 #include "platform/wide_path.h"
 #include "runtime/codepage.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 
@@ -198,4 +199,4 @@ void Konvert(const std::shared_ptr<TWindow>& owner, const TransferValues& values
     HelpSetTopic("Hauptauswahl");
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

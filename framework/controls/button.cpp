@@ -5,8 +5,9 @@
 #include "framework/controls/control_setup.h"
 #include "framework/window/brackets.h"
 #include "framework/window/messages.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 ButtonLayout LayoutButton(const ButtonNew& a) {
     int width = a.nWidth.value_or(std::max(6 * static_cast<int>(a.cCaption.size()), 30));
@@ -102,4 +103,4 @@ Value TButton::MouseMove(int nRow, int nCol, WPARAM nFlags) {
     return Value();
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -6,8 +6,9 @@
 
 #include "framework/controls/control_params.h"
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TButton : public TControl {
 public:
@@ -48,4 +49,4 @@ struct ButtonLayout {
 };
 ButtonLayout LayoutButton(const ButtonNew& args);
 
-}  // namespace pixa
+}  // namespace pixa::controls

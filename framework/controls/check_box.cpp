@@ -1,8 +1,9 @@
 #include "framework/controls/check_box.h"
 
 #include "framework/controls/control_setup.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 std::shared_ptr<TCheckBox> TCheckBox::New(const CheckBoxNew& a) {
     auto box = std::make_shared<TCheckBox>();
@@ -80,4 +81,4 @@ Value TCheckBox::MouseMove(int nRow, int nCol, WPARAM nFlags) {
     return Value();
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -5,8 +5,9 @@
 #include "framework/controls/control_setup.h"
 #include "framework/window/messages.h"
 #include "runtime/value_text.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 namespace {
 
@@ -266,4 +267,4 @@ Value TComboBox::MouseMove(int nRow, int nCol, WPARAM nFlags) {
     return Value();
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

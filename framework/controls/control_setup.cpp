@@ -1,6 +1,7 @@
 #include "framework/controls/control_setup.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 void SetParentColors(TControl& control, const std::shared_ptr<TWindow>& parent, std::optional<std::uint32_t> fore,
                      std::optional<std::uint32_t> back, std::shared_ptr<TBrush> brush) {
@@ -18,4 +19,4 @@ std::uint32_t SetFieldColors(TControl& control, std::optional<std::uint32_t> for
     return pane;
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

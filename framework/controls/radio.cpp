@@ -1,8 +1,9 @@
 #include "framework/controls/radio.h"
 
 #include "framework/controls/control_setup.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 // ---- TRadMenu ----
 
@@ -196,4 +197,4 @@ Value TRadio::MouseMove(int nRow, int nCol, WPARAM nFlags) {
     return Value();
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -8,8 +8,9 @@
 
 #include "framework/controls/control_params.h"
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TRadio;
 
@@ -95,4 +96,4 @@ public:
     Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

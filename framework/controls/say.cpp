@@ -3,8 +3,9 @@
 #include "framework/window/dialog.h"
 #include "runtime/transform.h"
 #include "runtime/value_text.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 std::string TSay::Format(const Value& value, const std::string& picture) {
     return picture.empty() ? cValToChar(value) : Transform(value, picture);
@@ -100,4 +101,4 @@ Value TSay::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

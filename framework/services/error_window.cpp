@@ -10,8 +10,9 @@
 #include "framework/services/error_dialog.h"
 #include "framework/window/dialog.h"
 #include "runtime/actions.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 // The framework's logo: drawn once into a bitmap of its own, deleted with the object.
@@ -109,4 +110,4 @@ ErrorChoice ShowErrorDialog(const ErrorDialogContent& content) {
     return *choice;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -5,8 +5,9 @@
 #include "framework/services/sys_refresh.h"
 #include "framework/window/dialog.h"
 #include "runtime/actions.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 // Two joined pen lines from the first point over the second to the third (the last
@@ -143,4 +144,4 @@ Value TMeter::Paint() {
     return Value();
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -11,7 +11,7 @@
 #include "framework/window/messages.h"
 #include "framework/window/window_registry.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 std::string UpperClass(HWND h) {
@@ -123,4 +123,4 @@ void TControl::ForWhen() {
     parent->nLastKey = 0;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -3,7 +3,7 @@
 // The numbers are fixed: other parts of the program post them by number.
 #include <windows.h>
 
-namespace pixa {
+namespace pixa::window {
 
 inline constexpr UINT XM_CLICK = 2048;         // a control was clicked or activated
 inline constexpr UINT XM_SCROLLUP = 2049;      // scroll bar: line up / left
@@ -23,4 +23,4 @@ inline constexpr UINT XM_ASYNCSELECT = 2065;   // socket notification
 inline constexpr UINT XM_CLOSEUP = 2066;       // a drop-down list closed
 inline constexpr UINT XM_TASKBAR = 2067;       // task-bar icon notification
 
-}  // namespace pixa
+}  // namespace pixa::window

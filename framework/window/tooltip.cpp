@@ -6,7 +6,7 @@
 #include "framework/window/window.h"
 #include "runtime/value_text.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 bool HasToolTip(const TWindow& w) {
@@ -163,4 +163,4 @@ void ToolTips::MakeCold() {
     warm_ = false;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

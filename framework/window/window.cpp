@@ -1,5 +1,5 @@
 // TWindow: construction, registration, creation, linking, activation and geometry.
-#include "framework/services/frame.h"
+#include "runtime/frame.h"
 #include "framework/window/window.h"
 
 
@@ -12,7 +12,7 @@
 #include "framework/window/window_procedure.h"
 #include "framework/window/window_registry.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 // Platform classes registered so far, by name (the class-wide lRegistered of each class).
@@ -400,4 +400,4 @@ void TWindow::EndResources() {
     oVScroll = nullptr, oHScroll = nullptr;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

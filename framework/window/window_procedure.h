@@ -5,7 +5,7 @@
 
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 class TDialog;
@@ -51,4 +51,4 @@ private:
 // no exception may unwind through the platform's message dispatch.
 Value DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
-}  // namespace pixa
+}  // namespace pixa::window

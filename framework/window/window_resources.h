@@ -8,7 +8,7 @@
 
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 
@@ -64,4 +64,4 @@ std::shared_ptr<WindowIcon> LoadNamedIcon(const std::string& name);
 // The arrow cursor of the platform (shared, never destroyed).
 HCURSOR ArrowCursor();
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -8,6 +8,7 @@
 #include "framework/window/window_registry.h"
 #include "tests/support/gui_driver.h"
 #include "tests/window/plain_control.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {
