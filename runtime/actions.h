@@ -3,13 +3,17 @@
 // actions with positional dynamic values; application code writes ordinary typed
 // lambdas and lets this header convert:
 //   Do([&](int row, int col) { ... })   arguments converted by position, result
-//                                       absent for void, else the returned value
+//                                       absent for void, else the returned value;
+//                                       a plain function works the same
 //   Constant("text")                    always yields the same value
 //   Bind(variable)                      yields the variable; given an argument,
 //                                       stores it first (the variable must outlive
 //                                       the action)
 //   Bind(state, &State::member)         the same over shared state; a binding whose
 //                                       state is gone yields absent and stores nothing
+//   Do(state, [](State& s, int row) {}) the closure on shared state held weakly; once
+//                                       the state is gone it runs nothing and yields
+//                                       absent (or the fallback given)
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -79,6 +83,11 @@ struct Signature<R (C::*)(A...)> {
     using Result = R;
     using Params = std::tuple<A...>;
 };
+template <typename R, typename... A>
+struct Signature<R (*)(A...)> {
+    using Result = R;
+    using Params = std::tuple<A...>;
+};
 
 // True for a closure that takes the positional arguments as they are.
 template <typename Params>
@@ -106,6 +115,25 @@ Value Invoke(F& fn, const Args& args, std::index_sequence<I...>) {
     }
 }
 
+// The closure fn(state, rest...) as one over the rest alone, run while the state lives.
+template <typename S, typename F, typename Params>
+struct OnState;
+template <typename S, typename F, typename First, typename... A>
+struct OnState<S, F, std::tuple<First, A...>> {
+    static auto Closure(std::weak_ptr<S> weak, F fn, Value otherwise) {
+        return [weak = std::move(weak), fn = std::move(fn), otherwise = std::move(otherwise)](A... a) mutable -> Value {
+            auto alive = weak.lock();
+            if (!alive) return otherwise;
+            if constexpr (std::is_void_v<typename Signature<F>::Result>) {
+                fn(*alive, std::forward<A>(a)...);
+                return Value();
+            } else {
+                return To(fn(*alive, std::forward<A>(a)...));
+            }
+        };
+    }
+};
+
 // A variable's value as the binding stores it.
 template <typename T>
 void Store(T& variable, const Value& v) {
@@ -121,6 +149,14 @@ Action Do(F fn) {
     return Action([fn = std::move(fn)](const Args& args) mutable {
         return action_detail::Invoke(fn, args, std::make_index_sequence<std::tuple_size_v<Params>>{});
     });
+}
+
+// A typed closure over shared state, held weakly: the action never keeps the state
+// alive, and once the state is gone it runs nothing and yields otherwise.
+template <typename S, typename F>
+Action Do(const std::shared_ptr<S>& state, F fn, Value otherwise = {}) {
+    using Params = typename action_detail::Signature<F>::Params;
+    return Do(action_detail::OnState<S, F, Params>::Closure(state, std::move(fn), std::move(otherwise)));
 }
 
 // An action that always yields this value.

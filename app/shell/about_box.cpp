@@ -1,5 +1,6 @@
 #include "app/shell/about_box.h"
 
+#include "app/kit/dialog_kit.h"
 #include "app/shell/publics.h"
 #include "framework/controls/bitmap.h"
 #include "framework/controls/say.h"
@@ -27,26 +28,10 @@ std::shared_ptr<TTimer>& AboutTimer() {
     return timer;
 }
 
-Action Constant(const std::string& text) {
-    return Action([text](const Args&) { return Value(text); });
-}
-
-// A centred text block in black on white, without border, in control units.
-void TextBlock(const std::shared_ptr<TDialog>& dlg, int row, int height, const std::string& text,
-               const std::shared_ptr<TFont>& font) {
-    TSay::New({.nRow = row, .nCol = 0, .bText = Constant(text), .oWnd = dlg, .oFont = font, .lCentered = true,
-               .lPixel = true, .nClrText = "N*/W", .nWidth = 160, .nHeight = height});
-}
-
 }  // namespace
 
 bool AboutWait(const std::shared_ptr<TDialog>& oDlg) {
-    std::weak_ptr<TDialog> box = oDlg;
-    auto timer = TTimer::New(kSplashMilliseconds, Action([box](const Args&) {
-                                 if (auto open = box.lock()) open->End();
-                                 return Value();
-                             }),
-                             oDlg);
+    auto timer = TTimer::New(kSplashMilliseconds, Do(oDlg, [](TDialog& open) { open.End(); }), oDlg);
     AboutTimer() = timer;
     timer->Activate();
     return true;
@@ -56,26 +41,26 @@ bool AboutInfo(bool lSplash) {
     const Publics& g = G();
     auto font = TFont::New({.cFaceName = "Ms Sans Serif", .nHeight = -8});
     auto bold = TFont::New({.cFaceName = "Ms Sans Serif", .nHeight = -8, .lBold = true});
-    auto dlg = TDialog::New({.nTop = 0, .nLeft = 0, .nBottom = 199, .nRight = 319,
-                             .cCaption = Cp850ToAnsi(g.cRelease), .nClrText = "N*/W", .lPixel = true, .oFont = font});
+    kit::DialogKit ui({.nTop = 0, .nLeft = 0, .nBottom = 199, .nRight = 319, .cCaption = Cp850ToAnsi(g.cRelease),
+                       .nClrText = "N*/W", .oFont = font});
+    auto dlg = ui.Dialog();
     dlg->lHelpIcon = false;
-    std::weak_ptr<TDialog> box = dlg;
-    Action close([box](const Args&) {
-        if (auto open = box.lock()) open->End();
-        return Value();
-    });
-    TBitmap::New({.nTop = 0, .nLeft = 0, .nWidth = 160, .nHeight = 55, .cResName = "About", .lNoBorder = true,
-                  .oWnd = dlg, .bLClicked = close, .lPixel = true});
-    TextBlock(dlg, 55, 30, kMakerBlock, font);
-    TextBlock(dlg, 75, 15, "Internet: " + g.cS_WWW + "\r\nEmail: " + g.cS_Email, font);
-    TextBlock(dlg, 92, 8, kRightsLine, bold);
+    Action close = ui.Ends(2);
+    ui.Add<TBitmap>({.nTop = 0, .nLeft = 0, .nWidth = 160, .nHeight = 55, .cResName = "About", .lNoBorder = true,
+                     .bLClicked = close});
+    // Centred text blocks in black on white, without border.
+    kit::LabelLook block{.align = kit::Align::Centred, .font = font, .colour = "N*/W"};
+    ui.Label(55, 0, 160, 30, kMakerBlock, block);
+    ui.Label(75, 0, 160, 15, "Internet: " + g.cS_WWW + "\r\nEmail: " + g.cS_Email, block);
+    block.font = bold;
+    ui.Label(92, 0, 160, 8, kRightsLine, block);
 
     // The timer starts at the first paint, and at the latest when the box is set
     // up: a splash that is never painted (a minimised start) still closes.
-    Action startOnce([box](const Args&) {
+    std::weak_ptr<TDialog> box = dlg;
+    Action startOnce = Do([box] {
         auto open = box.lock();
         if (open && !AboutTimer()) AboutWait(open);
-        return Value();
     });
     if (lSplash) dlg->bStart = startOnce;
     dlg->Activate({.bLClicked = close, .lCentered = true, .bInit = lSplash ? startOnce : Action()});

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <memory>
 
+#include "app/kit/dialog_kit.h"
 #include "app/shell/open_tables_report.h"
 #include "app/shell/publics.h"
 #include "app/shell/system_error_text.h"
@@ -167,37 +168,22 @@ void PrintErr() {
     if (!Exists(kLog)) return;
     auto font = TFont::New({.cFaceName = "Ms Sans Serif", .nHeight = -9});
     auto bold = TFont::New({.cFaceName = "Ms Sans Serif", .nHeight = -9, .lBold = true});
-    auto dlg = TDialog::New({.nTop = 1, .nLeft = 1, .nBottom = 185, .nRight = 370, .cCaption = "Fehlerprotokoll",
-                             .lPixel = true, .oFont = font});
-    auto text = [](const char* t) { return Action([t](const Args&) { return Value(t); }); };
-    TBitmap::New({.nTop = 5, .nLeft = 5, .nWidth = 32, .nHeight = 32, .cResName = "STOP_MAX", .lNoBorder = true,
-                  .oWnd = dlg, .lPixel = true});
-    TSay::New({.nRow = 9, .nCol = 50, .bText = text("Es wurde ein Fehlerprotokoll gefunden."), .oWnd = dlg,
-               .oFont = bold, .lCentered = true, .lPixel = true, .nClrText = "N/W", .nWidth = 120, .nHeight = 9});
-    TSay::New({.nRow = 20, .nCol = 60, .bText = text("Wählen Sie nun, wie Sie damit verfahren möchten."),
-               .oWnd = dlg, .oFont = bold, .lCentered = true, .lPixel = true, .nClrText = "N/W", .nWidth = 100,
-               .nHeight = 18});
-    auto choice = Action([](const Args& args) {
-        if (!args.empty()) LogChoice() = static_cast<int>(args[0].AsInteger());
-        return Value(LogChoice());
-    });
-    TRadMenu::New({.nRow = 40, .nCol = 80, .acItems = {AnsiToCp850(" &Löschen"), " &Drucken", " &Email-Versand"},
-                   .bSetGet = choice, .oWnd = dlg, .nWidth = 100, .nHeight = 10, .lPixel = true});
-    std::weak_ptr<TDialog> weak = dlg;
-    TButton::New({.nRow = 80, .nCol = 98, .cCaption = "&Weiter", .oWnd = dlg,
-                  .bAction = Action([weak](const Args&) {
-                      DoWithLog(LogChoice());
-                      if (auto d = weak.lock()) d->End(1);
-                      return Value();
-                  }),
-                  .nWidth = 41, .nHeight = 10, .oFont = font, .lDefault = true, .lPixel = true});
-    TButton::New({.nRow = 80, .nCol = 142, .cCaption = "&Abbruch", .oWnd = dlg,
-                  .bAction = Action([weak](const Args&) {
-                      if (auto d = weak.lock()) d->End(2);
-                      return Value();
-                  }),
-                  .nWidth = 41, .nHeight = 10, .oFont = font, .lPixel = true});
-    dlg->Activate({.lCentered = true});
+    kit::DialogKit ui({.nTop = 1, .nLeft = 1, .nBottom = 185, .nRight = 370, .cCaption = "Fehlerprotokoll",
+                       .oFont = font});
+    ui.Add<TBitmap>({.nTop = 5, .nLeft = 5, .nWidth = 32, .nHeight = 32, .cResName = "STOP_MAX", .lNoBorder = true});
+    const kit::LabelLook heading{.align = kit::Align::Centred, .font = bold, .colour = "N/W"};
+    ui.Label(9, 50, 120, 9, "Es wurde ein Fehlerprotokoll gefunden.", heading);
+    ui.Label(20, 60, 100, 18, "Wählen Sie nun, wie Sie damit verfahren möchten.", heading);
+    ui.Add<TRadMenu>({.nRow = 40, .nCol = 80, .acItems = {AnsiToCp850(" &Löschen"), " &Drucken", " &Email-Versand"},
+                      .bSetGet = Bind(LogChoice()), .nWidth = 100, .nHeight = 10});
+    ui.Add<TButton>({.nRow = 80, .nCol = 98, .cCaption = "&Weiter", .bAction = Do([end = ui.Ends(1)] {
+                         DoWithLog(LogChoice());
+                         end();
+                     }),
+                     .nWidth = 41, .nHeight = 10, .oFont = font, .lDefault = true});
+    ui.Add<TButton>({.nRow = 80, .nCol = 142, .cCaption = "&Abbruch", .bAction = ui.Ends(2), .nWidth = 41,
+                     .nHeight = 10, .oFont = font});
+    ui.Dialog()->Activate({.lCentered = true});
 }
 
 }  // namespace pixa::shell

@@ -6,6 +6,7 @@
 #include "framework/controls/cursor.h"
 #include "framework/controls/say.h"
 #include "framework/window/tooltip.h"
+#include "runtime/actions.h"
 #include "app/shell/namespace.h"
 
 namespace pixa::shell {
@@ -64,7 +65,7 @@ std::shared_ptr<TSSay> TSSay::Highlighted() { return Shared().highlighted.lock()
 std::shared_ptr<TSSay> TSSay::New(const SSayNew& a) {
     auto label = std::make_shared<TSSay>();
     auto parent = DefaultParent(a.oWnd);
-    Action text = a.bText ? a.bText : Action([](const Args&) { return Value(""); });
+    Action text = a.bText ? a.bText : Constant("");
     label->l3D = a.lShaded || a.lBox || a.lRaised;
     label->nAlign = (a.lBottom ? TA_BOTTOM : 0) + (a.lCentered ? TA_CENTER : a.lRight ? TA_RIGHT : 0);
     label->bGet = text;
@@ -164,10 +165,7 @@ void TSSay::TakeOverParentMouse() {
     if (!shared.anyTakenOver && !shared.savedMouseMove && parent->bMMoved) shared.savedMouseMove = parent->bMMoved;
     shared.anyTakenOver = true;
     shared.takenOver = parent;
-    parent->bMMoved = Action([](const Args& args) {
-        auto number = [&](std::size_t i) { return i < args.size() ? static_cast<int>(args[i].AsInteger()) : 0; };
-        return NcSSayOver(number(0), number(1), static_cast<WPARAM>(number(2)));
-    });
+    parent->bMMoved = Do([](int row, int col, int flags) { return NcSSayOver(row, col, static_cast<WPARAM>(flags)); });
 }
 
 // A label with its own background invalidates itself with erasing; a transparent
@@ -298,7 +296,7 @@ void TSSay::SetText(const Value& xValue) {
 
 void TSSay::VarPut(const Value& xValue) {
     std::string fixed = TSay::Format(xValue, cPicture);
-    bGet = Action([fixed](const Args&) { return Value(fixed); });
+    bGet = Constant(fixed);
 }
 
 Value TSSay::MouseMove(int nRow, int nCol, WPARAM nFlags) {

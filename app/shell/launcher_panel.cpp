@@ -1,5 +1,6 @@
 #include "app/shell/launcher_panel.h"
 
+#include "app/kit/dialog_kit.h"
 #include "app/shell/hover_label.h"
 #include "app/shell/open_transfer.h"
 #include "app/shell/publics.h"
@@ -29,48 +30,39 @@ std::weak_ptr<TDialog>& Panel() {
 
 std::shared_ptr<TWindow> MainWindow() { return std::dynamic_pointer_cast<TWindow>(G().oWnd); }
 
-Action Constant(const std::string& text) {
-    return Action([text](const Args&) { return Value(text); });
-}
+// The hint line is made after the labels; their mouse-over actions find it here.
+struct PanelState : kit::DialogState {
+    std::shared_ptr<TSSay> hint;
+};
+using Kit = kit::StateKit<PanelState>;
 
 // A picture of the panel: no border, unstretched, on the panel's white. Pictures
 // with a white surround leave it unpainted, so they show no box on the panel.
-std::shared_ptr<TBitmap> Picture(const std::shared_ptr<TDialog>& panel, int top, int left, int width, int height,
-                                 const std::string& resource, bool cutOut, Action click = {},
-                                 std::shared_ptr<TCursor> cursor = {}) {
-    auto picture = TBitmap::New({.nTop = top, .nLeft = left, .nWidth = width, .nHeight = height, .cResName = resource,
-                                 .lNoBorder = true, .oWnd = panel, .bLClicked = std::move(click),
-                                 .oCursor = std::move(cursor), .lPixel = true});
+std::shared_ptr<TBitmap> Picture(const Kit& ui, int top, int left, int width, int height, const std::string& resource,
+                                 bool cutOut, Action click = {}, std::shared_ptr<TCursor> cursor = {}) {
+    auto picture = ui.Add<TBitmap>({.nTop = top, .nLeft = left, .nWidth = width, .nHeight = height,
+                                    .cResName = resource, .lNoBorder = true, .bLClicked = std::move(click),
+                                    .oCursor = std::move(cursor)});
     picture->SetColor(ColourArg(0u), kPanelWhite);
     picture->lTransparent = cutOut;
     return picture;
 }
 
-// The hint line is created after the labels; their mouse-over actions find it here.
-using HintSlot = std::shared_ptr<std::weak_ptr<TSSay>>;
-
 // An action label: plays its sound and shows its hint when the mouse enters it.
-void ActionLabel(const std::shared_ptr<TDialog>& panel, int row, int col, const std::string& text,
-                 const std::string& hint, const std::string& sound, Action action, const std::shared_ptr<TFont>& font,
-                 const HintSlot& slot) {
-    TSSay::New({.nRow = row, .nCol = col, .bText = Constant(text), .oWnd = panel, .oFont = font,
-                .bAction = std::move(action), .lPixel = true, .nClrText = kLabelColour, .nClrOver = kOverColour,
-                .nWidth = 100, .nHeight = 20, .lTransparent = true,
-                .bMOver = Action([slot, hint, sound](const Args&) {
-                    SndPlaySound(sound);
-                    if (auto line = slot->lock()) line->SetText(hint);
-                    return Value();
-                })});
+void ActionLabel(const Kit& ui, int row, int col, const std::string& text, const std::string& hint,
+                 const std::string& sound, Action action, const std::shared_ptr<TFont>& font) {
+    ui.Add<TSSay>({.nRow = row, .nCol = col, .bText = Constant(text), .oFont = font, .bAction = std::move(action),
+                   .nClrText = kLabelColour, .nClrOver = kOverColour, .nWidth = 100, .nHeight = 20,
+                   .lTransparent = true, .bMOver = ui.On([hint, sound](PanelState& st) {
+                       SndPlaySound(sound);
+                       if (st.hint) st.hint->SetText(hint);
+                   })});
 }
 
 // A link icon: a small picture with a tooltip and the hand cursor.
-void LinkIcon(const std::shared_ptr<TDialog>& panel, int col, const std::string& resource, const std::string& tip,
-              void (*open)(), const std::shared_ptr<TCursor>& hand) {
-    auto icon = Picture(panel, 180, col, 16, 16, resource, true, Action([open](const Args&) {
-                            open();
-                            return Value();
-                        }),
-                        hand);
+void LinkIcon(const Kit& ui, int col, const std::string& resource, const std::string& tip, void (*open)(),
+              const std::shared_ptr<TCursor>& hand) {
+    auto icon = Picture(ui, 180, col, 16, 16, resource, true, Do(open), hand);
     icon->cToolTip = tip;
 }
 
@@ -92,49 +84,35 @@ bool BuildDlg() {
     auto hintFont = TFont::New({.cFaceName = "Arial", .nHeight = -16, .lBold = true});
     auto hand = TCursor::New({.cPredef = "HAND"});
 
-    auto panel = TDialog::New({.nTop = 0, .nLeft = 0, .nBottom = client.nBottom - 2, .nRight = client.nRight - 2,
-                               .nStyle = WS_CHILD | WS_VISIBLE, .nClrText = "N*/W", .oWnd = main, .lPixel = true});
-    Panel() = panel;
+    Kit ui({.nTop = 0, .nLeft = 0, .nBottom = client.nBottom - 2, .nRight = client.nRight - 2,
+            .nStyle = WS_CHILD | WS_VISIBLE, .nClrText = "N*/W", .oWnd = main},
+           std::make_shared<PanelState>());
+    Panel() = ui.Dialog();
 
-    Picture(panel, 5, 5, 125, 84, "Photo", false);
-    Picture(panel, 100, 40, 50, 69, "Pfeil", true);
-    Picture(panel, 140, 100, 93, 45, "Kamera", false);
+    Picture(ui, 5, 5, 125, 84, "Photo", false);
+    Picture(ui, 100, 40, 50, 69, "Pfeil", true);
+    Picture(ui, 140, 100, 93, 45, "Kamera", false);
 
-    std::weak_ptr<TWindow> weakMain = main;
-    auto slot = std::make_shared<std::weak_ptr<TSSay>>();
-    ActionLabel(panel, 40, 180, "• Bilder Übertragen", TransferHint(), "Select.wav",
-                Action([weakMain](const Args&) {
-                    OpenKonvert(weakMain.lock());
-                    return Value();
+    // The labels act on the main window, the panel's owner.
+    ActionLabel(ui, 40, 180, "• Bilder Übertragen", TransferHint(), "Select.wav",
+                ui.On([](PanelState& st) { OpenKonvert(st.Dialog()->Parent()); }), labelFont);
+    ActionLabel(ui, 70, 190, "• Einstellungen", SettingsHint(), "Select.wav",
+                ui.On([](PanelState& st) { Setup(st.Dialog()->Parent()); }), labelFont);
+    ActionLabel(ui, 100, 200, "• Hilfe", HelpHint(), "Select.wav", Do(ShowHelpContents), labelFont);
+    ActionLabel(ui, 130, 210, "• Programmende", ExitHint(), "DeSelect.wav",
+                ui.On([](PanelState& st) {
+                    if (auto window = st.Dialog()->Parent()) window->End();
                 }),
-                labelFont, slot);
-    ActionLabel(panel, 70, 190, "• Einstellungen", SettingsHint(), "Select.wav",
-                Action([weakMain](const Args&) {
-                    Setup(weakMain.lock());
-                    return Value();
-                }),
-                labelFont, slot);
-    ActionLabel(panel, 100, 200, "• Hilfe", HelpHint(), "Select.wav", Action([](const Args&) {
-                    ShowHelpContents();
-                    return Value();
-                }),
-                labelFont, slot);
-    ActionLabel(panel, 130, 210, "• Programmende", ExitHint(), "DeSelect.wav", Action([weakMain](const Args&) {
-                    if (auto window = weakMain.lock()) window->End();
-                    return Value();
-                }),
-                labelFont, slot);
-    if (!G().cS_WWW_M.empty()) LinkIcon(panel, 260, "Web", "Mit der Homepage verbinden", OpenHomepage, hand);
-    if (!G().cS_Email_M.empty()) LinkIcon(panel, 290, "Email", "Email an den Support", MailSupport, hand);
+                labelFont);
+    if (!G().cS_WWW_M.empty()) LinkIcon(ui, 260, "Web", "Mit der Homepage verbinden", OpenHomepage, hand);
+    if (!G().cS_Email_M.empty()) LinkIcon(ui, 290, "Email", "Email an den Support", MailSupport, hand);
 
-    auto hint = TSSay::New({.nRow = 200, .nCol = 10, .oWnd = panel, .oFont = hintFont, .lPixel = true,
-                            .nWidth = 200, .nHeight = 20});
+    auto hint = ui.Add<TSSay>({.nRow = 200, .nCol = 10, .oFont = hintFont, .nWidth = 200, .nHeight = 20});
     hint->lActive = false;
-    *slot = hint;
+    ui.State().hint = hint;
 
     // Escape would end the panel: it refuses to close while the key is down.
-    panel->Activate({.bValid = Action([](const Args&) { return Value((GetKeyState(VK_ESCAPE) & 0x8000) == 0); }),
-                     .lModal = false});
+    ui.Dialog()->Activate({.bValid = Do([] { return (GetKeyState(VK_ESCAPE) & 0x8000) == 0; }), .lModal = false});
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "framework/services/menu_builder.h"
 #include "framework/window/window.h"
 #include "runtime/codepage.h"
+#include "runtime/actions.h"
 #include "app/shell/namespace.h"
 
 namespace pixa::shell {
@@ -16,13 +17,6 @@ namespace pixa::shell {
 namespace {
 
 std::shared_ptr<TWindow> MainWindow() { return std::dynamic_pointer_cast<TWindow>(G().oWnd); }
-
-Action Do(void (*what)()) {
-    return Action([what](const Args&) {
-        what();
-        return Value();
-    });
-}
 
 }  // namespace
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "app/kit/dialog_kit.h"
 #include "app/shell/config.h"
 #include "app/shell/path_binding.h"
-#include "app/shell/public_binding.h"
 #include "app/shell/publics.h"
 #include "app/transfer/folder_search.h"
 #include "app/transfer/folders.h"
@@ -29,41 +29,30 @@ namespace {
 constexpr const char* kTopic = "Einstellungen";
 constexpr const char* kMainTopic = "Hauptauswahl";
 
-// A right-aligned or plain caption without border, in control units.
-void Label(const std::shared_ptr<TDialog>& dlg, int row, int col, int width, const std::string& text, bool right) {
-    TSay::New({.nRow = row, .nCol = col, .bText = Action([text](const Args&) { return Value(text); }),
-               .oWnd = dlg, .lRight = right, .lPixel = true, .nWidth = width, .nHeight = 10});
-}
+// What the buttons tell the function after the dialog has closed.
+struct SettingsState : kit::DialogState {
+    bool saved = false;
+};
+using Kit = kit::StateKit<SettingsState>;
 
 // An entry field bound to a program-wide value, in the settings' colours.
-std::shared_ptr<TGet> Field(const std::shared_ptr<TDialog>& dlg, int row, int col, int width, Action binding,
-                            const std::string& picture = {}, bool centred = false, bool right = false) {
+std::shared_ptr<TGet> Field(const Kit& ui, int row, int col, int width, Action binding, const std::string& picture = {},
+                            bool centred = false, bool right = false) {
     const Publics& g = G();
-    return TGet::New({.nRow = row, .nCol = col, .bSetGet = std::move(binding), .oWnd = dlg, .nWidth = width,
-                      .nHeight = 10, .cPicture = picture,
-                      .nClrFore = static_cast<std::uint32_t>(g.nColF), .nClrBack = static_cast<std::uint32_t>(g.nColB),
-                      .lPixel = true, .lCenter = centred, .lRight = right});
+    return ui.Add<TGet>({.nRow = row, .nCol = col, .bSetGet = std::move(binding), .nWidth = width, .nHeight = 10,
+                         .cPicture = picture, .nClrFore = static_cast<std::uint32_t>(g.nColF),
+                         .nClrBack = static_cast<std::uint32_t>(g.nColB), .lCenter = centred, .lRight = right});
 }
 
 // A "..." button that lets the user choose a folder for an entry field.
-void FolderButton(const std::shared_ptr<TDialog>& dlg, int row, std::string& folder, const std::string& title,
-                  const std::string& hint, const std::shared_ptr<TGet>& field) {
-    std::weak_ptr<TGet> weakField = field;
-    auto button = TButton::New({.nRow = row, .nCol = 220, .cCaption = "...", .oWnd = dlg,
-                                .bAction = Action([&folder, title, weakField](const Args&) {
-                                    folder = Suchen(folder, title);
-                                    if (auto shown = weakField.lock()) shown->Refresh();
-                                    return Value();
-                                }),
-                                .nWidth = 15, .nHeight = 9, .lPixel = true, .cMsg = hint});
-    button->cToolTip = hint;
-}
-
-void Button(const std::shared_ptr<TDialog>& dlg, int col, const std::string& caption, const std::string& tip,
-            Action action) {
-    auto button = TButton::New({.nRow = 138, .nCol = col, .cCaption = caption, .oWnd = dlg, .bAction = std::move(action),
-                                .nWidth = 35, .nHeight = 10, .lPixel = true});
-    button->cToolTip = tip;
+void FolderButton(const Kit& ui, int row, std::string& folder, const std::string& title, const std::string& hint,
+                  const std::shared_ptr<TGet>& field) {
+    ui.Add<TButton>({.nRow = row, .nCol = 220, .cCaption = "...", .bAction = Do(field, [&folder, title](TGet& shown) {
+                         folder = Suchen(folder, title);
+                         shown.Refresh();
+                     }),
+                     .nWidth = 15, .nHeight = 9, .cMsg = hint},
+                    hint);
 }
 
 // Makers are told apart as the drop-down list tells its items apart: blanks trimmed, any case.
@@ -109,61 +98,55 @@ bool Setup(const std::shared_ptr<TWindow>& oWnd) {
     Publics& g = G();
     HelpSetTopic(kTopic);
     int top = static_cast<int>(g.nTop) + 85, left = static_cast<int>(g.nLeft) + 85;
-    auto dlg = TDialog::New({.nTop = top, .nLeft = left, .nBottom = top + 299, .nRight = left + 479,
-                             .cCaption = "Pixaport - Einstellungen", .oWnd = oWnd, .lPixel = true,
-                             .oIcon = TIcon::New({.cResName = "Setup"})});
-    dlg->lHelpIcon = false;
+    Kit ui({.nTop = top, .nLeft = left, .nBottom = top + 299, .nRight = left + 479,
+            .cCaption = "Pixaport - Einstellungen", .oWnd = oWnd, .oIcon = TIcon::New({.cResName = "Setup"})},
+           std::make_shared<SettingsState>());
+    ui.Dialog()->lHelpIcon = false;
 
-    TGroup::New({.nTop = -3, .nLeft = 0, .nBottom = 133, .nRight = 239, .oWnd = dlg, .lPixel = true});
-    TCheckBox::New({.nRow = 7, .nCol = 53, .cCaption = AnsiToCp850(" &Dialog zur Übertragung beim Programmstart öffnen"),
-                    .bSetGet = BindLogical(g.lS_Konvert), .oWnd = dlg, .nWidth = 150, .nHeight = 10, .lPixel = true});
-    Label(dlg, 30, 9, 40, "Bilderordner", true);
-    Label(dlg, 42, 9, 40, "Dateiendung", true);
-    Label(dlg, 42, 95, 100, "* = alle Dateiformate verarbeiten", false);
-    Label(dlg, 82, 9, 40, "Kameraordner", true);
-    Label(dlg, 96, 9, 40, "Kameraspeicher", true);
-    Label(dlg, 96, 85, 10, "MB", false);
-    Label(dlg, 95, 95, 100, "0 = beliebig (z.B. für MicroDrive)", false);
-    Label(dlg, 120, 4, 45, "Kamera-Hersteller", true);
+    ui.Add<TGroup>({.nTop = -3, .nLeft = 0, .nBottom = 133, .nRight = 239});
+    ui.Add<TCheckBox>({.nRow = 7, .nCol = 53,
+                       .cCaption = AnsiToCp850(" &Dialog zur Übertragung beim Programmstart öffnen"),
+                       .bSetGet = Bind(g.lS_Konvert), .nWidth = 150, .nHeight = 10});
+    const kit::LabelLook right{.align = kit::Align::Right};
+    ui.Label(30, 9, 40, 10, "Bilderordner", right);
+    ui.Label(42, 9, 40, 10, "Dateiendung", right);
+    ui.Label(42, 95, 100, 10, "* = alle Dateiformate verarbeiten");
+    ui.Label(82, 9, 40, 10, "Kameraordner", right);
+    ui.Label(96, 9, 40, 10, "Kameraspeicher", right);
+    ui.Label(96, 85, 10, 10, "MB");
+    ui.Label(95, 95, 100, 10, "0 = beliebig (z.B. für MicroDrive)");
+    ui.Label(120, 4, 45, 10, "Kamera-Hersteller", right);
 
-    auto quelle = Field(dlg, 28, 53, 160, BindPath(g.cQuelle));
+    auto quelle = Field(ui, 28, 53, 160, BindPath(g.cQuelle));
     g.oQuelle = quelle;
-    FolderButton(dlg, 28, g.cQuelle, "Bilderordner", "Bilderordner suchen", quelle);
-    g.oExtens = Field(dlg, 40, 53, 25, BindText(g.cExtens), "@K !!!", true);
-    g.oSubOrd = TCheckBox::New({.nRow = 52, .nCol = 53, .cCaption = " &Unterordner mit einbeziehen",
-                                .bSetGet = BindLogical(g.lSubOrd), .oWnd = dlg, .nWidth = 120, .nHeight = 10,
-                                .lPixel = true});
-    auto ziel = Field(dlg, 80, 53, 160, BindPath(g.cZiel));
+    FolderButton(ui, 28, g.cQuelle, "Bilderordner", "Bilderordner suchen", quelle);
+    g.oExtens = Field(ui, 40, 53, 25, Bind(g.cExtens), "@K !!!", true);
+    g.oSubOrd = ui.Add<TCheckBox>({.nRow = 52, .nCol = 53, .cCaption = " &Unterordner mit einbeziehen",
+                                   .bSetGet = Bind(g.lSubOrd), .nWidth = 120, .nHeight = 10});
+    auto ziel = Field(ui, 80, 53, 160, BindPath(g.cZiel));
     g.oZiel = ziel;
-    FolderButton(dlg, 80, g.cZiel, "Kameraordner", "Kameraordner suchen", ziel);
-    g.oSpeicher = Field(dlg, 94, 53, 30, BindNumber(g.nSpeicher), kSpeicherPicture, false, true);
+    FolderButton(ui, 80, g.cZiel, "Kameraordner", "Kameraordner suchen", ziel);
+    g.oSpeicher = Field(ui, 94, 53, 30, Bind(g.nSpeicher), kSpeicherPicture, false, true);
     KeepMakerListed(g);
-    g.oDFBeg = TComboBox::New({.nRow = 118, .nCol = 53, .bSetGet = BindText(g.cDFBeg), .aItems = g.aDFBeg,
-                               .nWidth = 60, .nHeight = 40, .oWnd = dlg,
-                               .nClrText = static_cast<std::uint32_t>(g.nColF),
-                               .nClrPane = static_cast<std::uint32_t>(g.nColB), .lPixel = true});
+    g.oDFBeg = ui.Add<TComboBox>({.nRow = 118, .nCol = 53, .bSetGet = Bind(g.cDFBeg), .aItems = g.aDFBeg, .nWidth = 60,
+                                  .nHeight = 40, .nClrText = static_cast<std::uint32_t>(g.nColF),
+                                  .nClrPane = static_cast<std::uint32_t>(g.nColB)});
 
-    auto saved = std::make_shared<bool>(false);
-    std::weak_ptr<TDialog> weakDlg = dlg;
-    auto close = [weakDlg] {
-        if (auto open = weakDlg.lock()) open->End();
-    };
-    Button(dlg, 129, "&Speichern", "Einstellungen speichern", Action([saved, close](const Args&) {
-               *saved = true;
-               close();
-               return Value();
-           }));
-    Button(dlg, 166, "&Hilfe", "Hilfe aufrufen", Action([](const Args&) {
-               HelpTopic(kTopic);
-               return Value();
-           }));
-    Button(dlg, 203, "&Abbrechen", "Ohne Speichern beenden", Action([close](const Args&) {
-               close();
-               return Value();
-           }));
+    ui.Add<TButton>({.nRow = 138, .nCol = 129, .cCaption = "&Speichern", .bAction = ui.On([](SettingsState& st) {
+                         st.saved = true;
+                         st.Dialog()->End();
+                     }),
+                     .nWidth = 35, .nHeight = 10},
+                    "Einstellungen speichern");
+    ui.Add<TButton>({.nRow = 138, .nCol = 166, .cCaption = "&Hilfe", .bAction = Do([] { HelpTopic(kTopic); }),
+                     .nWidth = 35, .nHeight = 10},
+                    "Hilfe aufrufen");
+    ui.Add<TButton>({.nRow = 138, .nCol = 203, .cCaption = "&Abbrechen", .bAction = ui.Ends(2), .nWidth = 35,
+                     .nHeight = 10},
+                    "Ohne Speichern beenden");
 
-    dlg->Activate({});
-    if (*saved) SaveSettings();
+    ui.Dialog()->Activate({});
+    if (ui.State().saved) SaveSettings();
     HelpSetTopic(kMainTopic);
     return true;
 }

@@ -18,6 +18,7 @@
 #include "framework/window/window.h"
 #include "platform/process.h"
 #include "platform/wide_path.h"
+#include "runtime/actions.h"
 #include "runtime/codepage.h"
 #include "runtime/settings.h"
 #include "runtime/value_text.h"
@@ -103,19 +104,15 @@ void RunMainWindow() {
     window->Activate({
         // The platform also reports a "move" when the window is first shown and when
         // it is sized from the top or left edge; only a changed position is a move.
-        .bMoved = Action([window, last = std::make_shared<std::pair<int, int>>(window->nTop, window->nLeft)](
-                             const Args&) {
+        .bMoved = Do([window, last = std::make_shared<std::pair<int, int>>(window->nTop, window->nLeft)] {
             window->CoorsUpdate();
             std::pair<int, int> now{window->nTop, window->nLeft};
             if (now != *last) {
                 *last = now;
                 PutCoords();
             }
-            return Value();
         }),
-        .bInit = Action([](const Args& args) {
-            return InitMainWindow(std::dynamic_pointer_cast<TWindow>(Arg(args, 0).AsObject()));
-        }),
+        .bInit = Do([](std::shared_ptr<TWindow> window) { return InitMainWindow(window); }),
     });
     // The moved action holds the window; let both go once the loop has ended.
     window->bMoved = Action();

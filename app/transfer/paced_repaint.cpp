@@ -2,6 +2,7 @@
 
 #include "framework/services/timer.h"
 #include "framework/window/window.h"
+#include "runtime/actions.h"
 #include "app/transfer/namespace.h"
 
 namespace pixa::transfer {
@@ -15,11 +16,7 @@ PacedRepaint::~PacedRepaint() {
 
 void PacedRepaint::SetOwner(const std::shared_ptr<TWindow>& owner) {
     if (timer_) timer_->End();
-    timer_ = owner && owner->hWnd ? TTimer::New(static_cast<UINT>(interval_.count()), Action([this](const Args&) {
-                                                     Flush();
-                                                     return Value();
-                                                 }),
-                                                 owner)
+    timer_ = owner && owner->hWnd ? TTimer::New(static_cast<UINT>(interval_.count()), Do([this] { Flush(); }), owner)
                                   : nullptr;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app/kit/dialog_kit.h"
 #include "app/transfer/camera_copy.h"
 #include "app/transfer/collection.h"
 #include "app/transfer/message_prompts.h"
@@ -27,7 +28,7 @@ const char* const kText =
     "Um die Operation abzubrechen, klicken Sie auf den Button 'Unterbrechen' !";
 
 // The run state, and the progress the collection and the copy report to.
-class ProgressState : public TransferProgress {
+class ProgressState : public TransferProgress, public kit::DialogState {
 public:
     ProgressState(const TransferValues& v, double space) : values(v), camSpace(space) {}
 
@@ -94,96 +95,76 @@ public:
     PacedRepaint meterPace{[this] {
         if (oMeter) oMeter->Set(nMeter.AsNumber());
     }};
-    std::shared_ptr<TDialog> dialog;
     std::shared_ptr<TSay> oAction;
     std::shared_ptr<TMeter> oMeter;
 };
-using State = std::shared_ptr<ProgressState>;
+using Kit = kit::StateKit<ProgressState>;
 
 // Collection, selection and copy; the dialog closes when they are done.
-void RunTransfer(const State& s) {
-    TransferValues& v = s->values;
+void RunTransfer(ProgressState& st) {
+    TransferValues& v = st.values;
     MessagePrompts prompts;
-    std::weak_ptr<ProgressState> weak = s;
-    s->running = true;
-    s->actionPace.SetOwner(s->dialog);
-    s->meterPace.SetOwner(s->dialog);
+    auto dialog = st.Dialog();
+    st.running = true;
+    st.actionPace.SetOwner(dialog);
+    st.meterPace.SetOwner(dialog);
+    // The state lives while this action runs: the steps reach it directly.
     GetInDir(
-        {.source = v.cQuelle, .includeSub = v.lSubOrd, .target = v.cZiel, .extens = v.cExtens}, *s, prompts,
-        [weak](std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
-            auto st = weak.lock();
-            st->ShowWaiting();
-            return Auswahl(st->dialog, files, sizes, {.camSpace = st->camSpace, .tableFolder = st->values.cMyPath,
-                                                     .cardFolder = st->values.cZiel});
+        {.source = v.cQuelle, .includeSub = v.lSubOrd, .target = v.cZiel, .extens = v.cExtens}, st, prompts,
+        [&st, dialog](std::vector<std::string>& files, std::vector<std::uint64_t>& sizes) {
+            st.ShowWaiting();
+            return Auswahl(dialog, files, sizes, {.camSpace = st.camSpace, .tableFolder = st.values.cMyPath,
+                                                  .cardFolder = st.values.cZiel});
         },
-        [weak, &prompts](const std::vector<std::string>& files, const std::string& target) {
-            auto st = weak.lock();
+        [&st, &prompts](const std::vector<std::string>& files, const std::string& target) {
             // An interrupt that reached the dialog before the copy (a late Esc of the walk
             // handled while the list was open) belongs to that phase, not to the copy.
-            st->lBreak = false;
-            st->lineByLine = true;
+            st.lBreak = false;
+            st.lineByLine = true;
             RenInDir(files,
-                     {.target = target, .maker = st->values.cDFBeg, .extens = st->values.cExtens,
-                      .simulate = st->values.lSimulier, .verify = st->values.lPruefen},
-                     *st, prompts);
+                     {.target = target, .maker = st.values.cDFBeg, .extens = st.values.cExtens,
+                      .simulate = st.values.lSimulier, .verify = st.values.lPruefen},
+                     st, prompts);
         });
-    s->running = false;
-    s->ShowWaiting();
-    s->dialog->End();
+    st.running = false;
+    st.ShowWaiting();
+    dialog->End();
 }
 
-void BuildControls(const State& s) {
+void BuildControls(const Kit& ui) {
+    ProgressState& s = ui.State();
     auto bold = TFont::New({.cFaceName = "Ms Sans Serif", .nWidth = 0, .nHeight = -8, .lBold = true});
-    TSay::New({.nRow = 10, .nCol = 5, .bText = Action([](const Args&) { return Value(kText); }), .oWnd = s->dialog,
-               .lCentered = true, .lPixel = true, .nWidth = 190, .nHeight = 20});
-    std::weak_ptr<ProgressState> weak = s;
-    s->oAction = TSay::New({.nRow = 44, .nCol = 5, .bText = Action([weak](const Args&) {
-                                auto st = weak.lock();
-                                return Value(st ? st->cAction : std::string());
-                            }),
-                            .oWnd = s->dialog, .oFont = bold, .lPixel = true, .nWidth = 190, .nHeight = 10});
-    s->oMeter = TMeter::New({.nRow = 60, .nCol = 5, .bSetGet = Action([weak](const Args& args) {
-                                 auto st = weak.lock();
-                                 if (!st) return Value(0);
-                                 if (!args.empty()) st->nMeter = args[0];
-                                 return st->nMeter;
-                             }),
-                             .oWnd = s->dialog, .nWidth = 190, .nHeight = 10, .lPixel = true, .oFont = bold});
-    auto stop = TButton::New({.nRow = 83, .nCol = 80, .cCaption = "&Unterbrechen", .oWnd = s->dialog,
-                              .bAction = Action([weak](const Args&) {
-                                  if (auto st = weak.lock()) st->lBreak = true;
-                                  return Value();
-                              }),
-                              .nWidth = 40, .nHeight = 10, .lPixel = true, .cMsg = "Datentransfer unterbrechen"});
-    stop->cToolTip = Value("Datentransfer unterbrechen");
+    ui.Label(10, 5, 190, 20, kText, {.align = kit::Align::Centred});
+    s.oAction = ui.Label(44, 5, 190, 10, ui.On([](ProgressState& st) { return st.cAction; }, Value(std::string())),
+                         {.font = bold});
+    s.oMeter = ui.Add<TMeter>({.nRow = 60, .nCol = 5, .bSetGet = Bind(ui.Shared(), &ProgressState::nMeter),
+                               .nWidth = 190, .nHeight = 10, .oFont = bold});
+    ui.Add<TButton>({.nRow = 83, .nCol = 80, .cCaption = "&Unterbrechen",
+                     .bAction = ui.On([](ProgressState& st) { st.lBreak = true; }), .nWidth = 40, .nHeight = 10,
+                     .cMsg = "Datentransfer unterbrechen"},
+                    "Datentransfer unterbrechen");
+}
+
+// Esc while a run is under way asks for the interrupt instead of closing the dialog
+// under the copy loop.
+bool MayClose(ProgressState& st) {
+    if (!st.running) return true;
+    st.lBreak = true;
+    return false;
 }
 
 }  // namespace
 
 bool Transfer(const std::shared_ptr<TDialog>& owner, const TransferValues& values, double camSpace) {
-    auto s = std::make_shared<ProgressState>(values, camSpace);
     HelpSetTopic("Transfer");
-    s->dialog = TDialog::New({.nTop = 0, .nLeft = 0, .nBottom = 200, .nRight = 400,
-                              .cCaption = "Bilddateien übertragen",
-                              .nStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_THICKFRAME | DS_MODALFRAME,
-                              .oWnd = owner, .lPixel = true,
-                              .oFont = TFont::New({.cFaceName = "Ms Sans Serif", .nWidth = 0, .nHeight = -8})});
-    s->dialog->lHelpIcon = false;
-    BuildControls(s);
-    std::weak_ptr<ProgressState> weak = s;
-    s->dialog->bStart = Action([weak](const Args&) {
-        if (auto st = weak.lock()) RunTransfer(st);
-        return Value();
-    });
-    s->dialog->Activate({.lCentered = true,
-                         // Esc while a run is under way asks for the interrupt instead of closing
-                         // the dialog under the copy loop.
-                         .bValid = Action([weak](const Args&) {
-                             auto st = weak.lock();
-                             if (!st || !st->running) return Value(true);
-                             st->lBreak = true;
-                             return Value(false);
-                         })});
+    Kit ui({.nTop = 0, .nLeft = 0, .nBottom = 200, .nRight = 400, .cCaption = "Bilddateien übertragen",
+            .nStyle = WS_POPUP | WS_VISIBLE | WS_BORDER | WS_THICKFRAME | DS_MODALFRAME, .oWnd = owner,
+            .oFont = TFont::New({.cFaceName = "Ms Sans Serif", .nWidth = 0, .nHeight = -8})},
+           std::make_shared<ProgressState>(values, camSpace));
+    ui.Dialog()->lHelpIcon = false;
+    BuildControls(ui);
+    ui.Dialog()->bStart = ui.On(RunTransfer);
+    ui.Dialog()->Activate({.lCentered = true, .bValid = ui.On(MayClose, Value(true))});
     HelpSetTopic("Hauptauswahl");
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/kit/dialog_kit.h"
 #include "app/transfer/camera_erase.h"
 #include "app/transfer/disk_space.h"
 #include "app/transfer/folder_guard.h"
@@ -32,66 +33,46 @@ const char* const kText2 =
     "sollen !";
 
 // What the dialog and the functions it calls share while it is open.
-struct KonvertState {
+struct KonvertState : kit::DialogState {
     explicit KonvertState(const TransferValues& v) : values(v) {}
     TransferValues values;
     long long nCamSpace = 0;        // free space on the card in MB
     bool targetAlerted = false;     // the missing target was reported and is still missing
-    std::shared_ptr<TDialog> dialog;
     std::shared_ptr<TSay> oQuelle, oZiel, oCamSpace;
     std::shared_ptr<TButton> start, cancel, erase;
 };
-using State = std::shared_ptr<KonvertState>;
-
-Action Text(std::function<Value()> get) {
-    return Action([get = std::move(get)](const Args&) { return get(); });
-}
-
-Action Run(std::function<void()> run) {
-    return Action([run = std::move(run)](const Args&) {
-        run();
-        return Value();
-    });
-}
-
-// A binding of a logical the program keeps.
-Action Flag(bool& flag) {
-    return Action([&flag](const Args& args) {
-        if (!args.empty()) flag = args[0].AsLogical();
-        return Value(flag);
-    });
-}
+using Kit = kit::StateKit<KonvertState>;
 
 // True when both folders exist; measures the card's free space. The alert for a
 // missing target comes once until the target is there again.
-bool CheckDrives(const State& s) {
-    bool source = lIsDir(s->values.cQuelle);
-    bool target = lIsDir(s->values.cZiel);
+bool CheckDrives(KonvertState& s) {
+    bool source = lIsDir(s.values.cQuelle);
+    bool target = lIsDir(s.values.cZiel);
     if (target) {
-        s->targetAlerted = false;
-        s->nCamSpace = FreeMegabytes(s->values.cZiel);
-        if (s->oCamSpace) s->oCamSpace->Refresh();
-    } else if (!s->targetAlerted) {
-        s->targetAlerted = true;  // before the box: its loop repaints the dialog
+        s.targetAlerted = false;
+        s.nCamSpace = FreeMegabytes(s.values.cZiel);
+        if (s.oCamSpace) s.oCamSpace->Refresh();
+    } else if (!s.targetAlerted) {
+        s.targetAlerted = true;  // before the box: its loop repaints the dialog
         MsgAlert("Das Ziellaufwerk ist nicht verfügbar !", "Problem");
     }
     return source && target;
 }
 
-bool EraseAllowed(const State& s) { return s->nCamSpace < s->values.nSpeicher; }
+bool EraseAllowed(const KonvertState& s) { return s.nCamSpace < s.values.nSpeicher; }
 
 // Every paint: both folders checked, the start and erase buttons follow.
-void Painted(const State& s) {
+void Painted(KonvertState& s) {
     if (CheckDrives(s)) {
-        s->start->Enable();
+        s.start->Enable();
     } else {
-        s->start->Disable();
-        s->cancel->SetFocus();
+        s.start->Disable();
+        s.cancel->SetFocus();
     }
     if (EraseAllowed(s))
-        s->erase->Enable();
+        s.erase->Enable();
     else
-        s->erase->Disable();
+        s.erase->Disable();
 }
 
 // Copies written into the source folder or below it would be collected again as the
@@ -106,136 +87,115 @@ bool RefuseTargetInSource(const TransferValues& v) {
     return true;
 }
 
-void Tip(const std::shared_ptr<TControl>& control, const std::string& tip, const std::string& status = {}) {
-    control->cToolTip = Value(tip);
-    control->cMsg = status.empty() ? tip : status;
-}
-
-std::shared_ptr<TSay> Label(const State& s, int row, int col, int width, int height, const std::string& text,
-                            bool centred, bool right) {
-    return TSay::New({.nRow = row, .nCol = col, .bText = Text([text] { return Value(text); }), .oWnd = s->dialog,
-                      .lCentered = centred, .lRight = right, .lPixel = true, .nWidth = width, .nHeight = height});
-}
-
 // A framed value field in the program's value colours, showing what get reads from the state.
-std::shared_ptr<TSay> ValueField(const State& s, int row, int width, std::function<Value(KonvertState&)> get,
-                                 bool centred) {
-    std::weak_ptr<KonvertState> weak = s;
-    auto text = Text([weak, get = std::move(get)] {
-        auto st = weak.lock();
-        return st ? get(*st) : Value("");
-    });
-    return TSay::New({.nRow = row, .nCol = 50, .bText = text, .oWnd = s->dialog, .lCentered = centred,
-                      .lBorder = true, .lPixel = true, .nClrText = static_cast<std::uint32_t>(s->values.nColF),
-                      .nClrBack = static_cast<std::uint32_t>(s->values.nColBH), .nWidth = width, .nHeight = 10});
+std::shared_ptr<TSay> ValueField(const Kit& ui, int row, int width, Value (*get)(KonvertState&), bool centred) {
+    const TransferValues& v = ui.State().values;
+    return ui.Add<TSay>({.nRow = row, .nCol = 50, .bText = ui.On(get, Value("")), .lCentered = centred,
+                         .lBorder = true, .nClrText = static_cast<std::uint32_t>(v.nColF),
+                         .nClrBack = static_cast<std::uint32_t>(v.nColBH), .nWidth = width, .nHeight = 10});
 }
 
-std::shared_ptr<TButton> Button(const State& s, int row, int col, int width, int height, const std::string& caption,
-                                std::function<void()> action, Action when = {}) {
-    return TButton::New({.nRow = row, .nCol = col, .cCaption = caption, .oWnd = s->dialog, .bAction = Run(std::move(action)),
-                         .nWidth = width, .nHeight = height, .lPixel = true, .bWhen = std::move(when)});
+void StartTransfer(KonvertState& s) {
+    if (!RefuseTargetInSource(s.values)) {
+        Transfer(s.Dialog(), s.values, static_cast<double>(s.nCamSpace));
+        CheckDrives(s);
+    }
+    s.start->SetFocus();
 }
 
-void BuildButtons(const State& s) {
-    std::weak_ptr<KonvertState> weak = s;
-    s->start = Button(s, 148, 99, 70, 10, "Übertragung &starten", [weak] {
-        auto st = weak.lock();
-        if (!RefuseTargetInSource(st->values)) {
-            Transfer(st->dialog, st->values, static_cast<double>(st->nCamSpace));
-            CheckDrives(st);
-        }
-        st->start->SetFocus();
-    });
-    Tip(s->start, "Datentransfer starten", "Bilder auf die Kamera kopieren");
-    Tip(Button(s, 148, 171, 35, 10, "&Hilfe", [] { HelpTopic("Konvertieren"); }), "Hilfe aufrufen");
-    s->cancel = Button(s, 148, 208, 35, 10, "&Abbrechen", [weak] { weak.lock()->dialog->End(); });
-    Tip(s->cancel, "Dialog beenden");
+void EraseCard(KonvertState& s) {
+    MessagePrompts prompts;
+    CamErase({.target = s.values.cZiel,
+              .extens = s.values.cExtens,
+              .guard = {.source = s.values.cQuelle, .programFolder = s.values.cMyPath}},
+             prompts);
+    CheckDrives(s);
+    s.Dialog()->SetFocus();
 }
 
-void BuildLabels(const State& s) {
-    Label(s, 5, 50, 150, 20, kText1, true, false);
-    Label(s, 47, 50, 150, 20, kText2, true, false);
-    Label(s, 24, 6, 40, 10, "Bilderordner", false, true);
-    Label(s, 66, 6, 40, 10, "Kameraordner", false, true);
-    Label(s, 82, 6, 40, 10, "Dateitype", false, true);
-    Label(s, 82, 77, 100, 10, "zur Übertragung auf die Kamera", false, false);
-    Label(s, 102, 6, 40, 10, "Kameraspeicher", false, true);
-    Label(s, 102, 77, 100, 10, "MB    maximaler verfügbarer Speicher", false, false);
-    Label(s, 114, 6, 40, 10, "freier Speicher", false, true);
-    Label(s, 114, 77, 100, 10, "MB    aktuell verfügbarer Speicher", false, false);
+void BuildButtons(const Kit& ui) {
+    KonvertState& s = ui.State();
+    s.start = ui.Add<TButton>({.nRow = 148, .nCol = 99, .cCaption = "Übertragung &starten",
+                               .bAction = ui.On(StartTransfer), .nWidth = 70, .nHeight = 10,
+                               .cMsg = "Bilder auf die Kamera kopieren"},
+                              "Datentransfer starten");
+    ui.Add<TButton>({.nRow = 148, .nCol = 171, .cCaption = "&Hilfe", .bAction = Do([] { HelpTopic("Konvertieren"); }),
+                     .nWidth = 35, .nHeight = 10, .cMsg = "Hilfe aufrufen"},
+                    "Hilfe aufrufen");
+    s.cancel = ui.Add<TButton>({.nRow = 148, .nCol = 208, .cCaption = "&Abbrechen", .bAction = ui.Ends(2), .nWidth = 35,
+                                .nHeight = 10, .cMsg = "Dialog beenden"},
+                               "Dialog beenden");
 }
 
-void BuildFolderRows(const State& s) {
-    std::weak_ptr<KonvertState> weak = s;
-    TransferValues& v = s->values;
-    s->oQuelle = ValueField(s, 22, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cQuelle)); }, false);
-    s->oZiel = ValueField(s, 64, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cZiel)); }, false);
-    auto source = Button(s, 22, 205, 35, 9, "Suchen", [weak] {
-        auto st = weak.lock();
-        st->values.cQuelle = Suchen(st->values.cQuelle, "Bilderordner");
-        st->oQuelle->Refresh();
-        CheckDrives(st);
-    });
-    Tip(source, "Bilderordner suchen");
-    auto sub = TCheckBox::New({.nRow = 33, .nCol = 50, .cCaption = AnsiToCp850(" Unterordner mit einbeziehen"),
-                               .bSetGet = Flag(v.lSubOrd), .oWnd = s->dialog, .nWidth = 120, .nHeight = 10,
-                               .lPixel = true});
-    Tip(sub, "Untergeordnete Ordner mit kopieren");
-    auto target = Button(s, 64, 205, 35, 9, "Suchen", [weak] {
-        auto st = weak.lock();
-        st->values.cZiel = Suchen(st->values.cZiel, "Kameraordner");
-        st->oZiel->Refresh();
-    });
-    Tip(target, "Kameraordner suchen");
+void BuildLabels(const Kit& ui) {
+    const kit::LabelLook centred{.align = kit::Align::Centred}, right{.align = kit::Align::Right};
+    ui.Label(5, 50, 150, 20, kText1, centred);
+    ui.Label(47, 50, 150, 20, kText2, centred);
+    ui.Label(24, 6, 40, 10, "Bilderordner", right);
+    ui.Label(66, 6, 40, 10, "Kameraordner", right);
+    ui.Label(82, 6, 40, 10, "Dateitype", right);
+    ui.Label(82, 77, 100, 10, "zur Übertragung auf die Kamera");
+    ui.Label(102, 6, 40, 10, "Kameraspeicher", right);
+    ui.Label(102, 77, 100, 10, "MB    maximaler verfügbarer Speicher");
+    ui.Label(114, 6, 40, 10, "freier Speicher", right);
+    ui.Label(114, 77, 100, 10, "MB    aktuell verfügbarer Speicher");
 }
 
-void BuildCardRows(const State& s) {
-    std::weak_ptr<KonvertState> weak = s;
-    TransferValues& v = s->values;
-    ValueField(s, 80, 25, [](KonvertState& st) { return Value(st.values.cExtens); }, true);
-    ValueField(s, 100, 25, [](KonvertState& st) { return Value(st.values.nSpeicher); }, true);
-    s->oCamSpace = ValueField(s, 112, 25, [](KonvertState& st) { return Value(st.nCamSpace); }, true);
-    s->erase = Button(
-        s, 112, 205, 35, 9, "Löschen",
-        [weak] {
-            auto st = weak.lock();
-            MessagePrompts prompts;
-            CamErase({.target = st->values.cZiel,
-                      .extens = st->values.cExtens,
-                      .guard = {.source = st->values.cQuelle, .programFolder = st->values.cMyPath}},
-                     prompts);
-            CheckDrives(st);
-            st->dialog->SetFocus();
-        },
-        Action([weak](const Args&) { return Value(EraseAllowed(weak.lock())); }));
-    Tip(s->erase, "Kameraspeicher löschen");
-    auto simulate = TCheckBox::New({.nRow = 130, .nCol = 50, .cCaption = AnsiToCp850(" &Übertragung simulieren"),
-                                    .bSetGet = Flag(v.lSimulier), .oWnd = s->dialog, .nWidth = 120, .nHeight = 10,
-                                    .lPixel = true});
-    Tip(simulate, "Simulation ohne Kopieren");
+void BuildFolderRows(const Kit& ui) {
+    KonvertState& s = ui.State();
+    s.oQuelle = ValueField(
+        ui, 22, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cQuelle)); }, false);
+    s.oZiel = ValueField(
+        ui, 64, 150, [](KonvertState& st) { return Value(platform::ShownPath(st.values.cZiel)); }, false);
+    ui.Add<TButton>({.nRow = 22, .nCol = 205, .cCaption = "Suchen", .bAction = ui.On([](KonvertState& st) {
+                         st.values.cQuelle = Suchen(st.values.cQuelle, "Bilderordner");
+                         st.oQuelle->Refresh();
+                         CheckDrives(st);
+                     }),
+                     .nWidth = 35, .nHeight = 9, .cMsg = "Bilderordner suchen"},
+                    "Bilderordner suchen");
+    ui.Add<TCheckBox>({.nRow = 33, .nCol = 50, .cCaption = AnsiToCp850(" Unterordner mit einbeziehen"),
+                       .bSetGet = Bind(s.values.lSubOrd), .nWidth = 120, .nHeight = 10,
+                       .cMsg = "Untergeordnete Ordner mit kopieren"},
+                      "Untergeordnete Ordner mit kopieren");
+    ui.Add<TButton>({.nRow = 64, .nCol = 205, .cCaption = "Suchen", .bAction = ui.On([](KonvertState& st) {
+                         st.values.cZiel = Suchen(st.values.cZiel, "Kameraordner");
+                         st.oZiel->Refresh();
+                     }),
+                     .nWidth = 35, .nHeight = 9, .cMsg = "Kameraordner suchen"},
+                    "Kameraordner suchen");
+}
+
+void BuildCardRows(const Kit& ui) {
+    KonvertState& s = ui.State();
+    ValueField(ui, 80, 25, [](KonvertState& st) { return Value(st.values.cExtens); }, true);
+    ValueField(ui, 100, 25, [](KonvertState& st) { return Value(st.values.nSpeicher); }, true);
+    s.oCamSpace = ValueField(ui, 112, 25, [](KonvertState& st) { return Value(st.nCamSpace); }, true);
+    s.erase = ui.Add<TButton>({.nRow = 112, .nCol = 205, .cCaption = "Löschen", .bAction = ui.On(EraseCard),
+                               .nWidth = 35, .nHeight = 9, .cMsg = "Kameraspeicher löschen",
+                               .bWhen = ui.On(EraseAllowed, Value(false))},
+                              "Kameraspeicher löschen");
+    ui.Add<TCheckBox>({.nRow = 130, .nCol = 50, .cCaption = AnsiToCp850(" &Übertragung simulieren"),
+                       .bSetGet = Bind(s.values.lSimulier), .nWidth = 120, .nHeight = 10,
+                       .cMsg = "Simulation ohne Kopieren"},
+                      "Simulation ohne Kopieren");
 }
 
 }  // namespace
 
 void Konvert(const std::shared_ptr<TWindow>& owner, const TransferValues& values) {
     HelpSetTopic("Konvertieren");
-    auto s = std::make_shared<KonvertState>(values);
     int top = static_cast<int>(values.nTop) + 85, left = static_cast<int>(values.nLeft) + 85;
-    s->dialog = TDialog::New({.nTop = top, .nLeft = left, .nBottom = top + 320, .nRight = left + 488,
-                              .cCaption = "Bilddateien übertragen", .oWnd = owner, .lPixel = true,
-                              .oIcon = TIcon::New({.cResName = "Konvert"})});
-    s->dialog->lHelpIcon = false;
-    TGroup::New({.nTop = -3, .nLeft = 0, .nBottom = 143, .nRight = 244, .oWnd = s->dialog, .lPixel = true});
-    BuildButtons(s);
-    BuildLabels(s);
-    BuildFolderRows(s);
-    BuildCardRows(s);
-    std::weak_ptr<KonvertState> weak = s;
-    s->dialog->Activate({.bPainted = Action([weak](const Args&) {
-                             if (auto st = weak.lock()) Painted(st);
-                             return Value();
-                         }),
-                         .lCentered = false});
+    Kit ui({.nTop = top, .nLeft = left, .nBottom = top + 320, .nRight = left + 488,
+            .cCaption = "Bilddateien übertragen", .oWnd = owner, .oIcon = TIcon::New({.cResName = "Konvert"})},
+           std::make_shared<KonvertState>(values));
+    ui.Dialog()->lHelpIcon = false;
+    ui.Add<TGroup>({.nTop = -3, .nLeft = 0, .nBottom = 143, .nRight = 244});
+    BuildButtons(ui);
+    BuildLabels(ui);
+    BuildFolderRows(ui);
+    BuildCardRows(ui);
+    ui.Dialog()->Activate({.bPainted = ui.On(Painted), .lCentered = false});
     HelpSetTopic("Hauptauswahl");
 }
 

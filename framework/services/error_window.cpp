@@ -9,6 +9,7 @@
 #include "framework/controls/say.h"
 #include "framework/services/error_dialog.h"
 #include "framework/window/dialog.h"
+#include "runtime/actions.h"
 #include "framework/services/namespace.h"
 
 namespace pixa::services {
@@ -68,10 +69,6 @@ bool IsNtFamily() {
     version.dwOSVersionInfoSize = sizeof version;
     return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
-
-Action Fixed(std::string text) {
-    return Action([text = std::move(text)](const Args&) { return Value(text); });
-}
 }  // namespace
 
 ErrorChoice ShowErrorDialog(const ErrorDialogContent& content) {
@@ -82,12 +79,12 @@ ErrorChoice ShowErrorDialog(const ErrorDialogContent& content) {
     // The message is already Windows-1252 (file names with umlauts): shown as it is.
     std::string description = content.description;
     if (!content.logWritten) description += "(Error.log could not be written)";
-    auto text = TSay::New({.nRow = 3, .nCol = 22, .bText = Fixed(description), .oWnd = dlg, .lCentered = true,
+    auto text = TSay::New({.nRow = 3, .nCol = 22, .bText = Constant(description), .oWnd = dlg, .lCentered = true,
                            .lPixel = true, .nWidth = 127, .nHeight = 23});
     text->nStyle |= SS_NOPREFIX;  // "&" in a file name is a plain character here
-    TSay::New({.nRow = 24, .nCol = 6, .bText = Fixed("&Stack List"), .oWnd = dlg, .lPixel = true, .nWidth = 60,
+    TSay::New({.nRow = 24, .nCol = 6, .bText = Constant("&Stack List"), .oWnd = dlg, .lPixel = true, .nWidth = 60,
                .nHeight = 8});
-    TSay::New({.nRow = 24, .nCol = 106, .bText = Fixed(content.logWritten ? "See Error.log file" : "Error.log not written"),
+    TSay::New({.nRow = 24, .nCol = 106, .bText = Constant(content.logWritten ? "See Error.log file" : "Error.log not written"),
                .oWnd = dlg, .lPixel = true, .nWidth = 60, .nHeight = 8});
     TListBox::New({.nRow = 33, .nCol = 3, .aItems = content.stack, .nWidth = 145, .nHeight = nt ? 78 : 60, .oWnd = dlg,
                    .lPixel = true});
@@ -97,10 +94,9 @@ ErrorChoice ShowErrorDialog(const ErrorDialogContent& content) {
     auto button = [&](int col, const char* caption, ErrorChoice result, bool isDefault) {
         std::weak_ptr<TDialog> weak = dlg;
         TButton::New({.nRow = row, .nCol = col, .cCaption = caption, .oWnd = dlg,
-                      .bAction = Action([weak, choice, result](const Args&) {
+                      .bAction = Do([weak, choice, result] {
                           *choice = result;
                           if (auto d = weak.lock()) d->End(1);
-                          return Value();
                       }),
                       .nWidth = 30, .nHeight = 11, .lDefault = isDefault, .lPixel = true});
     };
@@ -109,10 +105,7 @@ ErrorChoice ShowErrorDialog(const ErrorDialogContent& content) {
     if (place.deflt) button(place.deflt, "&Default", ErrorChoice::Default, false);
 
     auto logo = std::make_shared<Logo>();
-    dlg->Activate({.bPainted = Action([logo](const Args& args) {
-                       logo->Draw(reinterpret_cast<HDC>(static_cast<INT_PTR>(args[0].AsInteger())), 6, 6);
-                       return Value();
-                   }),
+    dlg->Activate({.bPainted = Do([logo](HDC dc) { logo->Draw(dc, 6, 6); }),
                    .lCentered = true});
     return *choice;
 }

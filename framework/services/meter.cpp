@@ -4,6 +4,7 @@
 
 #include "framework/services/sys_refresh.h"
 #include "framework/window/dialog.h"
+#include "runtime/actions.h"
 #include "framework/services/namespace.h"
 
 namespace pixa::services {
@@ -38,7 +39,7 @@ std::shared_ptr<TMeter> TMeter::New(const MeterNew& a) {
     meter->nRight = meter->nLeft + a.nWidth;
     meter->nStyle = WS_CHILD | WS_VISIBLE | (a.lDesign ? WS_CLIPSIBLINGS | WS_TABSTOP : 0);
     meter->nId = GetNewId();
-    meter->bSetGet = a.bSetGet ? a.bSetGet : Action([](const Args&) { return Value(1); });
+    meter->bSetGet = a.bSetGet ? a.bSetGet : Constant(1);
     meter->nTotal = a.nTotal;
     meter->oFont = a.oFont;
     meter->cText = a.cText;

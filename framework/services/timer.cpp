@@ -5,6 +5,7 @@
 
 #include "framework/window/window.h"
 #include "framework/window/window_services.h"
+#include "runtime/actions.h"
 #include "framework/services/namespace.h"
 
 namespace pixa::services {
@@ -51,7 +52,7 @@ std::shared_ptr<TTimer> TTimer::New(UINT nInterval, Action bAction, const std::s
     InstallTimerService();
     auto timer = std::make_shared<TTimer>();
     timer->nInterval = nInterval;
-    timer->bAction = bAction ? bAction : Action([](const Args&) { return Value(); });
+    timer->bAction = bAction ? bAction : Do([] {});
     timer->nId = ++AllTimers().lastId;
     timer->hWndOwner = oWnd ? oWnd->hWnd : GetActiveWindow();
     if (!timer->hWndOwner) timer->hWndOwner = OwnTimerWindow();

@@ -3,7 +3,7 @@
 // timer's own id (2, 3, ... never reused in a run) names the platform timer and
 // arrives with each timer message; the window's dispatch hands it to TimerEvent.
 //
-//   auto blink = TTimer::New(500, Action([](const Args&) { ...; return Value(); }), wnd);
+//   auto blink = TTimer::New(500, Do([] { ... }), wnd);
 //   blink->Activate();   ... blink->End();
 #include <windows.h>
 

@@ -52,8 +52,11 @@ TEST(Actions, BindingsStoreWhatTheyAreGivenAndForgetStateThatIsGone) {
     Action on = Bind(state, &State::on);
     on.Call(true);
     EXPECT_TRUE(state->on);
+    Action add = Do(state, [](State& s, int times) { return s.on ? times : -times; }, Value("weg"));
+    EXPECT_EQ(add.Call(3).AsInteger(), 3);
     state.reset();
     EXPECT_TRUE(on.Call(false).IsAbsent());
+    EXPECT_EQ(add.Call(3).AsString(), "weg");
 }
 
 }  // namespace
