@@ -198,25 +198,25 @@ void TSSay::Repaint() {
     RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-Value TSSay::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+MsgResult TSSay::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     if ((nMsg == WM_NCHITTEST && lDrag) || nMsg == WM_NCMOUSEMOVE)
         return Value(static_cast<long long>(DefWindowProcA(hWnd, nMsg, wp, lp)));
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
-Value TSSay::Display() {
+MsgResult TSSay::Display() {
     BeginPaint();
     Paint();
     return EndPaint();
 }
 
-Value TSSay::EraseBkGnd(HDC dc) {
-    if (lTransparent) return Value(1);  // the parent's background stays
+MsgResult TSSay::EraseBkGnd(HDC dc) {
+    if (lTransparent) return 1;  // the parent's background stays
     return TControl::EraseBkGnd(dc);
 }
 
-Value TSSay::Paint() {
-    if (!hWnd) return Value();
+MsgResult TSSay::Paint() {
+    if (!hWnd) return std::nullopt;
     HDC dc = GetDC();
     HGDIOBJ oldFont = oFont && oFont->hFont ? SelectObject(dc, oFont->hFont) : nullptr;
     int oldMode = SetBkMode(dc, TRANSPARENT);
@@ -243,7 +243,7 @@ Value TSSay::Paint() {
     if (lActive && lDrawBox.value_or(false)) DrawBox(lOver);
     DrawFrames(dc);
     ReleaseDC();
-    return Value();
+    return std::nullopt;
 }
 
 void TSSay::DrawFrames(HDC dc) {
@@ -279,7 +279,7 @@ void TSSay::DrawBox(bool over) {
     ReleaseDC();
 }
 
-Value TSSay::ReSize(const Value& nType, const Value& width, const Value& height) {
+MsgResult TSSay::ReSize(const Value& nType, const Value& width, const Value& height) {
     Default();
     return TControl::ReSize(nType, width, height);
 }
@@ -300,7 +300,7 @@ void TSSay::VarPut(const Value& xValue) {
     bGet = Action([fixed](const Args&) { return Value(fixed); });
 }
 
-Value TSSay::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TSSay::MouseMove(int nRow, int nCol, UINT nFlags) {
     SetMsg(cMsg);
     CheckToolTip();
     if (Inert()) return TControl::MouseMove(nRow, nCol, nFlags);
@@ -313,10 +313,10 @@ Value TSSay::MouseMove(int nRow, int nCol, WPARAM nFlags) {
         if (bMOver) bMOver();
     }
     SetCursor(oCursor && oCursor->CursorHandle() ? oCursor->CursorHandle() : HandCursor());
-    return Value(0);
+    return 0;
 }
 
-Value TSSay::NcMouseMove(WPARAM nHitTest, int nRow, int nCol) {
+MsgResult TSSay::NcMouseMove(int nHitTest, int nRow, int nCol) {
     if (Inert()) return TControl::NcMouseMove(nHitTest, nRow, nCol);
     if (lOver) {
         lOver = false;
@@ -324,10 +324,10 @@ Value TSSay::NcMouseMove(WPARAM nHitTest, int nRow, int nCol) {
         Repaint();
         if (bNonMOver) bNonMOver();
     }
-    return Value(0);
+    return 0;
 }
 
-Value TSSay::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TSSay::LButtonUp(int nRow, int nCol, UINT nFlags) {
     if (!Inert() && bAction) bAction.Call(shared_from_this());
     return TControl::LButtonUp(nRow, nCol, nFlags);
 }
@@ -336,7 +336,7 @@ Value NcSSayOver(int nRow, int nCol, WPARAM nKeyFlags) {
     if (auto label = TSSay::Highlighted()) label->NcMouseMove(0, nRow, nCol);
     Action saved = Shared().savedMouseMove;
     if (saved) saved.Call(nRow, nCol, static_cast<long long>(nKeyFlags));
-    return Value(0);
+    return 0;
 }
 
 }  // namespace pixa::app

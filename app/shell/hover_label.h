@@ -84,7 +84,7 @@ public:
     // Prepares the created window for painting: font, lines, anchor, frame inset,
     // the parent's mouse-move action taken over, and an invalidation.
     void Default() override;
-    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
     // Shows bGet()'s value.
     void Refresh();
     // Shows a value (formatted with the picture) at once.
@@ -94,15 +94,15 @@ public:
     // Draws or erases the one-pixel box in the parent's text or background colour.
     void DrawBox(bool over);
     // The mouse left: the highlight ends (nothing for an inactive label).
-    Value NcMouseMove(WPARAM nHitTest, int nRow, int nCol) override;
+    MsgResult NcMouseMove(int nHitTest, int nRow, int nCol) override;
 
 protected:
-    Value Display() override;
-    Value Paint() override;
-    Value EraseBkGnd(HDC hDCErase) override;
-    Value ReSize(const Value& nType, const Value& nWidth, const Value& nHeight) override;
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
-    Value LButtonUp(int nRow, int nCol, WPARAM nFlags) override;
+    MsgResult Display() override;
+    MsgResult Paint() override;
+    MsgResult EraseBkGnd(HDC hDCErase) override;
+    MsgResult ReSize(const Value& nType, const Value& nWidth, const Value& nHeight) override;
+    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
+    MsgResult LButtonUp(int nRow, int nCol, UINT nFlags) override;
 
 private:
     bool Inert() const { return !lActive || lDrag; }

@@ -94,9 +94,9 @@ void TBitmap::Initiate(HWND hDlg) {
 }
 
 // Owner-painted: the window's painting bracket around Paint, not the standard control's none.
-Value TBitmap::Display() { return TWindow::Display(); }
+MsgResult TBitmap::Display() { return TWindow::Display(); }
 
-Value TBitmap::Paint() {
+MsgResult TBitmap::Paint() {
     if (!dib_ && !cBmpFile.empty()) LoadImage({}, cBmpFile);
     if (dib_ && hDC) {
         if (lStretch) {
@@ -108,10 +108,10 @@ Value TBitmap::Paint() {
         }
     }
     if (bPainted) bPainted.Call(static_cast<long long>(reinterpret_cast<INT_PTR>(hDC)));
-    return Value();
+    return std::nullopt;
 }
 
-Value TBitmap::Destroy() {
+MsgResult TBitmap::Destroy() {
     dib_.Free();
     return TControl::Destroy();
 }

@@ -55,10 +55,10 @@ public:
     // Binds the template control.
     void Initiate(HWND hDlg) override;
     // Paints the picture and calls bPainted.
-    Value Display() override;
-    Value Paint() override;
+    MsgResult Display() override;
+    MsgResult Paint() override;
     // Frees the picture with the window.
-    Value Destroy() override;
+    MsgResult Destroy() override;
     // Without a window: frees the picture; with one: ends the control.
     bool End() override;
 

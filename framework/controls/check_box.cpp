@@ -50,11 +50,12 @@ void TCheckBox::Default() {
     Refresh();
 }
 
-void TCheckBox::Refresh() {
+void TCheckBox::Refresh(bool lErase) {
     if (hWnd) SendMessageA(hWnd, BM_SETCHECK, VarGet().AsLogical() ? BST_CHECKED : BST_UNCHECKED, 0);
+    TControl::Refresh(lErase);
 }
 
-Value TCheckBox::Click() {
+MsgResult TCheckBox::Click() {
     auto self = shared_from_this();
     if (bSetGet) {
         VarPut(!VarGet().AsLogical());
@@ -75,9 +76,9 @@ void TCheckBox::Reset() {
     if (hWnd) SendMessageA(hWnd, 1035, 0, 0);
 }
 
-Value TCheckBox::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TCheckBox::MouseMove(int nRow, int nCol, UINT nFlags) {
     TControl::MouseMove(nRow, nCol, nFlags);
-    return Value();
+    return std::nullopt;
 }
 
 }  // namespace pixa

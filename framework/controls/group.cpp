@@ -36,8 +36,8 @@ void TGroup::Initiate(HWND hDlg) {
     }
 }
 
-Value TGroup::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
-    if (nMsg == WM_NCHITTEST && lDesign) return Value(static_cast<long long>(DefWindowProcA(hWnd, nMsg, wp, lp)));
+MsgResult TGroup::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+    if (nMsg == WM_NCHITTEST && lDesign) return DefWindowProcA(hWnd, nMsg, wp, lp);
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 

@@ -16,7 +16,7 @@ public:
     std::string ClassName() const override { return "TGROUP"; }
     // Binds the template frame; sets its label (or reads it when none was given).
     void Initiate(HWND hDlg) override;
-    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
 };
 
 }  // namespace pixa

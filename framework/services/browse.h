@@ -113,21 +113,21 @@ public:
     void Default() override;
 
 protected:
-    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
-    Value Display() override;
-    Value Paint() override;
-    Value KeyDown(WPARAM nKey, LPARAM nFlags) override;
-    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
-    Value GetDlgCode(WPARAM nKey) override;
-    Value LButtonDown(int nRow, int nCol, WPARAM nFlags) override;
-    Value LButtonUp(int nRow, int nCol, WPARAM nFlags) override;
-    Value LDblClick(int nRow, int nCol, WPARAM nFlags) override;
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
-    Value MouseWheel(int nKeys, int nDelta, int nX, int nY) override;
-    Value VScroll(WPARAM nWParam, LPARAM nLParam) override;
-    Value HScroll(WPARAM nWParam, LPARAM nLParam) override;
-    Value GotFocus(HWND hWndOld) override;
-    Value LostFocus(HWND hWndNew) override;
+    MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    MsgResult Display() override;
+    MsgResult Paint() override;
+    MsgResult KeyDown(int nKey, UINT nFlags) override;
+    MsgResult KeyChar(int nKey, UINT nFlags) override;
+    MsgResult GetDlgCode(int nKey) override;
+    MsgResult LButtonDown(int nRow, int nCol, UINT nFlags) override;
+    MsgResult LButtonUp(int nRow, int nCol, UINT nFlags) override;
+    MsgResult LDblClick(int nRow, int nCol, UINT nFlags) override;
+    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
+    MsgResult MouseWheel(int nKeys, int nDelta, int nX, int nY) override;
+    MsgResult VScroll(int nCode, int nPos, HWND hBar) override;
+    MsgResult HScroll(int nCode, int nPos, HWND hBar) override;
+    MsgResult GotFocus(HWND hWndOld) override;
+    MsgResult LostFocus(HWND hWndNew) override;
 
 private:
     // A row's values and colours, as drawn.

@@ -61,7 +61,7 @@ void TWindow::GoNextCtrl(HWND hCtl) { GoCtrl(*this, hCtl, false); }
 
 void TWindow::GoPrevCtrl(HWND hCtl) { GoCtrl(*this, hCtl, true); }
 
-bool TWindow::TabToSibling(WPARAM nKey) {
+bool TWindow::TabToSibling(int nKey) {
     auto parent = Parent();
     if (nKey != VK_TAB || !parent) return false;
     if (GetKeyState(VK_SHIFT) & 0x8000)

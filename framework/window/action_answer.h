@@ -1,0 +1,25 @@
+#pragma once
+// The edge where the application's actions hand their dynamic answers back to
+// the framework: each answer is read here, by one rule per kind of question.
+#include "framework/window/msg_result.h"
+#include "runtime/value.h"
+
+namespace pixa {
+
+// An action's answer to a message: absent lets the platform go on, a number is the
+// answer, anything else means handled.
+MsgResult AnswerOf(const Value& answer);
+
+// The action's answer to a message; no action, no answer.
+template <typename... A>
+MsgResult CallAnswer(const Action& action, A&&... args) {
+    return action ? AnswerOf(action.Call(std::forward<A>(args)...)) : MsgResult();
+}
+
+// An action's answer to a yes/no question (bWhen, bValid): an absent answer is yes.
+bool Affirmative(const Value& answer);
+// True when an action's answer says no outright (a logical false); any other answer
+// lets the framework go on (a menu entry's bWhen, a field's bChange, a dialog's bInit).
+bool Refuses(const Value& answer);
+
+}  // namespace pixa
