@@ -6,6 +6,7 @@
 #include "framework/controls/cursor.h"
 #include "framework/controls/say.h"
 #include "framework/window/tooltip.h"
+#include "runtime/actions.h"
 
 namespace pixa::app {
 
@@ -63,7 +64,7 @@ std::shared_ptr<TSSay> TSSay::Highlighted() { return Shared().highlighted.lock()
 std::shared_ptr<TSSay> TSSay::New(const SSayNew& a) {
     auto label = std::make_shared<TSSay>();
     auto parent = DefaultParent(a.oWnd);
-    Action text = a.bText ? a.bText : Action([](const Args&) { return Value(""); });
+    Action text = a.bText ? a.bText : Constant("");
     label->l3D = a.lShaded || a.lBox || a.lRaised;
     label->nAlign = (a.lBottom ? TA_BOTTOM : 0) + (a.lCentered ? TA_CENTER : a.lRight ? TA_RIGHT : 0);
     label->bGet = text;
@@ -163,10 +164,7 @@ void TSSay::TakeOverParentMouse() {
     if (!shared.anyTakenOver && !shared.savedMouseMove && parent->bMMoved) shared.savedMouseMove = parent->bMMoved;
     shared.anyTakenOver = true;
     shared.takenOver = parent;
-    parent->bMMoved = Action([](const Args& args) {
-        auto number = [&](std::size_t i) { return i < args.size() ? static_cast<int>(args[i].AsInteger()) : 0; };
-        return NcSSayOver(number(0), number(1), static_cast<WPARAM>(number(2)));
-    });
+    parent->bMMoved = Do([](int nRow, int nCol, int nFlags) { return NcSSayOver(nRow, nCol, nFlags); });
 }
 
 // A label with its own background invalidates itself with erasing; a transparent
@@ -200,14 +198,15 @@ void TSSay::Repaint() {
 
 MsgResult TSSay::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     if ((nMsg == WM_NCHITTEST && lDrag) || nMsg == WM_NCMOUSEMOVE)
-        return Value(static_cast<long long>(DefWindowProcA(hWnd, nMsg, wp, lp)));
+        return DefWindowProcA(hWnd, nMsg, wp, lp);
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
 MsgResult TSSay::Display() {
     BeginPaint();
     Paint();
-    return EndPaint();
+    EndPaint();
+    return std::nullopt;
 }
 
 MsgResult TSSay::EraseBkGnd(HDC dc) {
@@ -279,12 +278,13 @@ void TSSay::DrawBox(bool over) {
     ReleaseDC();
 }
 
-MsgResult TSSay::ReSize(const Value& nType, const Value& width, const Value& height) {
+MsgResult TSSay::ReSize(std::optional<int> nType, std::optional<int> width, std::optional<int> height) {
     Default();
     return TControl::ReSize(nType, width, height);
 }
 
-void TSSay::Refresh() {
+void TSSay::Refresh(bool) {
+    // Shown at once by SetText: no invalidation on top.
     if (bGet) SetText(bGet());
 }
 
@@ -296,8 +296,7 @@ void TSSay::SetText(const Value& xValue) {
 }
 
 void TSSay::VarPut(const Value& xValue) {
-    std::string fixed = TSay::Format(xValue, cPicture);
-    bGet = Action([fixed](const Args&) { return Value(fixed); });
+    bGet = Constant(TSay::Format(xValue, cPicture));
 }
 
 MsgResult TSSay::MouseMove(int nRow, int nCol, UINT nFlags) {

@@ -67,7 +67,6 @@ SelectionView View(const Weak& weak) {
                 if (!st->oUsed) return;
                 st->oUsed->SetColor(over ? "R+/W" : "N/W");
                 st->oUsed->Refresh();
-                st->oUsed->TWindow::Refresh();
             },
         .showMarked =
             [weak](int marked) {
@@ -83,7 +82,7 @@ SelectionView View(const Weak& weak) {
                     st->oBtn1->Enable();
                 else
                     st->oBtn1->Disable();
-                st->oBtn1->TWindow::Refresh();
+                st->oBtn1->Refresh();
             },
     };
 }
