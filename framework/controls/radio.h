@@ -22,10 +22,13 @@ public:
     std::string cVarName;                       // variable name
     bool lUpdate = false;                       // refreshed with its dialog
 
-    // Builds the group and its buttons (18 positions, see RadMenuNew).
-    static std::shared_ptr<TRadMenu> New(const RadMenuNew& args);
+    // ======== may be overridden ========
     // "TRADMENU".
     std::string ClassName() const override { return "TRADMENU"; }
+
+    // ======== not to be overridden ========
+    // Builds the group and its buttons (18 positions, see RadMenuNew).
+    static std::shared_ptr<TRadMenu> New(const RadMenuNew& args);
 
     // The button at a 1-based position, or null.
     std::shared_ptr<TRadio> Item(int nPos) const;
