@@ -107,7 +107,7 @@ MsgResult TBitmap::Paint() {
             Draw(hDC, nX, nY);
         }
     }
-    if (bPainted) bPainted.Call(static_cast<long long>(reinterpret_cast<INT_PTR>(hDC)));
+    if (bPainted) bPainted.Call(Handle(hDC));
     return std::nullopt;
 }
 

@@ -338,10 +338,7 @@ MsgResult TGet::KeyDown(int nKey, UINT nFlags) {
 void TGet::LeaveTo(bool previous, int nKey, UINT nFlags) {
     auto parent = Parent();
     if (!parent) return;
-    if (bChange) {
-        Value go = bChange.Call(nKey, nFlags, shared_from_this());
-        if (!go.AsLogical()) return;
-    }
+    if (bChange && !Confirms(bChange.Call(nKey, nFlags, shared_from_this()))) return;
     previous ? parent->GoPrevCtrl(hWnd) : parent->GoNextCtrl(hWnd);
 }
 

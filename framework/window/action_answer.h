@@ -6,6 +6,9 @@
 
 namespace pixa {
 
+// A platform handle as an action receives it: a number.
+Value Handle(const void* handle);
+
 // An action's answer to a message: absent lets the platform go on, a number is the
 // answer, anything else means handled.
 MsgResult AnswerOf(const Value& answer);
@@ -21,5 +24,8 @@ bool Affirmative(const Value& answer);
 // True when an action's answer says no outright (a logical false); any other answer
 // lets the framework go on (a menu entry's bWhen, a field's bChange, a dialog's bInit).
 bool Refuses(const Value& answer);
+// True only for a logical true: the answer must agree outright (a field's bChange
+// before the focus moves on).
+bool Confirms(const Value& answer);
 
 }  // namespace pixa

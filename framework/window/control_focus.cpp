@@ -54,7 +54,7 @@ MsgResult TControl::GotFocus(HWND hWndOld) {
     }
     SetMsg(cMsg);
     // No answer: the standard control also handles the message (caret, focus frame).
-    return CallAnswer(bGotFocus, self, static_cast<long long>(reinterpret_cast<INT_PTR>(hWndOld)));
+    return CallAnswer(bGotFocus, self, Handle(hWndOld));
 }
 
 MsgResult TControl::LostFocus(HWND hWndNew) {

@@ -364,7 +364,7 @@ MsgResult TDialog::GotFocus(HWND) {
 
 MsgResult TDialog::LostFocus(HWND hWndNew) {
     lFocused = false;
-    if (bLostFocus) bLostFocus.Call(static_cast<long long>(reinterpret_cast<INT_PTR>(hWndNew)));
+    if (bLostFocus) bLostFocus.Call(Handle(hWndNew));
     return std::nullopt;
 }
 

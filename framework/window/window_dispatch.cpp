@@ -16,7 +16,6 @@ namespace pixa {
 namespace {
 int Lo(LPARAM v) { return LOWORD(v); }
 int Hi(LPARAM v) { return HIWORD(v); }
-Value Handle(const void* h) { return Value(static_cast<long long>(reinterpret_cast<INT_PTR>(h))); }
 template <typename T>
 T* Pointer(LPARAM v) {
     return reinterpret_cast<T*>(v);
