@@ -129,10 +129,7 @@ void TSSay::Default() {
     lDrawBox = lDrawBox.value_or(false);
     if (!hWnd) return;
     ApplyFont();
-    if (!cCaption.empty())
-        SetWindowTextA(hWnd, cCaption.c_str());
-    else
-        cCaption = GetText();
+    ShowOrTakeCaption();
 
     aCaption = CaptionLines(cCaption);
     HDC dc = ::GetDC(hWnd);

@@ -97,9 +97,4 @@ MsgResult TButton::KeyDown(int nKey, UINT nFlags) {
 
 MsgResult TButton::GetDlgCode(int nKey) { return ButtonDlgCode(nKey); }
 
-MsgResult TButton::MouseMove(int nRow, int nCol, UINT nFlags) {
-    TControl::MouseMove(nRow, nCol, nFlags);
-    return std::nullopt;
-}
-
 }  // namespace pixa

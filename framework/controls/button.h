@@ -34,8 +34,6 @@ protected:
     MsgResult LostFocus(HWND hWndNew) override;
     // Arrow keys move through the controls; Enter clicks.
     MsgResult KeyDown(int nKey, UINT nFlags) override;
-    // Cursor, status text and tooltip; the platform also sees the move.
-    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
     // Asks for the arrow keys as well.
     MsgResult GetDlgCode(int nKey) override;
     // Push buttons keep the platform's colours.

@@ -23,8 +23,6 @@ public:
 protected:
     // Stores the negated value, calls bChange and re-evaluates the siblings' conditions.
     MsgResult Click() override;
-    // Cursor, status text and tooltip; the platform also sees the move.
-    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
 
 public:
     // ======== not to be overridden ========

@@ -260,9 +260,4 @@ MsgResult TComboBox::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
-MsgResult TComboBox::MouseMove(int nRow, int nCol, UINT nFlags) {
-    TControl::MouseMove(nRow, nCol, nFlags);
-    return std::nullopt;
-}
-
 }  // namespace pixa

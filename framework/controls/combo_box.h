@@ -38,8 +38,6 @@ protected:
     MsgResult Change() override;
     // Stores the selection through the binding when the focus leaves.
     MsgResult LostFocus(HWND hWndNew) override;
-    // Cursor, status text and tooltip; the platform also sees the move.
-    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
 
 public:
     // ======== not to be overridden ========

@@ -50,14 +50,7 @@ bool PutClipboardText(HWND owner, const std::string& text) {
 std::shared_ptr<TGet> TGet::New(const GetNew& a) {
     auto get = std::make_shared<TGet>();
     auto parent = DefaultParent(a.oWnd);
-    Action binding = a.bSetGet;
-    if (!binding) {
-        auto own = std::make_shared<Value>(std::string(50, ' '));
-        binding = Action([own](const Args& args) {
-            if (!args.empty()) *own = args[0];
-            return *own;
-        });
-    }
+    Action binding = a.bSetGet ? a.bSetGet : OwnBinding(std::string(50, ' '));
     get->bSetGet = binding;
     get->cPicture = a.cPicture;
     get->oGet = std::make_unique<EditBuffer>(binding(), a.cPicture);

@@ -26,14 +26,7 @@ std::shared_ptr<TGroup> TGroup::New(const GroupNew& a) {
 
 void TGroup::Initiate(HWND hDlg) {
     TControl::Initiate(hDlg);
-    if (!hWnd) return;
-    if (cCaption.empty()) {
-        char text[256] = "";
-        GetWindowTextA(hWnd, text, sizeof text);
-        cCaption = text;
-    } else {
-        SetWindowTextA(hWnd, cCaption.c_str());
-    }
+    ShowOrTakeCaption();
 }
 
 MsgResult TGroup::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {

@@ -192,9 +192,4 @@ MsgResult TRadio::KeyDown(int nKey, UINT nFlags) {
 
 MsgResult TRadio::GetDlgCode(int nKey) { return ButtonDlgCode(nKey); }
 
-MsgResult TRadio::MouseMove(int nRow, int nCol, UINT nFlags) {
-    TControl::MouseMove(nRow, nCol, nFlags);
-    return std::nullopt;
-}
-
 }  // namespace pixa

@@ -90,8 +90,6 @@ protected:
     MsgResult KeyDown(int nKey, UINT nFlags) override;
     // Asks for the arrow keys as well.
     MsgResult GetDlgCode(int nKey) override;
-    // Cursor, status text and tooltip; the platform also sees the move.
-    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
 
 public:
     // ======== not to be overridden ========

@@ -65,14 +65,7 @@ std::shared_ptr<TSay> TSay::New(const SayNew& a) {
 
 void TSay::Initiate(HWND hDlg) {
     TControl::Initiate(hDlg);
-    if (!hWnd) return;
-    if (!cCaption.empty()) {
-        SetWindowTextA(hWnd, cCaption.c_str());
-    } else {
-        char text[512] = "";
-        GetWindowTextA(hWnd, text, sizeof text);
-        cCaption = text;
-    }
+    ShowOrTakeCaption();
 }
 
 void TSay::Default() {

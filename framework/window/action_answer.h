@@ -1,17 +1,20 @@
 #pragma once
 // The edge where the application's actions hand their dynamic answers back to
 // the framework: each answer is read here, by one rule per kind of question.
-#include "framework/window/msg_result.h"
+#include "framework/window/messages.h"
 #include "runtime/value.h"
 
 namespace pixa {
 
 // A platform handle as an action receives it: a number.
-Value Handle(const void* handle);
+inline Value Handle(const void* handle) { return Value(static_cast<long long>(reinterpret_cast<INT_PTR>(handle))); }
 
 // An action's answer to a message: absent lets the platform go on, a number is the
 // answer, anything else means handled.
-MsgResult AnswerOf(const Value& answer);
+inline MsgResult AnswerOf(const Value& answer) {
+    if (answer.IsAbsent()) return std::nullopt;
+    return answer.IsNumber() ? static_cast<LRESULT>(answer.AsInteger()) : 0;
+}
 
 // The action's answer to a message; no action, no answer.
 template <typename... A>
@@ -20,12 +23,12 @@ MsgResult CallAnswer(const Action& action, A&&... args) {
 }
 
 // An action's answer to a yes/no question (bWhen, bValid): an absent answer is yes.
-bool Affirmative(const Value& answer);
+inline bool Affirmative(const Value& answer) { return answer.IsAbsent() || answer.AsLogical(); }
 // True when an action's answer says no outright (a logical false); any other answer
 // lets the framework go on (a menu entry's bWhen, a field's bChange, a dialog's bInit).
-bool Refuses(const Value& answer);
+inline bool Refuses(const Value& answer) { return answer.IsLogical() && !answer.AsLogical(); }
 // True only for a logical true: the answer must agree outright (a field's bChange
 // before the focus moves on).
-bool Confirms(const Value& answer);
+inline bool Confirms(const Value& answer) { return answer.IsLogical() && answer.AsLogical(); }
 
 }  // namespace pixa

@@ -71,6 +71,14 @@ void TControl::Initiate(HWND hDlg) {
     ApplyFont();
 }
 
+void TControl::ShowOrTakeCaption() {
+    if (!hWnd) return;
+    if (cCaption.empty())
+        cCaption = GetText();
+    else
+        SetWindowTextA(hWnd, cCaption.c_str());
+}
+
 void TControl::Default() {
     lDrag = false;
     lCaptured = false;
@@ -180,6 +188,11 @@ MsgResult TControl::LButtonDown(int nRow, int nCol, UINT nFlags) {
     return TWindow::LButtonDown(nRow, nCol, nFlags);
 }
 
+MsgResult TControl::MouseMove(int nRow, int nCol, UINT nFlags) {
+    TWindow::MouseMove(nRow, nCol, nFlags);
+    return std::nullopt;
+}
+
 MsgResult TControl::LButtonUp(int nRow, int nCol, UINT nFlags) {
     lMouseDown = false;
     return TWindow::LButtonUp(nRow, nCol, nFlags);
@@ -199,8 +212,6 @@ bool TControl::End() {
     }
     return TWindow::End();
 }
-
-void TControl::HelpTopic() { TWindow::HelpTopic(); }
 
 void TControl::ChangeFocus() { PostMsg(XM_CHANGEFOCUS); }
 

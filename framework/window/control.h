@@ -68,8 +68,6 @@ public:
     MsgResult KeyChar(int nKey, UINT nFlags) override;
     // Removes the control from its parent, then closes it like a window.
     bool End() override;
-    // The control's help topic, else the parent's.
-    void HelpTopic() override;
 
 protected:
     // Standard controls paint themselves: nothing here.
@@ -96,6 +94,9 @@ protected:
     MsgResult GetDlgCode(int nKey) override;
     // Alt+letter: focuses and clicks the control with that hot key.
     MsgResult SysCommand(UINT nCmd, int nChar) override;
+    // WM_MOUSEMOVE: cursor, status text and tooltip; the standard control sees the move too
+    // (pressing, hot tracking).
+    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
     // WM_LBUTTONDOWN: marks a mouse click (no moving on after validation).
     MsgResult LButtonDown(int nRow, int nCol, UINT nFlags) override;
     // WM_LBUTTONUP: the button is up again.
@@ -123,10 +124,14 @@ public:
     void PostClick();
 
 protected:
+    // Sets the caption as the native text, or takes the native text when the caption is empty.
+    void ShowOrTakeCaption();
     // WM_GETDLGCODE of a button that asks for the arrow keys as well.
     MsgResult ButtonDlgCode(int nKey);
 };
 
+// The platform class name of a window, upper-cased ("#32770", "STATIC", ...).
+std::string UpperClassName(HWND hWnd);
 // True when two windows have a common ancestor below the nearest top-level dialog,
 // browse list or framework main window.
 bool ShareParentChain(HWND hWndA, HWND hWndB);

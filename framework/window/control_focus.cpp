@@ -13,8 +13,7 @@
 
 namespace pixa {
 
-namespace {
-std::string UpperClass(HWND h) {
+std::string UpperClassName(HWND h) {
     char name[64] = {};
     GetClassNameA(h, name, sizeof name);
     std::string s = name;
@@ -22,12 +21,14 @@ std::string UpperClass(HWND h) {
     return s;
 }
 
+namespace {
+
 // The ancestors of a window, from its parent upwards, up to the first one that ends a chain.
 std::vector<HWND> Ancestors(HWND h) {
     std::vector<HWND> chain;
     for (HWND up = h ? GetParent(h) : nullptr; up; up = GetParent(up)) {
         chain.push_back(up);
-        std::string name = UpperClass(up);
+        std::string name = UpperClassName(up);
         bool topDialog = name == "#32770" && !(GetWindowLongA(up, GWL_STYLE) & WS_CHILD);
         if (name.find("BROWSE") != std::string::npos || topDialog || name == "TMDICHILD" || name == "TWINDOW") break;
     }

@@ -28,20 +28,6 @@ public:
     ActivationCount& operator=(const ActivationCount&) = delete;
 };
 
-bool IsDialogWindow(HWND h) {
-    char name[16] = {};
-    GetClassNameA(h, name, sizeof name);
-    return std::string(name) == "#32770";
-}
-
-std::string WindowClass(HWND h) {
-    char name[64] = {};
-    GetClassNameA(h, name, sizeof name);
-    std::string s = name;
-    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 bool HasHotKey(HWND h, int nChar) {
     char text[256] = {};
     GetWindowTextA(h, text, sizeof text);
@@ -276,15 +262,8 @@ MsgResult TDialog::Destroy() {
     return TWindow::Destroy();
 }
 
-std::shared_ptr<TControl> TDialog::ControlById(int id) const {
-    for (auto& control : aControls)
-        if (control->nId == id) return control;
-    return nullptr;
-}
-
 MsgResult TDialog::Command(int id, int code, HWND hCtl) {
-    if (oPopup) return oPopup->Command(id);
-    if (!hCtl && oMenu) return oMenu->Command(id);
+    if (oPopup || (!hCtl && oMenu)) return TWindow::Command(id, code, hCtl);
     if (id == 0) return std::nullopt;
     if (code == BN_CLICKED && hCtl && id != IDCANCEL) {
         auto clicked = oWndFromHwnd(hCtl);
@@ -315,16 +294,14 @@ MsgResult TDialog::Command(int id, int code, HWND hCtl) {
         }
         return std::nullopt;
     }
-    if (code == CBN_SELCHANGE && hCtl) SendMessageA(hCtl, XM_CHANGE, 0, 0);
-    if (code == CBN_CLOSEUP && hCtl) SendMessageA(hCtl, XM_CLOSEUP, 0, 0);
-    return std::nullopt;
+    return TWindow::Command(id, code, hCtl);  // a combo box's notifications
 }
 
 MsgResult TDialog::KeyChar(int nKey, UINT nFlags) {
     if (nKey == VK_ESCAPE) {
         auto owner = Parent();
-        bool ownerIsDialog = owner && owner->hWnd && IsDialogWindow(owner->hWnd);
-        bool ownerIsMdiChild = owner && WindowClass(owner->hWnd) == "TMDICHILD";
+        bool ownerIsDialog = owner && owner->hWnd && UpperClassName(owner->hWnd) == "#32770";
+        bool ownerIsMdiChild = owner && UpperClassName(owner->hWnd) == "TMDICHILD";
         // A modal dialog ends on Esc from any control (its bValid may refuse): handed to
         // the owner, which is disabled while the dialog runs, the key would be lost.
         if (lModal || !owner || ownerIsDialog || ownerIsMdiChild) {
@@ -392,10 +369,10 @@ HWND TDialog::GetHotPos(int nChar, HWND hWndExcept) const {
     for (HWND child = GetWindow(hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (child == hWndExcept || GetParent(child) != hWnd || !IsWindowEnabled(child)) continue;
         if (!HasHotKey(child, nChar)) continue;
-        if (WindowClass(child) != "STATIC") return child;
+        if (UpperClassName(child) != "STATIC") return child;
         // A label's hot key belongs to the control after it.
         for (HWND next = GetWindow(child, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
-            if (WindowClass(next) != "STATIC") return next;
+            if (UpperClassName(next) != "STATIC") return next;
         return nullptr;
     }
     return nullptr;

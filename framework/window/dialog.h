@@ -130,7 +130,6 @@ private:
     HWND OwnerWindow() const;
     void RunModal(HWND owner);
     void RunModeless(HWND owner);
-    std::shared_ptr<TControl> ControlById(int nId) const;
 };
 
 // The detail text of error 3 for a dialog.

@@ -17,7 +17,7 @@
 #include "framework/window/brush.h"
 #include "framework/window/action_answer.h"
 #include "framework/window/font.h"
-#include "framework/window/msg_result.h"
+#include "framework/window/messages.h"
 #include "framework/window/scroll_bar.h"
 #include "framework/window/window_params.h"
 #include "framework/window/window_resources.h"
@@ -323,6 +323,8 @@ public:
     void GoNextCtrl(HWND hCtl);
     // Focuses the previous tab stop before a child.
     void GoPrevCtrl(HWND hCtl);
+    // The child control with that identifier, or null.
+    std::shared_ptr<TControl> ControlById(int nId) const;
     // First enabled tab-stop control (first control when none).
     std::shared_ptr<TControl> FirstActiveCtrl() const;
     // Last enabled tab-stop control (first control when none).

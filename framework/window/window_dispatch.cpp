@@ -16,10 +16,11 @@ namespace pixa {
 namespace {
 int Lo(LPARAM v) { return LOWORD(v); }
 int Hi(LPARAM v) { return HIWORD(v); }
-template <typename T>
-T* Pointer(LPARAM v) {
-    return reinterpret_cast<T*>(v);
+// The window's icon, else the platform's application icon.
+HICON CaptionIcon(const std::shared_ptr<WindowIcon>& icon) {
+    return icon && icon->IconHandle() ? icon->IconHandle() : LoadIconA(nullptr, IDI_APPLICATION);
 }
+Value Optional(std::optional<int> n) { return n ? Value(*n) : Value(); }
 }  // namespace
 
 MsgResult TWindow::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
@@ -34,10 +35,10 @@ MsgResult TWindow::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE: return Close(static_cast<int>(wp));
         case WM_QUERYENDSESSION: return QueryEndSession();
         case WM_ERASEBKGND: return EraseBkGnd(reinterpret_cast<HDC>(wp));
-        case WM_GETMINMAXINFO: return GetMinMaxInfo(Pointer<MINMAXINFO>(lp));
+        case WM_GETMINMAXINFO: return GetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lp));
         case WM_DRAWITEM:
-        case XM_DRAWITEM: return DrawItem(static_cast<int>(wp), Pointer<DRAWITEMSTRUCT>(lp));
-        case WM_MEASUREITEM: return MeasureItem(static_cast<int>(wp), Pointer<MEASUREITEMSTRUCT>(lp));
+        case XM_DRAWITEM: return DrawItem(static_cast<int>(wp), reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+        case WM_MEASUREITEM: return MeasureItem(static_cast<int>(wp), reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
         case WM_QUERYDRAGICON: return QueryDragIcon();
         case WM_COMMNOTIFY: return CallAnswer(bCommNotify, static_cast<long long>(wp), static_cast<long long>(lp));
         case WM_NOTIFY: return std::nullopt;
@@ -98,10 +99,6 @@ MsgResult TWindow::Moved(int, int) {
     return std::nullopt;
 }
 
-namespace {
-Value Optional(std::optional<int> n) { return n ? Value(*n) : Value(); }
-}  // namespace
-
 MsgResult TWindow::ReSize(std::optional<int> nType, std::optional<int> width, std::optional<int> height) {
     CoorsUpdate();
     if (OnResize) OnResize.Call(shared_from_this());
@@ -136,8 +133,7 @@ MsgResult TWindow::Display() {
 MsgResult TWindow::Paint() {
     if (hWnd && IsIconic(hWnd)) {
         DefWindowProcA(hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
-        HICON icon = oIcon && oIcon->IconHandle() ? oIcon->IconHandle() : LoadIconA(nullptr, IDI_APPLICATION);
-        DrawIcon(hDC, 0, 0, icon);
+        DrawIcon(hDC, 0, 0, CaptionIcon(oIcon));
         return std::nullopt;
     }
     if (OnPaint) OnPaint.Call(shared_from_this());
@@ -174,23 +170,19 @@ MsgResult TWindow::GetMinMaxInfo(MINMAXINFO* info) {
     return 0;
 }
 
+// Identifier 0 is a menu's: owner-drawn menus are not used.
 MsgResult TWindow::DrawItem(int id, DRAWITEMSTRUCT* pItem) {
-    if (id == 0) return std::nullopt;  // owner-drawn menus are not used
-    for (auto& control : aControls)
-        if (control->nId == id) return control->DrawItem(id, pItem);
-    return std::nullopt;
+    auto control = id ? ControlById(id) : nullptr;
+    return control ? control->DrawItem(id, pItem) : std::nullopt;
 }
 
 MsgResult TWindow::MeasureItem(int id, MEASUREITEMSTRUCT* pItem) {
-    if (id == 0) return std::nullopt;
-    for (auto& control : aControls)
-        if (control->nId == id) return control->MeasureItem(id, pItem);
-    return std::nullopt;
+    auto control = id ? ControlById(id) : nullptr;
+    return control ? control->MeasureItem(id, pItem) : std::nullopt;
 }
 
 MsgResult TWindow::QueryDragIcon() {
-    HICON icon = oIcon && oIcon->IconHandle() ? oIcon->IconHandle() : LoadIconA(nullptr, IDI_APPLICATION);
-    return reinterpret_cast<LRESULT>(icon);
+    return reinterpret_cast<LRESULT>(CaptionIcon(oIcon));
 }
 
 MsgResult TWindow::NcActivate(bool lActivating) {

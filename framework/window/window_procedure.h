@@ -3,7 +3,7 @@
 // creation hooks that tie a native window to its object before its first message.
 #include <windows.h>
 
-#include "framework/window/msg_result.h"
+#include "framework/window/messages.h"
 
 namespace pixa {
 

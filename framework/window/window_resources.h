@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/window/msg_result.h"
+#include "framework/window/messages.h"
 #include "runtime/value.h"
 
 namespace pixa {

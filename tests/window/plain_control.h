@@ -52,12 +52,6 @@ public:
         ++clicks;
         return TControl::Click();
     }
-
-    // Standard controls must see mouse moves (pressing, hot tracking).
-    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override {
-        TControl::MouseMove(nRow, nCol, nFlags);
-        return std::nullopt;
-    }
 };
 
 }  // namespace pixa::test
