@@ -55,10 +55,9 @@ public:
     // Grey of the selection while the browse has not the focus.
     static constexpr std::uint32_t kClrNoFocus = 8421504;
 
+    // ======== not to be overridden ========
     // Builds a browse list (27 positions, see WBrowseNew).
     static std::shared_ptr<TWBrowse> New(const WBrowseNew& args = {});
-    // "TWBROWSE".
-    std::string ClassName() const override { return "TWBROWSE"; }
 
     // Binds the whole table of cAlias (a key range is not supported).
     void SetFilter(const std::string& field = {}, const Value& value1 = {}, const Value& value2 = {});
@@ -107,6 +106,9 @@ public:
     void VGoTop();
     void VGoBottom();
 
+    // ======== may be overridden ========
+    // "TWBROWSE".
+    std::string ClassName() const override { return "TWBROWSE"; }
     // Binds the template control, then applies the look.
     void Initiate(HWND hDlg) override;
     // Columns, headers, scroll bars; then bChange.
