@@ -3,12 +3,12 @@
 #include "app/shell/error_log.h"
 #include "app/shell/startup.h"
 #include "framework/services/error_dialog.h"
-#include "framework/services/frame.h"
+#include "runtime/frame.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Every failure from here on reaches the error handler.
-    pixa::ErrorSys();
-    pixa::app::AddAppReportSources();
+    pixa::services::ErrorSys();
+    pixa::shell::AddAppReportSources();
     pixa::Frame frame("Main");
-    return pixa::app::Main() ? 0 : 1;
+    return pixa::shell::Main() ? 0 : 1;
 }

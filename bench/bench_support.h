@@ -15,6 +15,7 @@
 #include "app/transfer/collection.h"
 #include "app/transfer/pump_limit.h"
 #include "app/transfer/transfer_ui.h"
+#include "tests/support/layers.h"
 
 namespace pixa::bench {
 

@@ -17,6 +17,7 @@
 #include "framework/services/browse.h"
 #include "framework/window/dialog.h"
 #include "runtime/settings.h"
+#include "tests/support/layers.h"
 
 using namespace pixa;
 

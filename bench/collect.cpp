@@ -5,6 +5,7 @@
 
 #include "app/transfer/collection.h"
 #include "bench/bench_support.h"
+#include "tests/support/layers.h"
 
 using namespace pixa;
 

@@ -7,6 +7,7 @@
 
 #include "app/transfer/camera_copy.h"
 #include "bench/bench_support.h"
+#include "tests/support/layers.h"
 
 using namespace pixa;
 

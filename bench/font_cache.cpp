@@ -8,6 +8,7 @@
 
 #include "framework/window/brush.h"
 #include "framework/window/font.h"
+#include "tests/support/layers.h"
 
 int main() {
     using Clock = std::chrono::steady_clock;

@@ -4,6 +4,7 @@
 // Arguments (from scripts/bench.sh): the card's drive, host folder, medium.
 #include "app/transfer/camera_copy.h"
 #include "bench/bench_support.h"
+#include "tests/support/layers.h"
 
 using namespace pixa;
 

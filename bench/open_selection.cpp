@@ -8,6 +8,7 @@
 #include "bench/bench_support.h"
 #include "framework/window/window.h"
 #include "runtime/settings.h"
+#include "tests/support/layers.h"
 
 using namespace pixa;
 

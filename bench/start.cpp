@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "bench/bench_support.h"
+#include "tests/support/layers.h"
 
 namespace {
 

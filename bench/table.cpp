@@ -5,6 +5,7 @@
 #include "app/transfer/table_areas.h"
 #include "bench/bench_support.h"
 #include "runtime/settings.h"
+#include "tests/support/layers.h"
 
 using namespace pixa;
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "framework/window/window.h"
+#include "tests/support/layers.h"
 
 namespace {
 double NanosecondsPerMessage(HWND window, UINT message, int count) {

@@ -2,7 +2,7 @@
 // Sets the process error mode for a scope and restores the previous one afterwards.
 #include <windows.h>
 
-namespace pixa {
+namespace pixa::platform {
 
 class ScopedErrorMode {
 public:
@@ -16,4 +16,4 @@ private:
     UINT previous_;
 };
 
-}  // namespace pixa
+}  // namespace pixa::platform

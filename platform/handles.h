@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace pixa {
+namespace pixa::platform {
 
 // Owns a handle whose "no handle" value and closing function come from Traits.
 template <typename Traits>
@@ -71,4 +71,4 @@ using FileHandle = UniqueHandle<FileHandleTraits>;
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using FindHandle = UniqueHandle<FindHandleTraits>;
 
-}  // namespace pixa
+}  // namespace pixa::platform

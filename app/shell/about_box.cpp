@@ -7,8 +7,9 @@
 #include "framework/window/dialog.h"
 #include "framework/window/font.h"
 #include "runtime/codepage.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 const char* const kMakerBlock =
     "Qor Software GmbH\r\n"
@@ -87,4 +88,4 @@ bool AboutInfo(bool lSplash) {
     return true;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -5,11 +5,13 @@
 #include <memory>
 #include <string>
 
-namespace pixa {
+#include "app/shell/namespace.h"
+
+namespace pixa::window {
 class TDialog;
 }
 
-namespace pixa::app {
+namespace pixa::shell {
 
 // The maker block (three lines) and the rights line of the box.
 extern const char* const kMakerBlock;
@@ -22,4 +24,4 @@ bool AboutInfo(bool lSplash);
 // Starts the 3-second closing timer of a splash box. True.
 bool AboutWait(const std::shared_ptr<TDialog>& oDlg);
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

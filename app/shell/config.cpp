@@ -7,8 +7,9 @@
 #include "app/shell/settings_write_failure.h"
 #include "platform/process.h"
 #include "platform/profile.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -109,4 +110,4 @@ bool CheckIni() {
     return true;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

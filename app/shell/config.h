@@ -4,7 +4,9 @@
 #include <climits>
 #include <string>
 
-namespace pixa::app {
+#include "app/shell/namespace.h"
+
+namespace pixa::shell {
 
 // Section and key names of the configuration file.
 namespace ini {
@@ -51,4 +53,4 @@ std::string IniText(long value);
 // backslash unless the folder is a drive root.
 std::string CurrentProgramPath();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

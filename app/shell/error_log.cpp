@@ -16,7 +16,7 @@
 #include "framework/controls/radio.h"
 #include "framework/controls/say.h"
 #include "framework/services/error_report.h"
-#include "framework/services/frame.h"
+#include "runtime/frame.h"
 #include "framework/services/message_box.h"
 #include "framework/services/printer.h"
 #include "framework/window/dialog.h"
@@ -25,8 +25,9 @@
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "runtime/codepage.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 constexpr const char* kLog = "ERROR.LOG";
@@ -201,4 +202,4 @@ void PrintErr() {
     bold->End();
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

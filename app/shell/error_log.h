@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
-namespace pixa::app {
+#include "app/shell/namespace.h"
+
+namespace pixa::shell {
 
 // Shows the "Fehlerprotokoll" dialog when "ERROR.LOG" is in the current folder.
 void PrintErr();
@@ -25,4 +27,4 @@ void AddAppReportSources();
 // The choice the start-up dialog holds for the run (1 to 3).
 int& LogChoice();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -7,8 +7,9 @@
 #include "framework/controls/say.h"
 #include "framework/window/tooltip.h"
 #include "runtime/actions.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -335,4 +336,4 @@ Value NcSSayOver(int nRow, int nCol, WPARAM nKeyFlags) {
     return 0;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

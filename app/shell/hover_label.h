@@ -17,13 +17,16 @@
 #include <vector>
 
 #include "framework/window/control.h"
+#include "app/shell/namespace.h"
 
-namespace pixa {
+namespace pixa::window {
 class TFont;
+}  // namespace pixa::window
+namespace pixa::controls {
 class TCursor;
-}  // namespace pixa
+}  // namespace pixa::controls
 
-namespace pixa::app {
+namespace pixa::shell {
 
 // TSSay::New, 25 positions.
 struct SSayNew {
@@ -119,4 +122,4 @@ private:
 // the highlighted label leaves its highlight, then the parent's own earlier action runs.
 Value NcSSayOver(int nRow, int nCol, WPARAM nKeyFlags);
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -12,8 +12,9 @@
 
 #include "framework/window/dialog.h"
 #include "framework/window/font.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -137,4 +138,4 @@ bool BuildDlg() {
     return true;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

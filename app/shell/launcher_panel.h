@@ -5,11 +5,13 @@
 #include <memory>
 #include <string>
 
-namespace pixa {
+#include "app/shell/namespace.h"
+
+namespace pixa::window {
 class TDialog;
 }
 
-namespace pixa::app {
+namespace pixa::shell {
 
 // The hint texts of the four action labels, in the labels' order.
 std::string TransferHint();
@@ -23,4 +25,4 @@ bool BuildDlg();
 // The panel built last (for the program's tests and screenshots), or null.
 std::shared_ptr<TDialog> LauncherPanel();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -9,8 +9,9 @@
 #include "framework/services/menu_builder.h"
 #include "framework/window/window.h"
 #include "runtime/codepage.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -56,4 +57,4 @@ std::shared_ptr<TMenu> BuildMenu() {
     return bar;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

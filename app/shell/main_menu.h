@@ -2,14 +2,16 @@
 // The main window's menu bar: "&Pixaport", "&Übertragen", "&Einstellungen" and "&?".
 #include <memory>
 
-namespace pixa {
+#include "app/shell/namespace.h"
+
+namespace pixa::services {
 class TMenu;
 }
 
-namespace pixa::app {
+namespace pixa::shell {
 
 // Builds the menu bar, stores it in `G().oMenu` and returns it. Its actions reach
 // the main window through `G().oWnd`.
 std::shared_ptr<TMenu> BuildMenu();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

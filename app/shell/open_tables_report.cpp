@@ -2,8 +2,9 @@
 
 #include "app/transfer/table_areas.h"
 #include "runtime/value_text.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 std::string Right(long long n, std::size_t width) {
@@ -35,4 +36,4 @@ std::vector<std::string> OpenTablesReport() {
     return lines;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

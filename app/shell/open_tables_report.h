@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
-namespace pixa::app {
+#include "app/shell/namespace.h"
+
+namespace pixa::shell {
 
 std::vector<std::string> OpenTablesReport();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

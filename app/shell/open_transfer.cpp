@@ -2,8 +2,9 @@
 
 #include "app/shell/publics.h"
 #include "app/transfer/transfer_dialog.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 void OpenKonvert(const std::shared_ptr<TWindow>& owner) {
     Publics& g = G();
@@ -12,4 +13,4 @@ void OpenKonvert(const std::shared_ptr<TWindow>& owner) {
                     .nColBH = g.nColBH, .nTop = g.nTop, .nLeft = g.nLeft, .cMyPath = g.cMyPath, .lPruefen = g.lPruefen});
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

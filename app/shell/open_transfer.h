@@ -2,14 +2,16 @@
 // Opening the transfer dialog from the main window, its menu and its panel.
 #include <memory>
 
-namespace pixa {
+#include "app/shell/namespace.h"
+
+namespace pixa::window {
 class TWindow;
 }
 
-namespace pixa::app {
+namespace pixa::shell {
 
 // The transfer dialog over the program-wide values, modal over the owner; its
 // changes stay in the values for the rest of the run.
 void OpenKonvert(const std::shared_ptr<TWindow>& owner);
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

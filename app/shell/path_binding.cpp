@@ -2,8 +2,9 @@
 
 #include "platform/wide_path.h"
 #include "runtime/value_text.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 Action BindPath(std::string& value) {
     return Action([&value](const Args& args) {
@@ -16,4 +17,4 @@ Action BindPath(std::string& value) {
     });
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

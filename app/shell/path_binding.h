@@ -5,9 +5,10 @@
 #include <string>
 
 #include "runtime/value.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 Action BindPath(std::string& value);
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -1,6 +1,7 @@
 #include "app/shell/public_binding.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 Action BindText(std::string& value) {
     return Action([&value](const Args& args) {
@@ -23,4 +24,4 @@ Action BindNumber(long& value) {
     });
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

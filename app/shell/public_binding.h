@@ -5,11 +5,12 @@
 #include <string>
 
 #include "runtime/value.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 Action BindText(std::string& value);
 Action BindLogical(bool& value);
 Action BindNumber(long& value);
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

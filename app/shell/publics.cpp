@@ -1,10 +1,11 @@
 #include "app/shell/publics.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 Publics& G() {
     static Publics publics;
     return publics;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "runtime/value.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 struct Publics {
     // Start-up
@@ -43,4 +44,4 @@ struct Publics {
 // The one set of program-wide values.
 Publics& G();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -20,8 +20,9 @@
 #include "runtime/ansi_chars.h"
 #include "runtime/codepage.h"
 #include "runtime/value_text.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -167,4 +168,4 @@ bool Setup(const std::shared_ptr<TWindow>& oWnd) {
     return true;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

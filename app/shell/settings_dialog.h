@@ -4,11 +4,13 @@
 #include <memory>
 #include <string>
 
-namespace pixa {
+#include "app/shell/namespace.h"
+
+namespace pixa::window {
 class TWindow;
 }
 
-namespace pixa::app {
+namespace pixa::shell {
 
 // Shows the settings dialog modally with the given owner. Always true.
 bool Setup(const std::shared_ptr<TWindow>& oWnd);
@@ -21,4 +23,4 @@ std::string SavedFolder(const std::string& folder);
 // seven settings into section "Data".
 void SaveSettings();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -4,8 +4,9 @@
 
 #include "app/shell/system_error_text.h"
 #include "framework/services/message_box.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 void SettingsWriteFailed(const std::string& file) {
     const DWORD code = GetLastError();  // before anything else can change it
@@ -17,4 +18,4 @@ void SettingsWriteFailed(const std::string& file) {
              "Einstellungen nicht gespeichert");
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -3,11 +3,13 @@
 // settings do not vanish silently at the next start.
 #include <string>
 
-namespace pixa::app {
+#include "app/shell/namespace.h"
+
+namespace pixa::shell {
 
 // To be called right after a write of `file` failed: the first time in a run it
 // shows which file could not be written and the platform's reason (its last
 // error); later failures say nothing more.
 void SettingsWriteFailed(const std::string& file);
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

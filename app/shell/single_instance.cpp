@@ -8,8 +8,9 @@
 #include "app/transfer/folders.h"
 #include "platform/wide_path.h"
 #include "runtime/ansi_chars.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 // The framework's class of top-level windows, which the main window has.
@@ -29,7 +30,7 @@ std::string CanonicalFolder(const std::string& folder) {
 std::string FolderOfWindowProcess(HWND window) {
     DWORD id = 0;
     GetWindowThreadProcessId(window, &id);
-    KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
+    platform::KernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
     if (!process) return {};
     wchar_t path[MAX_PATH * 2];
     DWORD length = MAX_PATH * 2;
@@ -87,4 +88,4 @@ bool ShowRunningCopy(const std::string& programFolder) {
     return true;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

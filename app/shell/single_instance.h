@@ -5,8 +5,9 @@
 #include <string>
 
 #include "platform/handles.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 // The name that stands for a program folder among the running programs: its long
 // spelling in upper case, hashed (a mutex name cannot hold "\").
@@ -20,7 +21,7 @@ public:
     bool First() const { return first_; }
 
 private:
-    KernelHandle mutex_;
+    platform::KernelHandle mutex_;
     bool first_ = true;
 };
 
@@ -29,4 +30,4 @@ private:
 // shows no main window (yet).
 bool ShowRunningCopy(const std::string& programFolder);
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -21,8 +21,9 @@
 #include "runtime/codepage.h"
 #include "runtime/settings.h"
 #include "runtime/value_text.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -138,4 +139,4 @@ bool Main() {
     return true;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

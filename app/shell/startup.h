@@ -1,7 +1,8 @@
 #pragma once
+#include "app/shell/namespace.h"
 // The program's entry operation: start-up, the main window's run and shutdown.
 
-namespace pixa::app {
+namespace pixa::shell {
 
 // Runs the whole program; true when the main window has closed.
 bool Main();
@@ -13,4 +14,4 @@ void StartUp();
 // delete the work table.
 void ShutDown();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

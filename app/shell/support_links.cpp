@@ -10,8 +10,9 @@
 
 #include "framework/window/window.h"
 #include "runtime/codepage.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 std::string EncodeMailPart(const std::string& text) {
     static const char* kHex = "0123456789ABCDEF";
@@ -45,4 +46,4 @@ void MailSupport() {
                  SW_SHOWNORMAL);
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

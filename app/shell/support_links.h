@@ -4,7 +4,9 @@
 // (handed to the platform shell).
 #include <string>
 
-namespace pixa::app {
+#include "app/shell/namespace.h"
+
+namespace pixa::shell {
 
 // "mailto:" + the support address + "?subject=" + the product text, the subject
 // encoded so that blanks and other reserved characters survive the address.
@@ -23,4 +25,4 @@ void OpenHomepage();
 // Asks the platform shell to open the mail address; a failure is not reported.
 void MailSupport();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

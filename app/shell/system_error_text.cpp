@@ -1,8 +1,9 @@
 #include "app/shell/system_error_text.h"
+#include "app/shell/namespace.h"
 
 #include <windows.h>
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -38,4 +39,4 @@ std::string SystemErrorText(unsigned long code) {
     return (german ? std::string(german) : PlatformReason(code)) + " (Fehler " + std::to_string(code) + ")";
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

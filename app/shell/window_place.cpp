@@ -7,8 +7,9 @@
 #include "app/shell/config.h"
 #include "app/shell/publics.h"
 #include "framework/window/window.h"
+#include "app/shell/namespace.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 
 namespace {
 
@@ -88,4 +89,4 @@ bool PutCoords() {
     return true;
 }
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

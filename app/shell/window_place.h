@@ -1,9 +1,10 @@
 #pragma once
+#include "app/shell/namespace.h"
 // Remembering the main window's place: every move stores its rectangle in the
 // configuration file, with sizes close to common screen sizes snapped to them;
 // at the next start a place that cannot be reached any more is brought back.
 
-namespace pixa::app {
+namespace pixa::shell {
 
 // A window rectangle in screen pixels, bottom and right inclusive.
 struct StoredRect {
@@ -33,4 +34,4 @@ StoredRect ReachableOnScreen(const StoredRect& r);
 // written while the window is minimised or for a rectangle not worth storing. Always true.
 bool PutCoords();
 
-}  // namespace pixa::app
+}  // namespace pixa::shell

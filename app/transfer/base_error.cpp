@@ -1,6 +1,7 @@
 #include "app/transfer/base_error.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 BaseErrorInfo FileError(int genCode, int subCode, std::string description, std::string fileName, int osCode) {
     BaseErrorInfo info;
@@ -28,4 +29,4 @@ ErrorAnswer RaiseBaseError(const BaseErrorInfo& info, std::source_location where
     return RaiseError(e, where);
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -3,10 +3,11 @@
 #include <source_location>
 #include <string>
 
-#include "framework/services/error.h"
+#include "runtime/error.h"
 #include "runtime/value.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // Generic error classes used by the file services.
 enum BaseGenCode : int { kGenCreate = 20, kGenOpen = 21, kGenRead = 23, kGenWrite = 24 };
@@ -29,4 +30,4 @@ BaseErrorInfo FileError(int genCode, int subCode, std::string description, std::
 // Raises the error to the process-wide handler and returns its answer.
 ErrorAnswer RaiseBaseError(const BaseErrorInfo& info, std::source_location where = std::source_location::current());
 
-}  // namespace pixa
+}  // namespace pixa::transfer

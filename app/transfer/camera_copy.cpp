@@ -7,11 +7,12 @@
 #include "app/transfer/directory.h"
 #include "app/transfer/file_copy.h"
 #include "app/transfer/leftover_temporaries.h"
-#include "framework/services/frame.h"
+#include "runtime/frame.h"
 #include "platform/wide_path.h"
 #include "runtime/string_order.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 std::string NameOf(const std::string& path) { return path.substr(path.find_last_of('\\') + 1); }
@@ -132,4 +133,4 @@ CopyTally RenInDir(std::vector<std::string> files, const CameraCopyRequest& requ
     return tally;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "app/transfer/transfer_ui.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // The settings of one copy run.
 struct CameraCopyRequest {
@@ -46,4 +47,4 @@ inline constexpr const char* kAbortedAction = "Die Übertragung wurde abgebroche
 // The final message's text for a tally: the count, then the files not copied.
 std::string CopyResultText(const CopyTally& tally);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

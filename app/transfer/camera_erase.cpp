@@ -9,8 +9,9 @@
 #include "app/transfer/folders.h"
 #include "platform/process.h"
 #include "platform/wide_path.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 const char* const kNothing = " Es wurde nichts gelöscht !";
@@ -81,4 +82,4 @@ bool CamErase(const EraseJob& job, TransferPrompts& prompts) {
     return true;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

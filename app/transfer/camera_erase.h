@@ -3,8 +3,9 @@
 #include <string>
 
 #include "app/transfer/transfer_ui.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // The folders erasing must never reach: the picture source (and every folder
 // below it) and the program folder (configuration, sounds, error log).
@@ -33,4 +34,4 @@ std::string EraseRefusal(const std::string& target, const EraseGuard& guard = {}
 // the card was erased or how many files stayed. Returns true.
 bool CamErase(const EraseJob& job, TransferPrompts& prompts);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

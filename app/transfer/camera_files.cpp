@@ -4,8 +4,9 @@
 
 #include "runtime/ansi_chars.h"
 #include "runtime/value_text.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -49,4 +50,4 @@ bool IsCameraFile(const std::string& name, const std::string& extens) {
     return !type.empty() && type != "*" && UpperExtension(name) == type;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

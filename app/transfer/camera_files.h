@@ -2,7 +2,9 @@
 // Which names on a card are the camera's own, and the program's temporary files.
 #include <string>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // The name of the program's temporary file number n while a copy is written:
 // "PXA" + five upper-case hex digits + ".TMP", a name no camera uses.
@@ -24,4 +26,4 @@ std::string UpperExtension(const std::string& name);
 // of the configured picture type extens (case ignored), or a temporary file of ours.
 bool IsCameraFile(const std::string& name, const std::string& extens);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -7,8 +7,9 @@
 #include "app/transfer/folders.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/value_text.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 // The type a copy of source gets: the configured one, or with "*" the source's own extension.
@@ -57,4 +58,4 @@ std::optional<std::string> CameraNamer::NextFree(const std::string& source, cons
     return std::nullopt;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

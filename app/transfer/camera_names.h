@@ -5,7 +5,9 @@
 #include <string>
 #include <unordered_set>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // The prefix a maker's firmware uses ("CAN", "PIC", "DSC"), or empty: only for the
 // picture types BMP, GIF, JPG and TIF; the maker is matched by its leading characters.
@@ -50,4 +52,4 @@ private:
     std::unordered_set<std::string> taken_;  // upper-cased names of the folder's entries and of names handed out
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

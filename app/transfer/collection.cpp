@@ -9,8 +9,9 @@
 #include "runtime/ansi_chars.h"
 #include "runtime/string_order.h"
 #include "runtime/value_text.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 // One folder of the walk with the matching files that its listing showed.
@@ -159,4 +160,4 @@ std::string ShowPath(const std::string& path, bool shortComponents) {
     return shown + rest;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

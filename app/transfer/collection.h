@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "app/transfer/transfer_ui.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // What one collection run works on (the program-wide settings of the run).
 struct CollectRequest {
@@ -40,4 +41,4 @@ bool GetInDir(const CollectRequest& request, TransferProgress& progress, Transfe
 // or, with short components, to its first three characters and "~...\".
 std::string ShowPath(const std::string& path, bool shortComponents);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

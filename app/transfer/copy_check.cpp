@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 // Unbuffered reads need sector-aligned buffers, offsets and sizes; a page is aligned for
@@ -33,13 +34,13 @@ private:
     char* data_;
 };
 
-FileHandle OpenSource(const std::string& path) {
+platform::FileHandle OpenSource(const std::string& path) {
     return platform::OpenFile(path, {.share = FILE_SHARE_READ | FILE_SHARE_WRITE, .flags = FILE_FLAG_SEQUENTIAL_SCAN});
 }
 
 // The copy, unbuffered where the file system takes that, else through the cache.
-FileHandle OpenCopy(const std::string& path) {
-    FileHandle copy = platform::OpenFile(path, {.flags = FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN});
+platform::FileHandle OpenCopy(const std::string& path) {
+    platform::FileHandle copy = platform::OpenFile(path, {.flags = FILE_FLAG_NO_BUFFERING | FILE_FLAG_SEQUENTIAL_SCAN});
     if (copy || GetLastError() != ERROR_INVALID_PARAMETER) return copy;
     return platform::OpenFile(path, {.flags = FILE_FLAG_SEQUENTIAL_SCAN});
 }
@@ -84,8 +85,8 @@ std::vector<std::uint64_t> SampleOffsets(std::uint64_t size) {
 
 template <typename Walk>
 Comparison Compare(const std::string& sourcePath, const std::string& copyPath, DWORD block, Walk walk) {
-    FileHandle source = OpenSource(sourcePath);
-    FileHandle copy = OpenCopy(copyPath);
+    platform::FileHandle source = OpenSource(sourcePath);
+    platform::FileHandle copy = OpenCopy(copyPath);
     if (!source || !copy) return Comparison::Unreadable;
     std::uint64_t size = SizeOf(source.Get());
     if (size == UINT64_MAX || SizeOf(copy.Get()) == UINT64_MAX) return Comparison::Unreadable;
@@ -112,4 +113,4 @@ Comparison CompareSamples(const std::string& source, const std::string& copy) {
     });
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -2,7 +2,9 @@
 // Reading copies back from the card and comparing them with their pictures.
 #include <string>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // How a copy on the card compared with its source.
 enum class Comparison { Same, Differs, Unreadable };
@@ -18,4 +20,4 @@ Comparison CompareCopy(const std::string& source, const std::string& copy);
 // end, when a card that wraps its writes round has overwritten earlier copies.
 Comparison CompareSamples(const std::string& source, const std::string& copy);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -5,8 +5,9 @@
 #include "app/transfer/folders.h"
 #include "app/transfer/target_folder.h"
 #include "platform/wide_path.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 constexpr int kSubVerify = 2016;
@@ -54,4 +55,4 @@ std::vector<std::string> CopyVerifier::Overwritten() {
     return sources;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "app/transfer/file_copy.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 class CopyVerifier {
 public:
@@ -28,4 +29,4 @@ private:
     std::vector<std::pair<std::string, std::string>> passed_;  // source and copy
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

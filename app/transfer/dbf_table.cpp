@@ -9,8 +9,9 @@
 #include "platform/file_system.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/settings.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 constexpr std::size_t kHeaderSize = 32;
@@ -127,7 +128,7 @@ double ParseNumber(std::string_view text) {
 }  // namespace
 
 bool DbfTable::Create(const std::string& path, const std::vector<DbfField>& fields) {
-    FileHandle file = platform::OpenFile(path, {.access = GENERIC_WRITE, .share = 0, .disposition = CREATE_ALWAYS});
+    platform::FileHandle file = platform::OpenFile(path, {.access = GENERIC_WRITE, .share = 0, .disposition = CREATE_ALWAYS});
     if (!file) return false;
     std::vector<char> bytes = BuildHeader(fields, 0, RecordLength(fields));
     bytes.push_back(kEndOfFile);
@@ -135,7 +136,7 @@ bool DbfTable::Create(const std::string& path, const std::vector<DbfField>& fiel
 }
 
 std::shared_ptr<DbfTable> DbfTable::Open(const std::string& path, const std::string& alias) {
-    FileHandle file = platform::OpenFile(path, {.access = GENERIC_READ | GENERIC_WRITE, .share = 0});
+    platform::FileHandle file = platform::OpenFile(path, {.access = GENERIC_READ | GENERIC_WRITE, .share = 0});
     std::vector<char> bytes;
     if (!file || !ReadAll(file.Get(), bytes) || bytes.size() < kHeaderSize || (bytes[0] & 0x07) != 0x03) return {};
     std::size_t headerLength = GetU16(&bytes[8]);
@@ -321,4 +322,4 @@ void DbfTable::Close() {
     recno_ = 1;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -11,8 +11,9 @@
 
 #include "platform/handles.h"
 #include "runtime/value.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // One field of a table: name (at most 10 characters), type C, N or L, length, decimals.
 struct DbfField {
@@ -101,7 +102,7 @@ private:
     char* FieldData(int field);
     const char* FieldData(int field) const;
 
-    FileHandle file_;
+    platform::FileHandle file_;
     std::string alias_;
     std::vector<DbfField> fields_;
     std::vector<std::uint16_t> offsets_;  // offset of each field in a record (after the flag)
@@ -113,4 +114,4 @@ private:
     bool dirty_ = false;
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

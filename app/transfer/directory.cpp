@@ -8,8 +8,9 @@
 #include "platform/file_system.h"
 #include "runtime/ansi_chars.h"
 #include "runtime/date.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 constexpr DWORD kVolumeLabel = 0x08;  // the old volume-label attribute bit
@@ -229,4 +230,4 @@ std::uint64_t FSize(const std::string& path) {
     return 0;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "runtime/date.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // One entry of a folder listing.
 struct DirRow {
@@ -56,4 +57,4 @@ std::uint64_t FSize(const std::string& path);
 // The attribute letters for platform attribute bits.
 std::string AttributeText(unsigned long attributes);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -8,8 +8,9 @@
 #include "app/transfer/base_error.h"
 #include "platform/process.h"
 #include "platform/error_mode.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 using FreeSpaceEx = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER, PULARGE_INTEGER);
@@ -34,7 +35,7 @@ std::uint64_t Measure(const std::string& root, const Value& args) {
     std::uint64_t free = 0;
     bool ok;
     {
-        ScopedErrorMode quiet(SEM_FAILCRITICALERRORS);
+        platform::ScopedErrorMode quiet(SEM_FAILCRITICALERRORS);
         SetLastError(0);
         ok = Query(root, free);
     }
@@ -76,7 +77,7 @@ long long FreeMegabytes(const std::string& folder) {
 std::uint32_t ClusterBytes(const std::string& folder) {
     std::string root = VolumeRoot(folder);
     DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, clusters = 0;
-    ScopedErrorMode quiet(SEM_FAILCRITICALERRORS);
+    platform::ScopedErrorMode quiet(SEM_FAILCRITICALERRORS);
     if (root.empty() ||
         !GetDiskFreeSpaceA(root.c_str(), &sectorsPerCluster, &bytesPerSector, &freeClusters, &clusters))
         return 1;
@@ -89,4 +90,4 @@ std::uint64_t OnCardBytes(std::uint64_t size, std::uint32_t cluster) {
     return (size / cluster + (size % cluster != 0)) * cluster;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

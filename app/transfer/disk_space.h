@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <string>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // Free bytes available to the program on drive n (1 = A, 2 = B, 3 = C ...; 0 = the
 // current drive). Critical-error boxes are off during the query. When the query
@@ -27,4 +29,4 @@ std::uint32_t ClusterBytes(const std::string& folder);
 // What a file of size bytes takes on a volume: whole clusters (an empty file takes none).
 std::uint64_t OnCardBytes(std::uint64_t size, std::uint32_t cluster);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

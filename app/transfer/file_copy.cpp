@@ -11,12 +11,13 @@
 #include "app/transfer/folders.h"
 #include "app/transfer/target_folder.h"
 #include "app/transfer/temporary_file.h"
-#include "framework/services/frame.h"
+#include "runtime/frame.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
 #include "platform/wide_path.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 // Large blocks keep the platform calls per megabyte few; short writes and retries are
@@ -60,20 +61,20 @@ bool TryAgain(CopyJob& job, BaseErrorInfo info) {
     return Retry(info);
 }
 
-FileHandle OpenForReading(const std::string& path) {
+platform::FileHandle OpenForReading(const std::string& path) {
     return platform::OpenFile(path, {.access = GENERIC_READ,
                                      .share = FILE_SHARE_READ | FILE_SHARE_WRITE,
                                      .disposition = OPEN_EXISTING,
                                      .flags = FILE_FLAG_SEQUENTIAL_SCAN});
 }
 
-FileHandle OpenSource(const std::string& source) {
+platform::FileHandle OpenSource(const std::string& source) {
     // The collection's paths carry an upper-case base folder: open them spelled as stored.
     std::string stored = StoredSpellingOf(source);
     if (stored != source)
-        if (FileHandle in = OpenForReading(stored)) return in;
+        if (platform::FileHandle in = OpenForReading(stored)) return in;
     for (;;) {
-        FileHandle in = OpenForReading(source);
+        platform::FileHandle in = OpenForReading(source);
         if (in || !Retry(OpenError(source))) return in;
     }
 }
@@ -136,7 +137,7 @@ bool CopyBytes(CopyJob& job, HANDLE in, HANDLE out) {
 }
 
 // Flushes the temporary file; a failure here means the bytes may not be on the medium.
-bool Flush(CopyJob& job, FileHandle& out) {
+bool Flush(CopyJob& job, platform::FileHandle& out) {
     for (;;) {
         if (FlushFileBuffers(out.Get())) return true;
         if (!TryAgain(job, WriteError(job.target, GetLastError()))) return false;
@@ -144,7 +145,7 @@ bool Flush(CopyJob& job, FileHandle& out) {
 }
 
 // Closes the temporary file after its bytes were flushed.
-bool Close(CopyJob& job, FileHandle& out) {
+bool Close(CopyJob& job, platform::FileHandle& out) {
     if (out.Close()) return true;
     BaseErrorInfo info = WriteError(job.target, GetLastError());
     info.canRetry = false;  // the handle is gone; there is nothing to repeat
@@ -187,7 +188,7 @@ bool RenameOpen(HANDLE file, const std::string& target, bool replace, DWORD& err
 // not rename through the handle gets the file closed and renamed by name. Unless
 // replace is set, a taken target answers Taken and the file stays as it is.
 Placing Place(CopyJob& job, TemporaryFile& temp, bool replace) {
-    FileHandle& out = temp.Handle();
+    platform::FileHandle& out = temp.Handle();
     Placing placed = Placing::Failed;
     DWORD error = 0;
     if (!out)
@@ -204,7 +205,7 @@ Placing Place(CopyJob& job, TemporaryFile& temp, bool replace) {
 
 // Copies the source into a flushed temporary file beside the target, left open.
 bool WriteTemporary(CopyJob& job, TemporaryFile& temp) {
-    FileHandle in = OpenSource(job.source);
+    platform::FileHandle in = OpenSource(job.source);
     return in && CreateTemporary(job, temp) && CopyBytes(job, in.Get(), temp.Handle().Get()) &&
            Flush(job, temp.Handle());
 }
@@ -236,4 +237,4 @@ CopyOutcome CopyToNewName(const std::string& source, const std::string& target,
 
 int FErase(const std::string& path) { return platform::RemoveFile(path) ? 0 : -1; }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // Copies source to target, replacing a target of that name.
 // The bytes go to a temporary file beside the target, which is flushed and then
@@ -32,4 +34,4 @@ CopyOutcome CopyToNewName(const std::string& source, const std::string& target,
 // Deletes the file: 0 when deleted, -1 when not.
 int FErase(const std::string& path);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

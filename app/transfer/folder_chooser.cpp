@@ -4,8 +4,9 @@
 #include <shlobj.h>
 
 #include "platform/wide_path.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 std::string cGetDir(const std::string& title, const std::string& /*startFolder*/) {
     std::wstring wideTitle = platform::WideText(title);
@@ -21,4 +22,4 @@ std::string cGetDir(const std::string& title, const std::string& /*startFolder*/
     return ok ? platform::CarriedPath(path) : std::string();
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

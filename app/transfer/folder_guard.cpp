@@ -6,8 +6,9 @@
 #include "platform/file_system.h"
 #include "platform/folder_identity.h"
 #include "runtime/ansi_chars.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 // The full, upper-case form of a folder with a closing "\", for comparing spellings.
@@ -28,4 +29,4 @@ bool IsSameFolder(const std::string& one, const std::string& other) {
     return a && b ? *a == *b : Canonical(one) == Canonical(other);
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

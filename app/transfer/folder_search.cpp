@@ -2,8 +2,9 @@
 
 #include "app/transfer/folder_chooser.h"
 #include "app/transfer/folders.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 std::string ChosenFolder(const std::string& chosen, const std::string& cFolder) {
     if (chosen.empty()) return cFolder;
@@ -14,4 +15,4 @@ std::string Suchen(const std::string& cFolder, const std::string& cTitle) {
     return ChosenFolder(cGetDir(cTitle, "C:\\"), cFolder);
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -3,7 +3,9 @@
 // chooser, with the choice completed to a folder path that ends in "\".
 #include <string>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // Lets the user choose a folder under the title (start folder "C:\"). Cancelling
 // returns cFolder unchanged; a choice gets a "\" appended unless it ends in one
@@ -13,4 +15,4 @@ std::string Suchen(const std::string& cFolder, const std::string& cTitle);
 // The folder Suchen returns for what the chooser gave (empty: cancelled).
 std::string ChosenFolder(const std::string& chosen, const std::string& cFolder);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -2,8 +2,9 @@
 
 #include "platform/process.h"
 #include "runtime/ansi_chars.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 using platform::ChangeDirectory;
 using platform::CurrentDirectory;
@@ -48,4 +49,4 @@ std::string WithClosingBackslash(std::string folder) {
     return folder;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -2,7 +2,9 @@
 // The current drive and folder, the folder test and the parts of a path.
 #include <string>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // True when path exists and can be made the current folder; the current folder is unchanged afterwards.
 bool lIsDir(const std::string& path);
@@ -25,4 +27,4 @@ std::string cFilePath(const std::string& path);
 // The part of path after its last "\", in upper case.
 std::string cFileNoPath(const std::string& path);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

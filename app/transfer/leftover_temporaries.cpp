@@ -4,8 +4,9 @@
 #include "app/transfer/directory.h"
 #include "app/transfer/folders.h"
 #include "platform/process.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 void RemoveLeftoverTemporaries(const std::string& folder) {
     std::string base = WithClosingBackslash(folder);
@@ -14,4 +15,4 @@ void RemoveLeftoverTemporaries(const std::string& folder) {
         if (!entry.folder && IsOwnTemporaryName(entry.name)) platform::RemoveFile(base + entry.name);
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

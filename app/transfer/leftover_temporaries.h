@@ -3,10 +3,12 @@
 // a copy (a crash, the plug pulled, the process ended).
 #include <string>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // Deletes the files in folder whose names are of the program's temporary pattern.
 // A file that cannot be deleted (in use by a copy still running, read-only) stays.
 void RemoveLeftoverTemporaries(const std::string& folder);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -3,8 +3,9 @@
 #include <windows.h>
 
 #include "framework/services/message_box.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 void MessagePrompts::Info(const std::string& text, const std::string& title) { MsgInfo(text, title); }
 
@@ -14,4 +15,4 @@ bool MessagePrompts::NoYes(const std::string& text, const std::string& title) { 
 
 void MessagePrompts::WaitCursor(bool on) { SetCursor(LoadCursorA(nullptr, on ? IDC_WAIT : IDC_ARROW)); }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

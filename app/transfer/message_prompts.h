@@ -1,8 +1,9 @@
 #pragma once
 // The transfer's questions and reports as the framework's message boxes.
 #include "app/transfer/transfer_ui.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 class MessagePrompts : public TransferPrompts {
 public:
@@ -12,4 +13,4 @@ public:
     void WaitCursor(bool on) override;
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -2,8 +2,9 @@
 
 #include "framework/services/timer.h"
 #include "framework/window/window.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 PacedRepaint::PacedRepaint(std::function<void()> repaint, std::chrono::milliseconds interval)
     : repaint_(std::move(repaint)), limit_(interval), interval_(interval) {}
@@ -44,4 +45,4 @@ void PacedRepaint::Repaint() {
     repaint_();
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -5,11 +5,16 @@
 #include <memory>
 
 #include "app/transfer/pump_limit.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
-
+namespace pixa::services {
 class TTimer;
+}  // namespace pixa::services
+namespace pixa::window {
 class TWindow;
+}  // namespace pixa::window
+
+namespace pixa::transfer {
 
 // A walk changes the action line and the meter once per folder: thousands of repaints,
 // each a round trip to the window system, showing lines nobody can read. Changed()
@@ -42,4 +47,4 @@ private:
     bool pending_ = false;
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -8,8 +8,9 @@
 #include "platform/file_system.h"
 #include "platform/handles.h"
 #include "platform/wide_path.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 void ShowPicture(const std::string& path) {
     std::wstring file = platform::WidePath(path);
@@ -26,9 +27,9 @@ void ShowPicture(const std::string& path) {
         return;
     }
     if (!info.hProcess) return;  // handed to a program that was already running
-    KernelHandle process(info.hProcess);
+    platform::KernelHandle process(info.hProcess);
     SysRefresh();
     WaitForSingleObject(process.Get(), INFINITE);
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -16,8 +16,9 @@
 #include "framework/services/sys_refresh.h"
 #include "framework/window/dialog.h"
 #include "framework/window/font.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 
@@ -187,4 +188,4 @@ bool Transfer(const std::shared_ptr<TDialog>& owner, const TransferValues& value
     return true;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -5,13 +5,16 @@
 #include <memory>
 
 #include "app/transfer/transfer_values.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
-
+namespace pixa::window {
 class TDialog;
+}  // namespace pixa::window
+
+namespace pixa::transfer {
 
 // Runs one transfer in a modal progress dialog over the owner; camSpace is the
 // card's free space in MB that the selection is measured against. Returns true.
 bool Transfer(const std::shared_ptr<TDialog>& owner, const TransferValues& values, double camSpace);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

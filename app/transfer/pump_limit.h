@@ -2,7 +2,9 @@
 // A limit on how often a long loop lets pending window messages be processed.
 #include <chrono>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // The copy loop asks for a message pump once per name tried: on a card full of pictures
 // that is thousands of times in a row, and each pump is a round trip to the window
@@ -34,4 +36,4 @@ private:
     bool started_ = false;
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

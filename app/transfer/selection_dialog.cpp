@@ -17,8 +17,9 @@
 #include "framework/window/dialog.h"
 #include "framework/window/font.h"
 #include "runtime/value_text.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 
@@ -249,4 +250,4 @@ bool Auswahl(const std::shared_ptr<TDialog>& owner, std::vector<std::string>& fi
     return chosen;
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

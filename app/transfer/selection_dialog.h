@@ -7,9 +7,13 @@
 #include <string>
 #include <vector>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
 
+namespace pixa::window {
 class TDialog;
+}  // namespace pixa::window
+
+namespace pixa::transfer {
 
 // What the list is measured against and where its work table lives.
 struct SelectionSetup {
@@ -24,4 +28,4 @@ struct SelectionSetup {
 bool Auswahl(const std::shared_ptr<TDialog>& owner, std::vector<std::string>& files, std::vector<std::uint64_t>& sizes,
              const SelectionSetup& setup);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

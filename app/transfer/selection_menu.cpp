@@ -3,8 +3,9 @@
 #include <string>
 
 #include "framework/services/menu_builder.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 Value Runs(std::function<void()> fn) {
@@ -38,4 +39,4 @@ void BuildMenu(const std::shared_ptr<TWindow>& window, int nRow, int nCol, const
     menu->Activate(nRow, nCol, window);
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

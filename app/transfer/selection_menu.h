@@ -3,9 +3,13 @@
 #include <functional>
 #include <memory>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
 
+namespace pixa::window {
 class TWindow;
+}  // namespace pixa::window
+
+namespace pixa::transfer {
 
 // What the entries of the context menu do.
 struct SelectionMenuActions {
@@ -20,4 +24,4 @@ struct SelectionMenuActions {
 // entry runs after the menu has closed.
 void BuildMenu(const std::shared_ptr<TWindow>& window, int nRow, int nCol, const SelectionMenuActions& actions);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

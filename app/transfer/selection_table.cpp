@@ -11,8 +11,9 @@
 #include "runtime/ansi_chars.h"
 #include "runtime/settings.h"
 #include "runtime/value_text.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 const std::vector<DbfField> kFields = {
@@ -222,4 +223,4 @@ std::string SelectionTable::FullPath() const {
     return n >= 1 && n <= fullPaths_.size() ? fullPaths_[n - 1] : TrimRight(table_->GetText(file_));
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "app/transfer/dbf_table.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // Where the totals are shown; absent parts are simply not called.
 struct SelectionView {
@@ -85,4 +86,4 @@ private:
     int copy_ = 0, file_ = 1, bild_ = 2, size_ = 3, dels_ = 4;  // field positions
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

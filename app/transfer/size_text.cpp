@@ -1,8 +1,9 @@
 #include "app/transfer/size_text.h"
 
 #include "runtime/transform.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 // Wide enough for any size in kilobytes and any total in megabytes.
@@ -19,4 +20,4 @@ std::string KilobyteText(std::uint64_t bytes) {
     return Grouped(Value(static_cast<long long>(bytes / 1024 + (bytes % 1024 != 0))));
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

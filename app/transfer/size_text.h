@@ -5,8 +5,9 @@
 #include <string>
 
 #include "runtime/value.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // The number rounded to a whole one, thousands separated, without padding.
 std::string Grouped(const Value& number);
@@ -14,4 +15,4 @@ std::string Grouped(const Value& number);
 // A file size for the " Größe KB" column: kilobytes of 1,024 bytes, rounded up.
 std::string KilobyteText(std::uint64_t bytes);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "runtime/ansi_chars.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 // Few tables are ever open at once: a list in opening order serves lookups and the report.
@@ -45,4 +46,4 @@ void DbCloseAll() {
 
 std::vector<OpenArea> OpenAreas() { return Areas(); }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

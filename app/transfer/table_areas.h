@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "app/transfer/dbf_table.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // Opens the table exclusively under the alias, closing a table already open under
 // that alias first. Null when the file cannot be opened.
@@ -25,4 +26,4 @@ struct OpenArea {
 };
 std::vector<OpenArea> OpenAreas();
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -2,8 +2,9 @@
 
 #include "app/transfer/table_areas.h"
 #include "runtime/settings.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 bool TableBrowseSource::VisibleAt(long n) {
     table_->GoTo(static_cast<std::uint32_t>(n));
@@ -65,4 +66,4 @@ void UseTablesForBrowse() {
                   .current = {}});
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -6,8 +6,9 @@
 
 #include "app/transfer/dbf_table.h"
 #include "framework/services/browse_source.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 class TableBrowseSource : public BrowseSource {
 public:
@@ -31,4 +32,4 @@ private:
 // Lets browse lists find the open tables by alias (the work areas of table_areas.h).
 void UseTablesForBrowse();
 
-}  // namespace pixa
+}  // namespace pixa::transfer

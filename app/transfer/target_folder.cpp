@@ -4,8 +4,9 @@
 
 #include "app/transfer/temporary_file.h"
 #include "platform/file_system.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 bool TakesFiles(const std::string& folder) {
     DWORD attributes = platform::AttributesOf(folder.empty() ? "." : folder);
@@ -14,4 +15,4 @@ bool TakesFiles(const std::string& folder) {
     return probe.Create(folder);
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -5,8 +5,9 @@
 #include "app/transfer/camera_files.h"
 #include "platform/file_system.h"
 #include "platform/process.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 bool TemporaryFile::Create(const std::string& folder) {
     Discard();
@@ -30,4 +31,4 @@ void TemporaryFile::Discard() {
     name_.clear();
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -4,8 +4,9 @@
 
 #include "framework/services/hard_exit.h"
 #include "platform/handles.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 // Until it is kept under its final name, the file is removed when the object goes and
 // when the program ends hard (Quit in the error dialog): no half-written copy stays.
@@ -20,7 +21,7 @@ public:
     // or ":"), open for writing and not shared. False when none can be created; the
     // platform's reason is then the last error.
     bool Create(const std::string& folder);
-    FileHandle& Handle() { return out_; }
+    platform::FileHandle& Handle() { return out_; }
     const std::string& Name() const { return name_; }
     // The file is the target now (renamed): nothing is removed any more.
     void Keep() { name_.clear(); }
@@ -28,9 +29,9 @@ public:
     void Discard();
 
 private:
-    FileHandle out_;
+    platform::FileHandle out_;
     std::string name_;
     HardExitHook hook_{[this] { Discard(); }};
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

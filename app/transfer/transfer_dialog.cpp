@@ -19,8 +19,9 @@
 #include "framework/window/dialog.h"
 #include "platform/wide_path.h"
 #include "runtime/codepage.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 
@@ -238,4 +239,4 @@ void Konvert(const std::shared_ptr<TWindow>& owner, const TransferValues& values
     HelpSetTopic("Hauptauswahl");
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

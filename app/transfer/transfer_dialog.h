@@ -4,12 +4,15 @@
 #include <memory>
 
 #include "app/transfer/transfer_values.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
-
+namespace pixa::window {
 class TWindow;
+}  // namespace pixa::window
+
+namespace pixa::transfer {
 
 // Opens the dialog modally over the owner and returns when it has closed.
 void Konvert(const std::shared_ptr<TWindow>& owner, const TransferValues& values);
 
-}  // namespace pixa
+}  // namespace pixa::transfer

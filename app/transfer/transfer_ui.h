@@ -3,7 +3,9 @@
 // message boxes plug in here; tests plug in recording fakes.
 #include <string>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 // The progress dialog's action line, meter, message pump and interrupt flag.
 class TransferProgress {
@@ -45,4 +47,4 @@ public:
     bool BreakRequested() const override { return false; }
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

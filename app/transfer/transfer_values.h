@@ -4,7 +4,9 @@
 // dialog holds for the rest of the run.
 #include <string>
 
-namespace pixa {
+#include "app/transfer/namespace.h"
+
+namespace pixa::transfer {
 
 struct TransferValues {
     std::string& cQuelle;   // picture source folder, ending in "\"
@@ -22,4 +24,4 @@ struct TransferValues {
     bool lPruefen = true;   // read every copy back from the card and compare it
 };
 
-}  // namespace pixa
+}  // namespace pixa::transfer

@@ -3,8 +3,9 @@
 #include <windows.h>
 
 #include "platform/handles.h"
+#include "app/transfer/namespace.h"
 
-namespace pixa {
+namespace pixa::transfer {
 
 namespace {
 bool IsInput(UINT message) {
@@ -48,12 +49,12 @@ int WaitRun(const std::string& command, int show) {
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE | NORMAL_PRIORITY_CLASS,
                         nullptr, nullptr, &startup, &process))
         return -1;
-    KernelHandle processHandle(process.hProcess);
-    KernelHandle threadHandle(process.hThread);
+    platform::KernelHandle processHandle(process.hProcess);
+    platform::KernelHandle threadHandle(process.hThread);
     WaitPainting(processHandle.Get());
     DWORD code = 0;
     GetExitCodeProcess(processHandle.Get(), &code);
     return static_cast<int>(code);
 }
 
-}  // namespace pixa
+}  // namespace pixa::transfer

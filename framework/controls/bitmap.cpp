@@ -4,8 +4,9 @@
 
 #include "framework/controls/control_setup.h"
 #include "framework/controls/cursor.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 std::shared_ptr<TBitmap> TBitmap::New(const BitmapNew& a) {
     auto bitmap = std::make_shared<TBitmap>();
@@ -124,4 +125,4 @@ bool TBitmap::End() {
     return TControl::End();
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

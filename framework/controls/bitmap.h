@@ -7,8 +7,9 @@
 #include "framework/controls/control_params.h"
 #include "framework/controls/dib.h"
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TBitmap : public TControl {
 public:
@@ -70,4 +71,4 @@ private:
     Dib dib_;
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

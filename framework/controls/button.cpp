@@ -5,8 +5,9 @@
 #include "framework/controls/control_setup.h"
 #include "framework/window/brackets.h"
 #include "framework/window/messages.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 ButtonLayout LayoutButton(const ButtonNew& a) {
     int width = a.nWidth.value_or(std::max(6 * static_cast<int>(a.cCaption.size()), 30));
@@ -97,4 +98,4 @@ MsgResult TButton::KeyDown(int nKey, UINT nFlags) {
 
 MsgResult TButton::GetDlgCode(int nKey) { return ButtonDlgCode(nKey); }
 
-}  // namespace pixa
+}  // namespace pixa::controls

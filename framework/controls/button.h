@@ -6,8 +6,9 @@
 
 #include "framework/controls/control_params.h"
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TButton : public TControl {
 public:
@@ -50,4 +51,4 @@ struct ButtonLayout {
 };
 ButtonLayout LayoutButton(const ButtonNew& args);
 
-}  // namespace pixa
+}  // namespace pixa::controls

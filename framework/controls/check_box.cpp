@@ -1,8 +1,9 @@
 #include "framework/controls/check_box.h"
 
 #include "framework/controls/control_setup.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 std::shared_ptr<TCheckBox> TCheckBox::New(const CheckBoxNew& a) {
     auto box = std::make_shared<TCheckBox>();
@@ -68,4 +69,4 @@ void TCheckBox::Reset() {
     if (hWnd) SendMessageA(hWnd, 1035, 0, 0);
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -5,8 +5,9 @@
 
 #include "framework/controls/control_params.h"
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TCheckBox : public TControl {
 public:
@@ -35,4 +36,4 @@ private:
     void LogicalOnly();
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -6,8 +6,9 @@
 #include "framework/window/messages.h"
 #include "runtime/actions.h"
 #include "runtime/value_text.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 namespace {
 
@@ -260,4 +261,4 @@ MsgResult TComboBox::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -8,8 +8,9 @@
 
 #include "framework/controls/control_params.h"
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TComboBox : public TControl {
 public:
@@ -75,4 +76,4 @@ private:
     void DropOutsideText();
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

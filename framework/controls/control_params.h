@@ -14,11 +14,15 @@
 
 #include "framework/window/window_params.h"
 #include "runtime/value.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
-
+namespace pixa::window {
 class TWindow;
 class TFont;
+}  // namespace pixa::window
+
+namespace pixa::controls {
+
 class TCursor;
 class TRadMenu;
 
@@ -232,4 +236,4 @@ struct BitmapNew {
     bool lDesign = false;                  // 19 design mode
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -1,6 +1,7 @@
 #include "framework/controls/control_setup.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 Action OwnBinding(Value initial) {
     auto own = std::make_shared<Value>(std::move(initial));
@@ -26,4 +27,4 @@ std::uint32_t SetFieldColors(TControl& control, std::optional<std::uint32_t> for
     return pane;
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -7,8 +7,9 @@
 #include <optional>
 
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 // Identifier, design mode (lDrag and lDesign), lUpdate, bWhen and bValid from a New's arguments.
 template <typename Args>
@@ -39,4 +40,4 @@ void SetParentColors(TControl& control, const std::shared_ptr<TWindow>& parent, 
 // colours. Yields the background taken.
 std::uint32_t SetFieldColors(TControl& control, std::optional<std::uint32_t> fore, std::optional<std::uint32_t> back);
 
-}  // namespace pixa
+}  // namespace pixa::controls

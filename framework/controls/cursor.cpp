@@ -1,9 +1,10 @@
 #include "framework/controls/cursor.h"
+#include "framework/controls/namespace.h"
 
 #include <cstring>
 #include <vector>
 
-namespace pixa {
+namespace pixa::controls {
 
 namespace {
 
@@ -118,4 +119,4 @@ void TCursor::End() {
     hCursor = nullptr;
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

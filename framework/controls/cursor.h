@@ -9,8 +9,9 @@
 
 #include "framework/window/window_resources.h"
 #include "runtime/value.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TCursor;
 using CursorRef = std::shared_ptr<TCursor>;
@@ -56,4 +57,4 @@ HCURSOR StopCursor();
 // The framework's shared drag cursor.
 HCURSOR DragCursor();
 
-}  // namespace pixa
+}  // namespace pixa::controls

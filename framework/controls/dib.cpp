@@ -1,11 +1,12 @@
 #include "framework/controls/dib.h"
+#include "framework/controls/namespace.h"
 
 #include <fstream>
 #include <iterator>
 #include <utility>
 #include <vector>
 
-namespace pixa {
+namespace pixa::controls {
 
 namespace {
 
@@ -104,4 +105,4 @@ void Dib::Draw(HDC hDC, int x, int y, std::optional<int> width, std::optional<in
     if (oldPalette) SelectPalette(hDC, oldPalette, FALSE);
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

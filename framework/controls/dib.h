@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 
-namespace pixa {
+#include "framework/controls/namespace.h"
+
+namespace pixa::controls {
 
 class Dib {
 public:
@@ -49,4 +51,4 @@ private:
     int height_ = 0;
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -6,8 +6,10 @@
 #include "framework/controls/cursor.h"
 #include "framework/window/font.h"
 #include "framework/window/hot_keys.h"
+#include "platform/clipboard.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 namespace {
 
@@ -16,33 +18,6 @@ bool KeyHeld(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 std::string Trimmed(const std::string& text) {
     auto end = text.find_last_not_of(' ');
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
-}
-
-// The clipboard's text, or nothing when the clipboard cannot be opened.
-std::optional<std::string> ClipboardText(HWND owner) {
-    if (!OpenClipboard(owner)) return std::nullopt;
-    std::string text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (auto chars = static_cast<const char*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-bool PutClipboardText(HWND owner, const std::string& text) {
-    if (!OpenClipboard(owner)) return false;
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (memory) {
-        std::copy(text.c_str(), text.c_str() + text.size() + 1, static_cast<char*>(GlobalLock(memory)));
-        GlobalUnlock(memory);
-        if (!SetClipboardData(CF_TEXT, memory)) GlobalFree(memory);
-    }
-    CloseClipboard();
-    return true;
 }
 
 }  // namespace
@@ -196,7 +171,7 @@ void TGet::ClearSelection() {
 void TGet::Copy() {
     auto [start, end] = BufferSel();
     if (end <= start) return;
-    if (!PutClipboardText(hWnd, oGet->Text().substr(start, end - start)))
+    if (!platform::PutClipboardText(hWnd, oGet->Text().substr(start, end - start)))
         MessageBoxA(hWnd, "The clipboard is not available now!", "Alert", MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -208,7 +183,7 @@ void TGet::Cut() {
 
 void TGet::Paste(std::optional<std::string> text) {
     if (lReadOnly) return;
-    if (!text) text = ClipboardText(hWnd);
+    if (!text) text = platform::ClipboardText(hWnd);
     if (!text) {
         MessageBoxA(hWnd, "The clipboard is not available!", "Alert", MB_OK | MB_ICONEXCLAMATION);
         return;
@@ -450,4 +425,4 @@ MsgResult TGet::MouseMove(int nRow, int nCol, UINT nFlags) {
     return std::nullopt;
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

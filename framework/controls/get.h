@@ -8,8 +8,9 @@
 #include "framework/controls/control_params.h"
 #include "framework/window/control.h"
 #include "runtime/edit_buffer.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TGet : public TControl {
 public:
@@ -89,4 +90,4 @@ private:
     bool OnlyControl() const;
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -2,8 +2,9 @@
 
 #include "framework/window/brush.h"
 #include "framework/controls/control_setup.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 std::shared_ptr<TGroup> TGroup::New(const GroupNew& a) {
     auto group = std::make_shared<TGroup>();
@@ -34,4 +35,4 @@ MsgResult TGroup::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

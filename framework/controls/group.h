@@ -5,8 +5,9 @@
 
 #include "framework/controls/control_params.h"
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TGroup : public TControl {
 public:
@@ -23,4 +24,4 @@ public:
     MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -1,6 +1,7 @@
 #include "framework/controls/icon.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 namespace {
 
@@ -46,4 +47,4 @@ void TIcon::SetFile(const std::string& icoFile) {
         LoadImageA(nullptr, icoFile.c_str(), IMAGE_ICON, CaptionSize(), CaptionSize(), LR_LOADFROMFILE));
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -9,8 +9,9 @@
 
 #include "framework/window/window_resources.h"
 #include "runtime/value.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TIcon;
 using IconRef = std::shared_ptr<TIcon>;
@@ -64,4 +65,4 @@ private:
     TIcon() = default;
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

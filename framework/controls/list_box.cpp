@@ -3,8 +3,9 @@
 #include <algorithm>
 
 #include "framework/controls/control_setup.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 std::shared_ptr<TListBox> TListBox::New(const ListBoxNew& a) {
     auto list = std::make_shared<TListBox>();
@@ -49,4 +50,4 @@ std::string TListBox::GetSelText() const {
     return aItems[static_cast<std::size_t>(at)];
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

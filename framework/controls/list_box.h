@@ -5,8 +5,9 @@
 #include <vector>
 
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 // TListBox::New.
 struct ListBoxNew {
@@ -40,4 +41,4 @@ public:
     std::string GetSelText() const;
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -1,8 +1,9 @@
 #include "framework/controls/radio.h"
 
 #include "framework/controls/control_setup.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 // ---- TRadMenu ----
 
@@ -192,4 +193,4 @@ MsgResult TRadio::KeyDown(int nKey, UINT nFlags) {
 
 MsgResult TRadio::GetDlgCode(int nKey) { return ButtonDlgCode(nKey); }
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -8,8 +8,9 @@
 
 #include "framework/controls/control_params.h"
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TRadio;
 
@@ -101,4 +102,4 @@ public:
     bool lIsChecked();
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -4,8 +4,9 @@
 #include "runtime/actions.h"
 #include "runtime/transform.h"
 #include "runtime/value_text.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 std::string TSay::Format(const Value& value, const std::string& picture) {
     return picture.empty() ? cValToChar(value) : Transform(value, picture);
@@ -89,4 +90,4 @@ MsgResult TSay::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
-}  // namespace pixa
+}  // namespace pixa::controls

@@ -5,8 +5,9 @@
 
 #include "framework/controls/control_params.h"
 #include "framework/window/control.h"
+#include "framework/controls/namespace.h"
 
-namespace pixa {
+namespace pixa::controls {
 
 class TSay : public TControl {
 public:
@@ -38,4 +39,4 @@ public:
     static std::string Format(const Value& value, const std::string& picture);
 };
 
-}  // namespace pixa
+}  // namespace pixa::controls

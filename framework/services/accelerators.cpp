@@ -1,6 +1,7 @@
 #include "framework/services/accelerators.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 void TAccTable::Add(BYTE nVKState, WORD nVirtKey, WORD nId) {
     keys_.push_back(ACCEL{static_cast<BYTE>(FVIRTKEY | (nVKState & (FSHIFT | FCONTROL | FALT))), nVirtKey, nId});
@@ -16,4 +17,4 @@ void TAccTable::End() {
     hAccel_ = nullptr;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

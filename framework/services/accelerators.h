@@ -5,7 +5,9 @@
 
 #include <vector>
 
-namespace pixa {
+#include "framework/services/namespace.h"
+
+namespace pixa::services {
 
 class TAccTable {
 public:
@@ -28,4 +30,4 @@ private:
     HACCEL hAccel_ = nullptr;
 };
 
-}  // namespace pixa
+}  // namespace pixa::services

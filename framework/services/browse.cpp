@@ -7,8 +7,9 @@
 #include "framework/controls/control_setup.h"
 #include "runtime/actions.h"
 #include "runtime/value_text.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 constexpr int kThumbPositions = 10000;
@@ -289,4 +290,4 @@ void TWBrowse::ThumbSync() {
         VSetPos(Position());
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

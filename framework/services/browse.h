@@ -19,8 +19,9 @@
 #include "framework/services/browse_pictures.h"
 #include "framework/services/browse_source.h"
 #include "framework/window/control.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 class TWBrowse : public TControl {
 public:
@@ -172,4 +173,4 @@ private:
     mutable int nLineHeight_ = 0;
 };
 
-}  // namespace pixa
+}  // namespace pixa::services

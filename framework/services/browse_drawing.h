@@ -4,8 +4,9 @@
 #include <windows.h>
 
 #include "framework/window/window.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 // The window's counted device context, held until the end of the scope; nested
 // scopes share it, so a move that draws many rows takes and releases it once.
@@ -36,4 +37,4 @@ private:
     HGDIOBJ old_;
 };
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -4,8 +4,9 @@
 
 #include "framework/services/browse.h"
 #include "framework/services/browse_drawing.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 constexpr WPARAM kCtrlR = 18;  // thumb one step up
@@ -236,4 +237,4 @@ MsgResult TWBrowse::LostFocus(HWND hWndNew) {
     return result;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -4,8 +4,9 @@
 
 #include "framework/services/browse.h"
 #include "framework/services/browse_drawing.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 // The wait cursor while a long skip runs; the arrow again afterwards.
@@ -205,4 +206,4 @@ void TWBrowse::ThumbTo(int nPos) {
     Moved();
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -4,8 +4,9 @@
 #include "framework/services/browse.h"
 #include "framework/services/browse_drawing.h"
 #include "runtime/value_text.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 // A pen made for one drawing.
@@ -159,4 +160,4 @@ MsgResult TWBrowse::Paint() {
     return std::nullopt;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -10,12 +10,15 @@
 #include <vector>
 
 #include "runtime/value.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
-
+namespace pixa::window {
 class TWindow;
 class TFont;
 class WindowCursor;
+}  // namespace pixa::window
+
+namespace pixa::services {
 
 struct WBrowseNew {
     int nRow = 0;                              // 1 row (× 14 without lPixel)
@@ -47,4 +50,4 @@ struct WBrowseNew {
     std::vector<Action> aActions{};              // 27 header click actions, one per column
 };
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -1,8 +1,9 @@
 #include "framework/services/browse_pictures.h"
+#include "framework/services/namespace.h"
 
 #include <algorithm>
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 // A browse shows a handful of different pictures; more than this are prepared anew.
@@ -73,4 +74,4 @@ void BrowsePictures::Draw(HDC hDC, HBITMAP hBitmap, int x, int y, int width, int
     SetBkColor(hDC, oldBack);
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

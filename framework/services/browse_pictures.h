@@ -8,7 +8,9 @@
 #include <memory>
 #include <vector>
 
-namespace pixa {
+#include "framework/services/namespace.h"
+
+namespace pixa::services {
 
 class BrowsePictures {
 public:
@@ -36,4 +38,4 @@ private:
     std::vector<Prepared> prepared_;
 };
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -1,6 +1,7 @@
 #include "framework/services/browse_source.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 WorkAreas& Installed() {
@@ -17,4 +18,4 @@ std::shared_ptr<BrowseSource> FindWorkArea(const std::string& alias) {
 
 std::string CurrentWorkAreaAlias() { return Installed().current ? Installed().current() : std::string(); }
 
-}  // namespace pixa
+}  // namespace pixa::services

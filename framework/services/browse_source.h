@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 
-namespace pixa {
+#include "framework/services/namespace.h"
+
+namespace pixa::services {
 
 class BrowseSource {
 public:
@@ -44,4 +46,4 @@ std::shared_ptr<BrowseSource> FindWorkArea(const std::string& alias);
 // The alias of the current work area, or "".
 std::string CurrentWorkAreaAlias();
 
-}  // namespace pixa
+}  // namespace pixa::services

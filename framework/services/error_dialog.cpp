@@ -10,8 +10,9 @@
 #include "framework/services/system_info.h"
 #include "platform/handles.h"
 #include "runtime/value_text.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 constexpr const char* kLogFile = "Error.log";
@@ -51,7 +52,7 @@ ErrorAnswer ErrorFallback(const Error& error) {
 
 namespace {
 bool WriteWhole(const std::string& file, const std::string& text) {
-    FileHandle out(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    platform::FileHandle out(CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!out) return false;
     DWORD written = 0;
     bool whole = WriteFile(out.Get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
@@ -107,4 +108,4 @@ ErrorAnswer ErrorDialog(const Error& error) {
     }
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

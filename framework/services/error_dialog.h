@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/services/error.h"
+#include "runtime/error.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 // Makes ErrorDialog the process-wide handler.
 void ErrorSys();
@@ -34,4 +35,4 @@ ErrorChoice ShowErrorDialog(const ErrorDialogContent& content);
 // Writes the log file text in one piece, replacing an earlier file; false when it could not be written.
 bool WriteErrorLog(const std::string& file, const std::string& text);
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -7,8 +7,9 @@
 #include "runtime/date.h"
 #include "runtime/transform.h"
 #include "runtime/value_text.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 std::string ErrorMessage(const Error& error) {
     std::string text = error.OsCode == 0 ? (error.Severity > 1 ? "Error " : "Warning ")
@@ -153,4 +154,4 @@ std::string LogFileText(const std::vector<std::string>& lines) {
     return text;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

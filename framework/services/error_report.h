@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/services/error.h"
-#include "framework/services/frame.h"
+#include "runtime/error.h"
+#include "runtime/frame.h"
 #include "framework/services/system_info.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 // "Error BASE/2012  Open error: C:\x.jpg" and the other forms of the message text.
 std::string ErrorMessage(const Error& error);
@@ -53,4 +54,4 @@ std::vector<std::string> StackLines(const std::vector<StackLevel>& stack);
 // The log file's bytes: every line ended by CR LF, then one end-of-file byte.
 std::string LogFileText(const std::vector<std::string>& lines);
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -9,8 +9,9 @@
 #include "framework/controls/say.h"
 #include "framework/services/error_dialog.h"
 #include "framework/window/dialog.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 // The framework's logo: drawn once into a bitmap of its own, deleted with the object.
@@ -116,4 +117,4 @@ ErrorChoice ShowErrorDialog(const ErrorDialogContent& content) {
     return *choice;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -1,8 +1,9 @@
 #include "framework/services/hard_exit.h"
+#include "framework/services/namespace.h"
 
 #include <utility>
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 std::list<std::function<void()>>& Hooks() {
@@ -23,4 +24,4 @@ void RunHardExitHooks() {
         if (auto action = std::exchange(*it, {})) action();
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -5,7 +5,9 @@
 #include <functional>
 #include <list>
 
-namespace pixa {
+#include "framework/services/namespace.h"
+
+namespace pixa::services {
 
 // Registers an action for a hard end while the object lives.
 class HardExitHook {
@@ -22,4 +24,4 @@ private:
 // Runs the registered actions, the latest first, each at most once.
 void RunHardExitHooks();
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -11,8 +11,9 @@
 #include "framework/window/window_services.h"
 #include "platform/file_system.h"
 #include "runtime/value_text.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 constexpr std::size_t kTopicLength = 99;
@@ -141,4 +142,4 @@ bool WinHelp(const std::string& cFile, UINT nCommand, ULONG_PTR nData) {
                           : PlatformViewer(owner, cFile, nCommand, nData);
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -12,8 +12,9 @@
 #include <string>
 
 #include "runtime/value.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 // The viewer commands the help calls use.
 inline constexpr UINT kHelpContext = 1;        // topic by context id
@@ -53,4 +54,4 @@ bool HelpPopup(int nId);
 // Calls the viewer with any file (contents by default).
 bool WinHelp(const std::string& cFile, UINT nCommand = kHelpContents, ULONG_PTR nData = 0);
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -9,8 +9,9 @@
 #include "platform/file_system.h"
 #include "platform/handles.h"
 #include "platform/wide_path.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 
@@ -64,7 +65,7 @@ bool StartWineViewerAt(HWND owner, const std::string& helpFile, const std::strin
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &started))
         return false;
-    KernelHandle process(started.hProcess), thread(started.hThread);
+    platform::KernelHandle process(started.hProcess), thread(started.hThread);
     return true;
 }
 
@@ -183,4 +184,4 @@ std::optional<bool> ShowHelpElsewhere(HWND owner, const std::string& helpFile, U
     return ShowHtmlHelp(owner, HtmlHelpFor(FullPath(helpFile), command, key, IsKeywordCommand(command) ? 0 : data));
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

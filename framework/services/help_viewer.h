@@ -18,7 +18,9 @@
 #include <optional>
 #include <string>
 
-namespace pixa {
+#include "framework/services/namespace.h"
+
+namespace pixa::services {
 
 enum class HelpViewerKind { WinHelpViewer, WineViewer, HtmlHelpViewer };
 
@@ -58,4 +60,4 @@ bool ShowHtmlHelp(HWND owner, const HtmlHelpRequest& request);
 // argument: a text for the keyword commands, a number otherwise.
 std::optional<bool> ShowHelpElsewhere(HWND owner, const std::string& helpFile, UINT command, ULONG_PTR data);
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -6,8 +6,9 @@
 #include "framework/services/help.h"
 #include "framework/services/sys_refresh.h"
 #include "framework/window/window.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 // The context menus and submenus that exist, for finding one by its handle.
@@ -160,7 +161,7 @@ void TMenu::Activate(int nRow, int nCol, const std::shared_ptr<TWindow>& owner, 
 
 void TMenu::HelpTopic() {
     if (nHelpId) {
-        pixa::HelpTopic(nHelpId);
+        services::HelpTopic(nHelpId);
     } else if (auto window = oWnd.lock()) {
         window->HelpTopic();
     } else {
@@ -207,4 +208,4 @@ Value TMenu::ItemById(int nId, std::string* message) {
     return item ? Value(item) : Value();
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -12,10 +12,13 @@
 #include "framework/services/accelerators.h"
 #include "framework/services/menu_item.h"
 #include "framework/window/window_resources.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
-
+namespace pixa::window {
 class TWindow;
+}  // namespace pixa::window
+
+namespace pixa::services {
 
 class TMenu : public WindowMenu, public Object, public std::enable_shared_from_this<TMenu> {
 public:
@@ -70,4 +73,4 @@ public:
     void Destroy() override { End(); }
 };
 
-}  // namespace pixa
+}  // namespace pixa::services

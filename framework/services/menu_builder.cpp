@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "framework/window/window.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 struct OpenMenu {
@@ -62,4 +63,4 @@ std::shared_ptr<TMenu> MenuEnd() {
     return closed.menu;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -13,8 +13,9 @@
 #include <memory>
 
 #include "framework/services/menu.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 // MenuAddItem, 15 positions (oMenu is accepted and not used).
 struct MenuAddItemArgs {
@@ -43,4 +44,4 @@ std::shared_ptr<TMenuItem> MenuAddItem(const MenuAddItemArgs& args = {});
 // Closes the innermost open menu and yields it.
 std::shared_ptr<TMenu> MenuEnd();
 
-}  // namespace pixa
+}  // namespace pixa::services

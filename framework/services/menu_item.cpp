@@ -4,8 +4,9 @@
 
 #include "framework/services/help.h"
 #include "framework/services/menu.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 constexpr int kFirstId = 20001;
@@ -125,7 +126,7 @@ void TMenuItem::Disable() { SetEnabled(false); }
 
 void TMenuItem::HelpTopic() {
     if (nHelpId) {
-        pixa::HelpTopic(nHelpId);
+        services::HelpTopic(nHelpId);
     } else if (auto menu = oMenu.lock()) {
         menu->HelpTopic();
     } else {
@@ -138,4 +139,4 @@ void TMenuItem::End() {
     hBitmap = nullptr;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -10,8 +10,9 @@
 #include <string>
 
 #include "runtime/value.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 class TMenu;
 
@@ -85,4 +86,4 @@ private:
     void SetEnabled(bool enabled);
 };
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -1,8 +1,9 @@
 #include "framework/services/message_box.h"
 
 #include "runtime/value_text.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 const char* DefaultTitle(MsgKind kind) {
@@ -44,4 +45,4 @@ bool MsgBox(MsgKind kind, const Args& args) {
     return answer == IDYES;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

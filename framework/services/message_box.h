@@ -11,8 +11,9 @@
 #include <string>
 
 #include "runtime/value.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 // The five kinds of box: icon, buttons, default button and default title.
 enum class MsgKind { Info, Alert, Stop, YesNo, NoYes };
@@ -54,4 +55,4 @@ bool MsgNoYes(A&&... a) {
     return MsgBox(MsgKind::NoYes, Args{Value(std::forward<A>(a))...});
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

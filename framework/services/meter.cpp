@@ -4,8 +4,9 @@
 
 #include "framework/services/sys_refresh.h"
 #include "framework/window/dialog.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 // Two joined pen lines from the first point over the second to the third (the last
@@ -142,4 +143,4 @@ MsgResult TMeter::Paint() {
     return std::nullopt;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

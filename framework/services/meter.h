@@ -16,8 +16,9 @@
 #include <string>
 
 #include "framework/window/control.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 // TMeter::New, 17 positions.
 struct MeterNew {
@@ -76,4 +77,4 @@ protected:
     MsgResult Paint() override;
 };
 
-}  // namespace pixa
+}  // namespace pixa::services

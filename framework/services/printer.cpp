@@ -4,11 +4,12 @@
 
 #include <algorithm>
 
-#include "framework/services/frame.h"
+#include "runtime/frame.h"
 #include "framework/services/message_box.h"
 #include "framework/services/printer_setup.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 constexpr std::size_t kJobNameMax = 31;
@@ -161,4 +162,4 @@ bool PrintEnd() {
 
 std::shared_ptr<TPrinter> CurrentPrinter() { return Current(); }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -11,8 +11,9 @@
 
 #include "framework/window/font.h"
 #include "runtime/value.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 // TPrinter::New and PrintBegin, 5 positions.
 struct PrinterNew {
@@ -90,4 +91,4 @@ bool PrintEnd();
 // The current job, or null.
 std::shared_ptr<TPrinter> CurrentPrinter();
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -1,8 +1,9 @@
 #include "framework/services/printer_setup.h"
+#include "framework/services/namespace.h"
 
 #include <commdlg.h>
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 // Locks a global memory block for the life of the object.
@@ -81,4 +82,4 @@ void PrinterSetup::SetOrientation(int orientation) {
     mode->dmFields |= DM_ORIENTATION;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

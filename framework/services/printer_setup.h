@@ -5,7 +5,9 @@
 
 #include <string>
 
-namespace pixa {
+#include "framework/services/namespace.h"
+
+namespace pixa::services {
 
 class PrinterSetup {
 public:
@@ -40,4 +42,4 @@ private:
 // "model,driver,port" from a device-names record.
 std::string ModelFromDevNames(HGLOBAL devNames);
 
-}  // namespace pixa
+}  // namespace pixa::services

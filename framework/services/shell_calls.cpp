@@ -5,8 +5,9 @@
 #include "framework/services/message_box.h"
 #include "platform/wide_path.h"
 #include "runtime/value_text.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 const char* OrNull(const std::optional<std::string>& text) { return text ? text->c_str() : nullptr; }
@@ -45,4 +46,4 @@ HWND GetHWnd32(HWND hWnd) {
     return reinterpret_cast<HWND>(low | 0xFFFF0000u);
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

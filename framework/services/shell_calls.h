@@ -9,8 +9,9 @@
 #include <string>
 
 #include "runtime/value.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 // Plays a wave file (a text), or passes a number on unchanged; flags 1 play
 // asynchronously. True when the platform accepted the sound.
@@ -26,4 +27,4 @@ Value ShellExecute(HWND hWnd, const std::optional<std::string>& operation, const
 // The handle with its upper 16 bits set to ones, the form the shell takes as owner.
 HWND GetHWnd32(HWND hWnd);
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -4,8 +4,9 @@
 
 #include "framework/window/event_loop.h"
 #include "framework/window/modeless_dialogs.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 bool SysRefresh() {
     HACCEL accelerators = CurrentAccelerators();
@@ -31,4 +32,4 @@ bool SysRefresh() {
     return !quit;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

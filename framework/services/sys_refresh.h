@@ -1,7 +1,8 @@
 #pragma once
+#include "framework/services/namespace.h"
 // Processing the window messages that are pending, for long work inside an event
 // action (the copy loop, the progress meter, a context menu delivering its command).
-namespace pixa {
+namespace pixa::services {
 
 // Takes every queued message without waiting: non-modal dialogs first, then the
 // main window's accelerators, then translation and dispatch. The accelerator table
@@ -9,4 +10,4 @@ namespace pixa {
 // so that the event loop still ends. False when the quit message was seen.
 bool SysRefresh();
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -12,8 +12,9 @@
 #include "platform/wide_path.h"
 #include "runtime/date.h"
 #include "runtime/value_text.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 long SecondsOfDay() {
@@ -161,4 +162,4 @@ SystemFacts ReadSystemFacts() {
     return f;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

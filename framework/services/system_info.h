@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-namespace pixa {
+#include "framework/services/namespace.h"
+
+namespace pixa::services {
 
 // Elapsed time since the program started, as "H hours M mins S secs " (each trimmed).
 std::string TimeFromStart();
@@ -38,4 +40,4 @@ SystemFacts ReadSystemFacts();
 // The processor name for a family, model and brand index; "GetCPU() failed!" when unknown.
 std::string CpuName(int family, int model, int brandIndex);
 
-}  // namespace pixa
+}  // namespace pixa::services

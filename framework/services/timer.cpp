@@ -5,8 +5,9 @@
 
 #include "framework/window/window.h"
 #include "framework/window/window_services.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 struct Timers {
@@ -88,4 +89,4 @@ Value TimerEvent(UINT_PTR nId) {
 
 int TimerCount() { return static_cast<int>(AllTimers().list.size()); }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -10,10 +10,13 @@
 #include <memory>
 
 #include "runtime/value.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
-
+namespace pixa::window {
 class TWindow;
+}  // namespace pixa::window
+
+namespace pixa::services {
 
 class TTimer : public Object, public std::enable_shared_from_this<TTimer> {
 public:
@@ -42,4 +45,4 @@ Value TimerEvent(UINT_PTR nId);
 // Number of timers made and not yet ended.
 int TimerCount();
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -8,8 +8,9 @@
 #include <vector>
 
 #include "platform/wide_path.h"
+#include "framework/services/namespace.h"
 
-namespace pixa {
+namespace pixa::services {
 
 namespace {
 
@@ -106,4 +107,4 @@ bool WinHelpFileHasTopic(const std::string& file, const std::string& name) {
     return false;
 }
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <string>
 
-namespace pixa {
+#include "framework/services/namespace.h"
+
+namespace pixa::services {
 
 // The viewer's hash of a topic name (letters without regard to case, digits, "."
 // and "_"; other characters do not count).
@@ -14,4 +16,4 @@ std::int32_t WinHelpTopicHash(const std::string& name);
 // unreadable file.
 bool WinHelpFileHasTopic(const std::string& file, const std::string& name);
 
-}  // namespace pixa
+}  // namespace pixa::services

@@ -4,7 +4,7 @@
 #include "framework/window/messages.h"
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 // A platform handle as an action receives it: a number.
 inline Value Handle(const void* handle) { return Value(static_cast<long long>(reinterpret_cast<INT_PTR>(handle))); }
@@ -31,4 +31,4 @@ inline bool Refuses(const Value& answer) { return answer.IsLogical() && !answer.
 // before the focus moves on).
 inline bool Confirms(const Value& answer) { return answer.IsLogical() && answer.AsLogical(); }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -5,7 +5,7 @@
 #include <exception>
 #include <utility>
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 
@@ -54,4 +54,4 @@ private:
     std::exception_ptr failure_;
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

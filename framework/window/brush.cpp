@@ -5,7 +5,7 @@
 
 #include "framework/window/resource_log.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 
@@ -83,4 +83,4 @@ void TBrush::End() {
     hBitmap = nullptr;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -11,7 +11,7 @@
 
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TBrush;
 using BrushRef = std::shared_ptr<TBrush>;
@@ -60,4 +60,4 @@ private:
     bool lStock = false;                  // a stock object, never deleted
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

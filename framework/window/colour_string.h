@@ -7,7 +7,7 @@
 
 #include "runtime/colour.h"
 
-namespace pixa {
+namespace pixa::window {
 
 // A colour argument: absent, one 24-bit colour, or a colour string giving a pair.
 class ColourArg {
@@ -39,4 +39,4 @@ private:
     std::optional<std::string> text_;
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

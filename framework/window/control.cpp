@@ -7,7 +7,7 @@
 #include "framework/window/messages.h"
 #include "framework/window/window_registry.h"
 
-namespace pixa {
+namespace pixa::window {
 
 int& TControl::nInitID() {
     static int counter = 100;
@@ -224,4 +224,4 @@ void TControl::PostClick() {
     PostMessageA(parent->hWnd, WM_COMMAND, MAKEWPARAM(nId, BN_CLICKED), reinterpret_cast<LPARAM>(hWnd));
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

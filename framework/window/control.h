@@ -20,7 +20,7 @@
 #include "framework/window/dialog_template.h"
 #include "framework/window/window.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TDialog;
 
@@ -136,4 +136,4 @@ std::string UpperClassName(HWND hWnd);
 // browse list or framework main window.
 bool ShareParentChain(HWND hWndA, HWND hWndB);
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -11,7 +11,7 @@
 #include "framework/window/messages.h"
 #include "framework/window/window_registry.h"
 
-namespace pixa {
+namespace pixa::window {
 
 std::string UpperClassName(HWND h) {
     char name[64] = {};
@@ -123,4 +123,4 @@ void TControl::ForWhen() {
     parent->nLastKey = 0;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -11,7 +11,7 @@
 #include "framework/window/window_procedure.h"
 #include "framework/window/window_registry.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 int& Depth() {
@@ -378,4 +378,4 @@ HWND TDialog::GetHotPos(int nChar, HWND hWndExcept) const {
     return nullptr;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -12,7 +12,7 @@
 #include "framework/window/dialog_template.h"
 #include "framework/window/window.h"
 
-namespace pixa {
+namespace pixa::window {
 
 // TDialog::New, 19 positions.
 struct DialogNew {
@@ -135,4 +135,4 @@ private:
 // The detail text of error 3 for a dialog.
 std::string DialogErrorDetail(const TDialog& dialog);
 
-}  // namespace pixa
+}  // namespace pixa::window

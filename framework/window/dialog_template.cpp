@@ -4,7 +4,7 @@
 
 #include "runtime/codepage.h"
 
-namespace pixa {
+namespace pixa::window {
 
 DialogUnits DialogUnits::FromPlatform() {
     LONG units = GetDialogBaseUnits();
@@ -78,4 +78,4 @@ PlatformTemplate::~PlatformTemplate() {
     if (memory_) GlobalFree(memory_);
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace pixa {
+namespace pixa::window {
 
 // The platform's dialog base units (pixels per 4 horizontal / 8 vertical dialog units).
 struct DialogUnits {
@@ -76,4 +76,4 @@ private:
     HGLOBAL memory_;
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

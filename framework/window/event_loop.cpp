@@ -4,7 +4,7 @@
 #include "framework/window/window.h"
 #include "framework/window/window_registry.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 struct LoopState {
@@ -82,4 +82,4 @@ void WinRun(HWND hWnd) {
     SetWRunning(wasRunning);
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 
@@ -47,4 +47,4 @@ private:
     bool wasPaused_;
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -8,7 +8,7 @@
 
 #include "framework/window/resource_log.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 
@@ -245,4 +245,4 @@ bool TFont::Choose(HWND owner) {
     return true;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -10,7 +10,7 @@
 
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TFont;
 using FontRef = std::shared_ptr<TFont>;
@@ -112,4 +112,4 @@ private:
     LOGFONTA ToLogFont() const;
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 struct TableRow {
@@ -52,4 +52,4 @@ std::string IdDetail(int nId) {
     return text;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -4,9 +4,9 @@
 #include <source_location>
 #include <string>
 
-#include "framework/services/error.h"
+#include "runtime/error.h"
 
-namespace pixa {
+namespace pixa::window {
 
 // Framework error numbers (the rows of the framework's error table).
 enum class FrameworkError {
@@ -31,4 +31,4 @@ std::string IdDetail(int nId);
 // The low-memory hook: raises error 4 without detail and returns the handler's answer.
 ErrorAnswer __LowMemError(std::source_location where = std::source_location::current());
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -2,7 +2,7 @@
 
 #include <map>
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 std::map<int, Action>& Table() {
@@ -25,4 +25,4 @@ Action KeyAction(int nKey) {
     return it == Table().end() ? Action() : it->second;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

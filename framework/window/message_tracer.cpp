@@ -5,7 +5,7 @@
 #include "framework/window/messages.h"
 #include "framework/window/window.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 struct TracerState {
@@ -76,4 +76,4 @@ void MessageTracer::Trace(const TWindow& window, UINT nMsg, WPARAM nWParam, LPAR
         OutputDebugStringA((std::string(line) + "\n").c_str());
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

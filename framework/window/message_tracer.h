@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 
@@ -24,4 +24,4 @@ public:
     static std::string MessageName(UINT nMsg);
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace pixa {
+namespace pixa::window {
 
 // No value lets the platform do its default processing; a value is the answer and
 // ends the processing there. The window and the dialog procedure read it alike.
@@ -30,4 +30,4 @@ inline constexpr UINT XM_ASYNCSELECT = 2065;   // socket notification
 inline constexpr UINT XM_CLOSEUP = 2066;       // a drop-down list closed
 inline constexpr UINT XM_TASKBAR = 2067;       // task-bar icon notification
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 struct ModelessTable {
@@ -47,4 +47,4 @@ bool ModelessDialogs::Route(MSG& msg) {
     return false;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -2,7 +2,7 @@
 // The table of non-modal dialogs whose keyboard navigation the event loop routes.
 #include <windows.h>
 
-namespace pixa {
+namespace pixa::window {
 
 // The table of non-modal dialogs whose keyboard navigation the loop routes (200 entries).
 class ModelessDialogs {
@@ -19,4 +19,4 @@ public:
     static bool Route(MSG& msg);
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

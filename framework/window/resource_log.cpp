@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace pixa {
+namespace pixa::window {
 
 void LogResourceFailure(const std::string& text, const std::string& details) {
     std::FILE* file = std::fopen("resources.txt", "ab");
@@ -11,4 +11,4 @@ void LogResourceFailure(const std::string& text, const std::string& details) {
     std::fclose(file);
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -3,9 +3,9 @@
 // failure appended to "resources.txt" in the current folder.
 #include <string>
 
-namespace pixa {
+namespace pixa::window {
 
 // Appends one line (the failure text and its details) to "resources.txt".
 void LogResourceFailure(const std::string& text, const std::string& details);
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -1,6 +1,6 @@
 #include "framework/window/scroll_bar.h"
 
-namespace pixa {
+namespace pixa::window {
 
 TScrollBar::TScrollBar(HWND hWndOwner, bool vertical) : hWnd(hWndOwner), lVertical(vertical) {
     if (hWnd) GetScrollRange(hWnd, Bar(), &nMin, &nMax);
@@ -23,4 +23,4 @@ void TScrollBar::SetPos(int nPos) {
 
 int TScrollBar::GetPos() const { return hWnd && IsWindow(hWnd) ? GetScrollPos(hWnd, Bar()) : 0; }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -4,7 +4,7 @@
 // the window's VScroll / HScroll operations.
 #include <windows.h>
 
-namespace pixa {
+namespace pixa::window {
 
 class TScrollBar {
 public:
@@ -34,4 +34,4 @@ private:
     int Bar() const { return lVertical ? SB_VERT : SB_HORZ; }
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -7,7 +7,7 @@
 #include "runtime/actions.h"
 #include "runtime/value_text.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 bool HasToolTip(const TWindow& w) {
@@ -162,4 +162,4 @@ void ToolTips::MakeCold() {
     warm_ = false;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

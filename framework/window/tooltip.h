@@ -10,7 +10,7 @@
 
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 
@@ -64,4 +64,4 @@ private:
 // keeping its own line breaks, with trailing blanks removed.
 std::vector<std::string> SplitToolTipText(const std::string& text, std::size_t width = 252);
 
-}  // namespace pixa
+}  // namespace pixa::window

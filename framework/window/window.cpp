@@ -3,16 +3,16 @@
 
 #include <set>
 
-#include "framework/services/frame.h"
 #include "framework/window/control.h"
 #include "framework/window/event_loop.h"
 #include "framework/window/framework_error.h"
 #include "framework/window/tooltip.h"
 #include "framework/window/window_procedure.h"
 #include "framework/window/window_registry.h"
+#include "runtime/frame.h"
 #include "runtime/value_text.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 // Platform classes registered so far, by name (the class-wide lRegistered of each class).
@@ -398,4 +398,4 @@ void TWindow::EndResources() {
     oVScroll = nullptr, oHScroll = nullptr;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -23,7 +23,7 @@
 #include "framework/window/window_resources.h"
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TControl;
 
@@ -383,4 +383,4 @@ DWORD BuildWindowStyle(const WindowNew& args);
 // The pixel rectangle of New's coordinates (text cells unless lPixel).
 Rect WindowCoordinates(const WindowNew& args);
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -11,7 +11,7 @@
 #include "framework/window/window_registry.h"
 #include "framework/window/window_services.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 int Lo(LPARAM v) { return LOWORD(v); }
@@ -416,4 +416,4 @@ Value& MenuItemSelected() {
     return item;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -3,7 +3,7 @@
 
 #include "framework/window/brackets.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 // Character cell of a font: its height and the width of "B".
@@ -161,4 +161,4 @@ std::shared_ptr<TFont> TWindow::GetFont() {
     return oFont;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

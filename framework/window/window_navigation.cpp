@@ -3,7 +3,7 @@
 #include "framework/window/tooltip.h"
 #include "framework/window/window.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 bool IsRadio(HWND h) {
@@ -96,4 +96,4 @@ void TWindow::ShowToolTip(std::optional<int> nRow, std::optional<int> nCol, Valu
 
 void TWindow::DestroyToolTip() { ToolTips::Instance().Forget(nullptr); }
 
-}  // namespace pixa
+}  // namespace pixa::window

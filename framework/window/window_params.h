@@ -13,7 +13,7 @@
 #include "framework/window/colour_string.h"
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 class TBrush;
@@ -97,4 +97,4 @@ struct SayArgs {
     int nAlign = TA_LEFT;           // 9 platform text alignment
 };
 
-}  // namespace pixa
+}  // namespace pixa::window

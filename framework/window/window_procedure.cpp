@@ -3,14 +3,14 @@
 #include <exception>
 #include <vector>
 
-#include "framework/services/error.h"
-#include "framework/services/frame.h"
+#include "runtime/error.h"
+#include "runtime/frame.h"
 #include "framework/window/dialog.h"
 #include "framework/window/message_tracer.h"
 #include "framework/window/window.h"
 #include "framework/window/window_registry.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 thread_local TWindow* creating = nullptr;
@@ -141,4 +141,4 @@ DialogCreationScope::~DialogCreationScope() {
     if (pushed_) dialogsUnderCreation.pop_back();
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -5,7 +5,7 @@
 
 #include "framework/window/messages.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 class TDialog;
@@ -52,4 +52,4 @@ private:
 // no exception may unwind through the platform's message dispatch.
 MsgResult DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
-}  // namespace pixa
+}  // namespace pixa::window

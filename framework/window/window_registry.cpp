@@ -2,7 +2,7 @@
 
 #include "framework/window/window.h"
 
-namespace pixa {
+namespace pixa::window {
 
 WindowRegistry& WindowRegistry::Instance() {
     static WindowRegistry registry;
@@ -51,4 +51,4 @@ std::shared_ptr<TWindow> WindowRegistry::AtSlot(int slot) const {
 
 std::shared_ptr<TWindow> oWndFromHwnd(HWND hWnd) { return hWnd ? WindowRegistry::Instance().Find(hWnd) : nullptr; }
 
-}  // namespace pixa
+}  // namespace pixa::window

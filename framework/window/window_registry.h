@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 
@@ -36,4 +36,4 @@ private:
 // The linked object whose hWnd is this handle, or null.
 std::shared_ptr<TWindow> oWndFromHwnd(HWND hWnd);
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -1,6 +1,6 @@
 #include "framework/window/window_resources.h"
 
-namespace pixa {
+namespace pixa::window {
 
 namespace {
 class LoadedIcon : public WindowIcon {
@@ -28,4 +28,4 @@ std::shared_ptr<WindowIcon> LoadNamedIcon(const std::string& name) {
 
 HCURSOR ArrowCursor() { return LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)); }
 
-}  // namespace pixa
+}  // namespace pixa::window

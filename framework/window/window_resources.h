@@ -9,7 +9,7 @@
 #include "framework/window/messages.h"
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 
@@ -65,4 +65,4 @@ std::shared_ptr<WindowIcon> LoadNamedIcon(const std::string& name);
 // The arrow cursor of the platform (shared, never destroyed).
 HCURSOR ArrowCursor();
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -1,10 +1,10 @@
 #include "framework/window/window_services.h"
 
-namespace pixa {
+namespace pixa::window {
 
 WindowServices& Services() {
     static WindowServices services;
     return services;
 }
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -9,7 +9,7 @@
 
 #include "runtime/value.h"
 
-namespace pixa {
+namespace pixa::window {
 
 class TWindow;
 
@@ -27,4 +27,4 @@ struct WindowServices {
 // The one set of services of the program.
 WindowServices& Services();
 
-}  // namespace pixa
+}  // namespace pixa::window

@@ -1,4 +1,5 @@
 #include "tests/browse/browse_fixture.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

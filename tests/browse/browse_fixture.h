@@ -16,6 +16,7 @@
 #include "framework/services/browse.h"
 #include "tests/controls/gui.h"
 #include "tests/transfer/table_test_base.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

@@ -2,6 +2,7 @@
 // resizing a column by dragging its edge.
 #include "framework/services/menu_builder.h"
 #include "tests/browse/browse_fixture.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

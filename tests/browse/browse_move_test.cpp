@@ -1,6 +1,7 @@
 // Moving the selection: the hit flags, the selected row, the record pointer, and
 // that every move leaves on the screen exactly what a full paint draws.
 #include "tests/browse/browse_fixture.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

@@ -2,6 +2,7 @@
 // numbers, the last column reaching the usable width, and the selection colours.
 #include "framework/controls/bitmap.h"
 #include "tests/browse/browse_fixture.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

@@ -7,6 +7,7 @@
 #include "framework/controls/bitmap.h"
 #include "framework/window/font.h"
 #include "tests/browse/browse_fixture.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

@@ -1,6 +1,7 @@
 // The work table behind a browse, hidden records, and the vertical thumb.
 #include "runtime/settings.h"
 #include "tests/browse/browse_fixture.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

@@ -16,6 +16,7 @@
 #include "tests/controls/bound_value.h"
 #include "tests/controls/gui.h"
 #include "tests/support/error_recorder.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

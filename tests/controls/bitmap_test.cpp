@@ -6,6 +6,7 @@
 #include "framework/controls/bitmap.h"
 #include "framework/controls/cursor.h"
 #include "tests/controls/gui.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

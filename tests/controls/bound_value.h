@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "runtime/value.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

@@ -7,6 +7,7 @@
 #include "framework/controls/combo_box.h"
 #include "tests/controls/bound_value.h"
 #include "tests/controls/gui.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -13,6 +13,7 @@
 #include "tests/controls/gui.h"
 #include "tests/support/error_recorder.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

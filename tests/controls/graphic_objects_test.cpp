@@ -10,6 +10,7 @@
 #include "framework/window/font.h"
 #include "framework/controls/icon.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -1,6 +1,7 @@
 #include "tests/controls/gui.h"
 
 #include "framework/window/modeless_dialogs.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

@@ -6,6 +6,7 @@
 
 #include "framework/controls/dib.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

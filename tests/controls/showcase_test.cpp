@@ -21,6 +21,7 @@
 #include "framework/controls/radio.h"
 #include "framework/controls/say.h"
 #include "runtime/codepage.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -11,8 +11,9 @@
 #include "tests/errorlog/file_printer.h"
 #include "tests/errorlog/handler_support.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 using test::FindDialog;
@@ -247,4 +248,4 @@ TEST_F(StartUpLog, MailingWritesTheProfileRunsSendletAndKeepsTheLog) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -1,4 +1,5 @@
 #include "tests/errorlog/file_printer.h"
+#include "tests/support/layers.h"
 
 #include <windows.h>
 #include <winspool.h>

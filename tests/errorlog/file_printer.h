@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/layers.h"
+
 namespace pixa::test {
 
 // Installs the printer once per prefix and makes it the default; yields its output file.

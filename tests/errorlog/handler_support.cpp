@@ -5,6 +5,7 @@
 #include "framework/services/error_dialog.h"
 #include "platform/handles.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 
@@ -81,7 +82,7 @@ bool CardIsSmallTmpfs() {
 bool FillCardLeaving(const std::string& root, ULONGLONG room, const std::string& filler) {
     ULARGE_INTEGER available{}, total{}, free{};
     if (!GetDiskFreeSpaceExA(root.c_str(), &available, &total, &free) || available.QuadPart <= room) return false;
-    FileHandle out(CreateFileA(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    platform::FileHandle out(CreateFileA(filler.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
     std::string block(available.QuadPart - room, 'F');
     DWORD written = 0;
     return out && WriteFile(out.Get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&

@@ -6,8 +6,9 @@
 
 #include <string>
 
-#include "framework/services/error.h"
+#include "runtime/error.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

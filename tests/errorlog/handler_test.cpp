@@ -16,6 +16,7 @@
 #include "platform/process.h"
 #include "tests/errorlog/handler_support.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {
@@ -84,7 +85,7 @@ TEST(ErrorHandler, DivisionByZeroAndSoftOpenFailuresPassWithoutLogOrDialog) {
 
     // A source file that another holder keeps locked: the copy fails softly.
     std::string locked = scope.dir().Write("locked.jpg", "picture");
-    FileHandle holder(CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    platform::FileHandle holder(CreateFileA(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder);
     NetErr = false;
     EXPECT_FALSE(__CopyFile(locked, scope.dir() / "DSC00001.JPG"));

@@ -10,6 +10,7 @@
 #include "tests/errorlog/handler_support.h"
 #include "tests/support/program_process.h"
 #include "tests/transfer_ui/window_probe.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

@@ -5,8 +5,9 @@
 #include "app/shell/open_tables_report.h"
 #include "app/transfer/table_areas.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 TEST(OpenTablesReport, DescribesEachOpenTableAndMarksTheCurrentOne) {
@@ -39,4 +40,4 @@ TEST(OpenTablesReport, DescribesEachOpenTableAndMarksTheCurrentOne) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

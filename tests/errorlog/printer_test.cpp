@@ -7,6 +7,7 @@
 #include "framework/services/printer.h"
 #include "framework/services/printer_setup.h"
 #include "tests/errorlog/file_printer.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

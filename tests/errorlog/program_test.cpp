@@ -11,6 +11,7 @@
 #include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer_ui/window_probe.h"
+#include "tests/support/layers.h"
 
 namespace {
 

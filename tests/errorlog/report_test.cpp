@@ -6,9 +6,10 @@
 #include <fstream>
 
 #include "framework/services/error_report.h"
-#include "framework/services/frame.h"
+#include "runtime/frame.h"
 #include "framework/services/system_info.h"
 #include "framework/window/framework_error.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -14,6 +14,7 @@
 #include "platform/process.h"
 #include "platform/profile.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa::platform {
 namespace {

@@ -16,6 +16,7 @@
 #include "framework/services/help_viewer.h"
 #include "framework/services/winhelp_file.h"
 #include "tests/release/help_viewer_reader.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -1,4 +1,5 @@
 #include "tests/release/help_viewer_reader.h"
+#include "tests/support/layers.h"
 
 #include <chrono>
 #include <fstream>

@@ -6,6 +6,8 @@
 #include <map>
 #include <string>
 
+#include "tests/support/layers.h"
+
 namespace pixa::test {
 
 // A path of the build machine as Wine sees it.

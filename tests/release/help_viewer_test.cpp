@@ -1,6 +1,7 @@
 // The choice of the help viewer, the HTML Help request that stands for a WinHelp
 // request, and Wine's viewer opened on the program's help file.
 #include "framework/services/help_viewer.h"
+#include "tests/support/layers.h"
 
 #include <gtest/gtest.h>
 #include <htmlhelp.h>

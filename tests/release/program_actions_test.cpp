@@ -10,6 +10,7 @@
 #include "tests/release/help_viewer_reader.h"
 #include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

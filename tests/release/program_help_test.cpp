@@ -11,6 +11,7 @@
 #include "platform/handles.h"
 #include "tests/release/help_viewer_reader.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {
@@ -46,12 +47,12 @@ protected:
         ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
                                    &startup, &started));
         program_.Reset(started.hProcess);
-        KernelHandle thread(started.hThread);
+        platform::KernelHandle thread(started.hThread);
     }
 
     TempDir dir_;
     std::string folder_;
-    KernelHandle program_;
+    platform::KernelHandle program_;
 };
 
 TEST_F(ProgramHelp, HelpButtonOfTheTransferDialogOpensItsTopic) {

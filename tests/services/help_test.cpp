@@ -20,6 +20,7 @@
 #include "framework/window/dialog.h"
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

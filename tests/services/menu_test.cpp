@@ -13,6 +13,7 @@
 #include "framework/window/event_loop.h"
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -11,6 +11,7 @@
 
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -14,6 +14,7 @@
 #include "framework/services/meter.h"
 #include "tests/services/windows.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

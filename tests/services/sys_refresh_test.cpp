@@ -9,6 +9,7 @@
 
 #include "framework/window/event_loop.h"
 #include "tests/services/windows.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

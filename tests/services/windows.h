@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/window/window.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

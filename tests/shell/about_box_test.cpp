@@ -9,8 +9,9 @@
 
 #include "app/shell/publics.h"
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -125,4 +126,4 @@ TEST_F(AboutBox, TheAboutBoxStaysAndShowsTheAddresses) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -5,15 +5,16 @@
 
 #include "app/shell/publics.h"
 #include "tests/shell/program_folder.h"
+#include "tests/support/layers.h"
 
 namespace {
 
-using pixa::app::G;
+using pixa::shell::G;
 
 using ConfigFile = pixa::test::ProgramFolder;
 
 TEST_F(ConfigFile, FirstStartUsesDefaultsAndWritesOnlyTheIdentificationKeys) {
-    ASSERT_TRUE(pixa::app::LoadPublics());
+    ASSERT_TRUE(pixa::shell::LoadPublics());
     EXPECT_EQ(G().cMyPath, dir_.str());
     EXPECT_EQ(G().cIniFile, dir_.str() + "\\PIXAPORT.INI");
     EXPECT_EQ(G().cRelease, "Qor Pixaport v1.05");
@@ -36,10 +37,10 @@ TEST_F(ConfigFile, FirstStartUsesDefaultsAndWritesOnlyTheIdentificationKeys) {
     EXPECT_EQ(ini.find("[Data]"), std::string::npos) << ini;
 
     long top, left, bottom, right;
-    pixa::app::GetCoords(top, left, bottom, right);
+    pixa::shell::GetCoords(top, left, bottom, right);
     EXPECT_EQ(std::vector<long>({top, left, bottom, right}), std::vector<long>({0, 0, 480, 640}));
 
-    pixa::app::CheckIni();
+    pixa::shell::CheckIni();
     EXPECT_NE(Ini().find("[Data]\r\nQuelle=\r\nZiel="), std::string::npos) << Ini();
 }
 
@@ -56,7 +57,7 @@ TEST_F(ConfigFile, ValueRulesForLogicalsNumbersAndTheFileType) {
                           Case{"0", "", "9999999", false, "   ", 9999999}}) {
         WriteIni("[Data]\r\nKonvert=" + c.konvert + "\r\nExtens=" + c.extens + "\r\nSpeicher=" + c.speicher +
                  "\r\nBeginn=Nikon\r\n");
-        pixa::app::LoadPublics();
+        pixa::shell::LoadPublics();
         EXPECT_EQ(G().lS_Konvert, c.lKonvert) << c.konvert;
         EXPECT_EQ(G().cExtens, c.cExtens) << c.extens;
         EXPECT_EQ(G().nSpeicher, c.nSpeicher) << c.speicher;
@@ -66,11 +67,11 @@ TEST_F(ConfigFile, ValueRulesForLogicalsNumbersAndTheFileType) {
 
 TEST_F(ConfigFile, EmptyKeyBeatsDefaultAndNonNumberReadsZero) {
     WriteIni("[Data]\r\nBeginn=\r\nSpeicher=\r\n[Pixaport]\r\nBottom=abc\r\nTop=-5\r\n");
-    pixa::app::LoadPublics();
+    pixa::shell::LoadPublics();
     EXPECT_EQ(G().cDFBeg, "");
     EXPECT_EQ(G().nSpeicher, 0);
     long top, left, bottom, right;
-    pixa::app::GetCoords(top, left, bottom, right);
+    pixa::shell::GetCoords(top, left, bottom, right);
     EXPECT_EQ(top, -5);
     EXPECT_EQ(bottom, 0);
     EXPECT_EQ(right, 640);
@@ -79,17 +80,17 @@ TEST_F(ConfigFile, EmptyKeyBeatsDefaultAndNonNumberReadsZero) {
 TEST_F(ConfigFile, LongValuesAreCutTo1022Characters) {
     std::string longFolder = "C:\\" + std::string(1500, 'x');
     WriteIni("[Data]\r\nQuelle=" + longFolder + "\r\n");
-    pixa::app::LoadPublics();
+    pixa::shell::LoadPublics();
     EXPECT_EQ(G().cQuelle, longFolder.substr(0, 1022));
 }
 
 TEST_F(ConfigFile, CheckIniStoresTheFoldersChangedDuringTheRun) {
     WriteIni("[Data]\r\nQuelle=C:\\old\r\nZiel=E:\\DCIM\r\nSubOrd=1\r\n");
-    pixa::app::LoadPublics();
+    pixa::shell::LoadPublics();
     EXPECT_TRUE(G().lSubOrd);
     G().cQuelle = "C:\\Bilder";
-    pixa::app::CheckIni();
-    pixa::app::LoadPublics();
+    pixa::shell::CheckIni();
+    pixa::shell::LoadPublics();
     EXPECT_EQ(G().cQuelle, "C:\\Bilder");
     EXPECT_EQ(G().cZiel, "E:\\DCIM");
     EXPECT_TRUE(G().lSubOrd);

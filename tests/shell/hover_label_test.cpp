@@ -11,8 +11,9 @@
 
 #include "framework/window/font.h"
 #include "tests/controls/gui.h"
+#include "tests/support/layers.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 using test::Pump;
@@ -244,4 +245,4 @@ TEST_F(LabelPanel, TransparentLabelShowsThePanelBehindItInsteadOfItsOwnBackgroun
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -11,8 +11,9 @@
 #include "framework/controls/bitmap.h"
 #include "framework/window/dialog.h"
 #include "tests/controls/gui.h"
+#include "tests/support/layers.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 using test::Pump;
@@ -142,4 +143,4 @@ TEST_F(Panel, TheExitLabelEndsTheMainWindow) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -10,8 +10,9 @@
 
 #include "app/shell/publics.h"
 #include "framework/services/menu.h"
+#include "tests/support/layers.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 // The texts of a platform menu's entries; a separator reads as "-".
@@ -61,4 +62,4 @@ TEST_F(MainMenu, ConfiguredLinkCaptionsAreConvertedFromTheOemPage) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

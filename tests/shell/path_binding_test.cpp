@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/wide_path.h"
+#include "tests/support/layers.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 TEST(BindPath, ShowsQuestionMarksAndKeepsTheExactFolderUntilTheTextChanges) {
@@ -19,4 +20,4 @@ TEST(BindPath, ShowsQuestionMarksAndKeepsTheExactFolderUntilTheTextChanges) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

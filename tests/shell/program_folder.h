@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

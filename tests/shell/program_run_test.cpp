@@ -11,6 +11,7 @@
 #include "platform/wide_path.h"
 #include "tests/support/program_process.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace {
 

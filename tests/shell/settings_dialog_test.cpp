@@ -11,8 +11,9 @@
 #include "framework/controls/combo_box.h"
 #include "tests/support/gui_driver.h"
 #include "tests/shell/program_folder.h"
+#include "tests/support/layers.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 using test::FindDialog;
@@ -84,7 +85,7 @@ TEST_F(Settings, OpensBesideTheStartPositionWithItsControlsBoundToTheValues) {
         })
         .Do("cancel", [] { Press("&Abbrechen"); });
     script.Start();
-    EXPECT_TRUE(pixa::app::Setup(nullptr));
+    EXPECT_TRUE(pixa::shell::Setup(nullptr));
     ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
     EXPECT_EQ(placed.left, 125);
     EXPECT_EQ(placed.top, 115);
@@ -108,7 +109,7 @@ TEST_F(Settings, CancelKeepsTheFileButTheChangedMakerStaysInForce) {
         })
         .Do("cancel", [] { Press("&Abbrechen"); });
     script.Start();
-    pixa::app::Setup(nullptr);
+    pixa::shell::Setup(nullptr);
     ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
     EXPECT_EQ(G().cDFBeg, "Canon");
     EXPECT_EQ(Ini().find("[Data]"), std::string::npos) << Ini();
@@ -133,7 +134,7 @@ TEST_F(Settings, OnlyListedMakersAreShownAndTheOneShownIsTheOneInForce) {
             })
             .Do("cancel", [] { Press("&Abbrechen"); });
         script.Start();
-        pixa::app::Setup(nullptr);
+        pixa::shell::Setup(nullptr);
         ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
         EXPECT_EQ(entries, 3) << c.stored << ": never an entry of its own";
         EXPECT_EQ(shown, c.shown) << c.stored;
@@ -151,7 +152,7 @@ TEST_F(Settings, SaveWritesWhatTheDialogShows) {
         .Do("read", [&] { speicher = test::TextOf(std::dynamic_pointer_cast<TWindow>(G().oSpeicher)->hWnd); })
         .Do("save", [] { Press("&Speichern"); });
     script.Start();
-    pixa::app::Setup(nullptr);
+    pixa::shell::Setup(nullptr);
     ASSERT_TRUE(script.Succeeded()) << script.FailedStep();
     EXPECT_NE(Ini().find("Extens=JPG\r\nBeginn=Sony\r\nQuelle=C:\\Fotos\\\r\n"), std::string::npos) << Ini();
     EXPECT_EQ(speicher, "  16000");
@@ -159,4 +160,4 @@ TEST_F(Settings, SaveWritesWhatTheDialogShows) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "app/shell/publics.h"
+#include "tests/support/layers.h"
 
-namespace pixa::app {
+namespace pixa::shell {
 namespace {
 
 TEST(SupportLinks, MailSubjectIsEncodedByteByByte) {
@@ -23,4 +24,4 @@ TEST(SupportLinks, MailAddressCarriesTheProductConvertedFromTheOemPage) {
 }
 
 }  // namespace
-}  // namespace pixa::app
+}  // namespace pixa::shell

@@ -1,11 +1,12 @@
 #include "app/shell/window_place.h"
+#include "tests/support/layers.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-using pixa::app::SnapWindowRect;
-using pixa::app::StoredRect;
+using pixa::shell::SnapWindowRect;
+using pixa::shell::StoredRect;
 
 TEST(WindowPlace, SizesNearCommonScreenSizesSnapAndOthersStay) {
     struct Case {
@@ -46,7 +47,7 @@ TEST(WindowPlace, NegativeTopAndLeftBecomeZeroWhileTheFarEdgesStay) {
 }
 
 TEST(WindowPlace, OnlyPlacesOnTheScreenWithASizeAreWorthStoring) {
-    using pixa::app::WorthStoring;
+    using pixa::shell::WorthStoring;
     // Minimised, the platform reports the window far off-screen: the corner is
     // clamped to 0 and the far edges stay negative.
     EXPECT_FALSE(WorthStoring(SnapWindowRect(-32000, -32000, -31973, -31840)));
@@ -56,7 +57,7 @@ TEST(WindowPlace, OnlyPlacesOnTheScreenWithASizeAreWorthStoring) {
 }
 
 TEST(WindowPlace, APlaceOutOfReachComesBackOntoTheWorkAreaKeepingWhatFits) {
-    using pixa::app::Reachable;
+    using pixa::shell::Reachable;
     const StoredRect area{30, 60, 767, 1023};  // a task bar on the left and at the top
     // From a monitor that is gone: moved in, its size kept.
     EXPECT_EQ(Reachable({0, 1900, 480, 2540}, area), (StoredRect{30, 383, 510, 1023}));

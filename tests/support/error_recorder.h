@@ -2,7 +2,8 @@
 // Records every error raised to the process-wide handler while alive, answering Default.
 #include <vector>
 
-#include "framework/services/error.h"
+#include "runtime/error.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

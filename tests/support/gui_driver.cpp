@@ -2,6 +2,7 @@
 // in the Windows build.
 #ifdef _WIN32
 #include "tests/support/gui_driver.h"
+#include "tests/support/layers.h"
 
 #include <gtest/gtest.h>
 

@@ -27,6 +27,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/layers.h"
+
 namespace pixa::test {
 
 class GuiScript {

@@ -1,6 +1,7 @@
 // Programs exist to start only in the Windows build; the support library is also built natively.
 #ifdef _WIN32
 #include "tests/support/program_process.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

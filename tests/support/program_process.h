@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/layers.h"
+
 namespace pixa::test {
 
 class ProgramProcess {

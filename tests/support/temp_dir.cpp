@@ -1,4 +1,5 @@
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 #include <atomic>
 #include <chrono>

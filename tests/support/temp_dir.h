@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/layers.h"
+
 namespace pixa::test {
 
 class TempDir {

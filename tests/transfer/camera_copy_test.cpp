@@ -11,6 +11,7 @@
 #include "platform/handles.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/transfer_fakes.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {
@@ -215,7 +216,7 @@ TEST(CopyResult, NamesTenFilesNotCopiedAndCountsTheRest) {
 TEST_F(CameraCopyTest, LeftoverTemporariesOfAnEarlierRunGoFirstUnlessInUse) {
     card_.Write("PXA0BEEF.TMP", "half a picture");
     card_.Write("PXA1.TMP", "not ours");
-    FileHandle busy(CreateFileA((card_ / "PXA00002.TMP").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+    platform::FileHandle busy(CreateFileA((card_ / "PXA00002.TMP").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
     Run(Sources({"a.jpg"}), {.target = Card(), .maker = "Sony", .extens = "JPG"});
     EXPECT_EQ(CardNames(Card()), (std::vector<std::string>{"DSC00001.JPG", "PXA00002.TMP", "PXA1.TMP"}));
 }

@@ -8,6 +8,7 @@
 #include "platform/handles.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/transfer_fakes.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {
@@ -84,7 +85,7 @@ TEST(CamErase, FilesThatStayAreCountedAndProtectionIsKept) {
     SetFileAttributesA(card.Write("DSC00001.JPG", "protected").c_str(), FILE_ATTRIBUTE_READONLY);
     test::RecordingPrompts one, two;
     CamErase(Job(target), one);
-    FileHandle held(
+    platform::FileHandle held(
         CreateFileA(card.Write("DSC00002.JPG", "in use").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     CamErase(Job(target), two);
     held.Close();

@@ -1,4 +1,5 @@
 #include "app/transfer/camera_files.h"
+#include "tests/support/layers.h"
 
 #include <gtest/gtest.h>
 

@@ -11,6 +11,7 @@
 #include "app/transfer/folders.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/transfer_fakes.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

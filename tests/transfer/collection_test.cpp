@@ -7,6 +7,7 @@
 #include "runtime/string_order.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/transfer_fakes.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -6,6 +6,7 @@
 #include "runtime/settings.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/table_test_base.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

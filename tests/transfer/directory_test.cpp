@@ -10,6 +10,7 @@
 #include "platform/handles.h"
 #include "runtime/date.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {
@@ -71,7 +72,7 @@ TEST(Directory, RowCarriesSizeLocalStampAndAttributeLetters) {
     ASSERT_TRUE(SystemTimeToFileTime(&local, &localFt));
     ASSERT_TRUE(LocalFileTimeToFileTime(&localFt, &utc));
     {
-        FileHandle h(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        platform::FileHandle h(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(SetFileTime(h.Get(), nullptr, nullptr, &utc));
     }
     ASSERT_TRUE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
@@ -111,7 +112,7 @@ TEST(Directory, FSizeReadsTheWholeSize) {
     // A sparse 5 GB file: the size is not cut to its low 32 bits.
     std::string big = dir / "big.mov";
     {
-        FileHandle h(CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        platform::FileHandle h(CreateFileA(big.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
         ASSERT_TRUE(h);
         LARGE_INTEGER at;
         at.QuadPart = 5LL << 30;

@@ -8,6 +8,7 @@
 #include "platform/handles.h"
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/transfer_fakes.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {
@@ -47,7 +48,7 @@ TEST(CopyFile, ReplacesAnExistingTargetAndCarriesTheCopyTime) {
     FILETIME old{};
     old.dwHighDateTime = 0x01C00000;  // a date in the 1990s
     {
-        FileHandle h(CreateFileA(source.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        platform::FileHandle h(CreateFileA(source.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(SetFileTime(h.Get(), nullptr, nullptr, &old));
     }
     dir.Write("DSC00001.JPG", "an older and longer file on the card");
@@ -92,7 +93,7 @@ TEST(CopyFile, LockedSourcePassesSoftlyAndLeavesNothing) {
     test::ScriptedErrors errors;
     test::TempDir dir;
     std::string source = dir.Write("locked.jpg", "busy");
-    FileHandle lock(CreateFileA(source.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    platform::FileHandle lock(CreateFileA(source.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(lock);
     EXPECT_FALSE(__CopyFile(source, dir / "DSC00001.JPG"));
     ASSERT_EQ(errors.raised.size(), 1u);

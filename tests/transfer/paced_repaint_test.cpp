@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/services/windows.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -5,6 +5,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/table_test_base.h"
 #include "tests/transfer/transfer_fakes.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -7,6 +7,7 @@
 #include "app/transfer/folder_chooser.h"
 #include "app/transfer/wait_run.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -6,6 +6,7 @@
 #include "app/transfer/table_areas.h"
 #include "runtime/settings.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

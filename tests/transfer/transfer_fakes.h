@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "app/transfer/transfer_ui.h"
-#include "framework/services/error.h"
+#include "runtime/error.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

@@ -13,6 +13,7 @@
 #include "tests/support/temp_dir.h"
 #include "tests/transfer/transfer_fakes.h"
 #include "tests/transfer_ui/window_probe.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

@@ -3,6 +3,7 @@
 #include "framework/window/control.h"
 #include "framework/window/window_registry.h"
 #include "tests/transfer_ui/window_probe.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/layers.h"
+
 namespace pixa::test {
 
 class ProgressProbe {

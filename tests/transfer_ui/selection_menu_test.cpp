@@ -16,6 +16,7 @@
 #include "tests/transfer/transfer_fakes.h"
 #include "tests/transfer_ui/transfer_fixture.h"
 #include "tests/transfer_ui/window_probe.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

@@ -7,6 +7,7 @@
 #include "runtime/settings.h"
 #include "tests/transfer/transfer_fakes.h"
 #include "tests/transfer_ui/window_probe.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

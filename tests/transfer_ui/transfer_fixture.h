@@ -13,6 +13,7 @@
 #include "app/transfer/transfer_values.h"
 #include "framework/window/window.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 

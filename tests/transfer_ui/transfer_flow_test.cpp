@@ -25,6 +25,7 @@
 #include "tests/transfer_ui/progress_probe.h"
 #include "tests/transfer_ui/transfer_fixture.h"
 #include "tests/transfer_ui/window_probe.h"
+#include "tests/support/layers.h"
 
 namespace pixa::test {
 namespace {

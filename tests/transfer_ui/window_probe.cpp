@@ -1,4 +1,5 @@
 #include "tests/transfer_ui/window_probe.h"
+#include "tests/support/layers.h"
 
 #include <vector>
 

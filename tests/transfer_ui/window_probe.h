@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "tests/support/layers.h"
+
 namespace pixa::test {
 
 // A visible top-level window of the process with this caption (and, when given, a

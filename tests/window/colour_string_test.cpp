@@ -1,4 +1,5 @@
 #include "framework/window/colour_string.h"
+#include "tests/support/layers.h"
 
 #include <gtest/gtest.h>
 

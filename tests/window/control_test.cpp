@@ -7,6 +7,7 @@
 #include "framework/window/messages.h"
 #include "tests/support/gui_driver.h"
 #include "tests/window/plain_control.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

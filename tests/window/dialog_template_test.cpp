@@ -1,4 +1,5 @@
 #include "framework/window/dialog_template.h"
+#include "tests/support/layers.h"
 
 #include <gtest/gtest.h>
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/window/dialog.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -9,6 +9,7 @@
 #include "framework/window/dialog.h"
 #include "tests/support/gui_driver.h"
 #include "tests/window/plain_control.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -4,6 +4,7 @@
 
 #include "framework/window/window.h"
 #include "tests/window/plain_control.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -10,6 +10,7 @@
 #include "runtime/actions.h"
 #include "tests/support/gui_driver.h"
 #include "tests/window/plain_control.h"
+#include "tests/support/layers.h"
 
 namespace pixa {
 namespace {

@@ -1,6 +1,6 @@
-#include "framework/services/error.h"
+#include "runtime/error.h"
 
-#include "framework/services/frame.h"
+#include "runtime/frame.h"
 
 namespace pixa {
 

@@ -1,4 +1,4 @@
-#include "framework/services/frame.h"
+#include "runtime/frame.h"
 
 #include <algorithm>
 #include <cctype>
