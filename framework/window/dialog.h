@@ -62,6 +62,8 @@ public:
     std::optional<bool> lHelpIcon;   // context-help button in the caption (absent = true)
 
     // ======== may be overridden ========
+    // "TDIALOG".
+    std::string ClassName() const override { return "TDIALOG"; }
     // WM_INITDIALOG: binds the native dialog and its controls; 0 keeps the focus where bInit put it.
     virtual MsgResult Initiate(HWND hWndFocus, HWND hDlg);
     // WM_INITDIALOG to Initiate, the rest to the window's dispatch.
@@ -97,15 +99,11 @@ public:
     // ======== not to be overridden ========
     // Builds a dialog (19 positions, see DialogNew); no native window yet.
     static std::shared_ptr<TDialog> New(const DialogNew& args = {});
-    // "TDIALOG".
-    std::string ClassName() const override { return "TDIALOG"; }
-    // Runs the dialog (9 positions, see DialogActivate). A modal dialog returns when it
-    // has closed, a non-modal one once it is shown; either way nResult is set once it
-    // has closed (2 when bWhen refused it).
+    // Runs the dialog (9 positions, see DialogActivate): modal ones return when closed, non-modal
+    // ones once shown; nResult is set as the dialog closes (2 when bWhen refused it).
     void Activate(const DialogActivate& args);
-    // Asks the dialog to close with a result; false when it stays open for now (a modal
-    // dialog's bValid refused). A non-modal dialog closes through WM_CLOSE, where its
-    // bValid decides.
+    // Asks the dialog to close with a result; false when a modal dialog's bValid refused.
+    // A non-modal one closes through WM_CLOSE, where its bValid decides.
     bool End(int nResult);
     // Adds a control as a template item (identifier given when missing; duplicates raise error 2).
     void DefControl(const std::shared_ptr<TControl>& control);
