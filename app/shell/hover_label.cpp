@@ -130,10 +130,7 @@ void TSSay::Default() {
     lDrawBox = lDrawBox.value_or(false);
     if (!hWnd) return;
     ApplyFont();
-    if (!cCaption.empty())
-        SetWindowTextA(hWnd, cCaption.c_str());
-    else
-        cCaption = GetText();
+    ShowOrTakeCaption();
 
     aCaption = CaptionLines(cCaption);
     HDC dc = ::GetDC(hWnd);
@@ -165,7 +162,7 @@ void TSSay::TakeOverParentMouse() {
     if (!shared.anyTakenOver && !shared.savedMouseMove && parent->bMMoved) shared.savedMouseMove = parent->bMMoved;
     shared.anyTakenOver = true;
     shared.takenOver = parent;
-    parent->bMMoved = Do([](int row, int col, int flags) { return NcSSayOver(row, col, static_cast<WPARAM>(flags)); });
+    parent->bMMoved = Do([](int nRow, int nCol, int nFlags) { return NcSSayOver(nRow, nCol, nFlags); });
 }
 
 // A label with its own background invalidates itself with erasing; a transparent
@@ -197,25 +194,26 @@ void TSSay::Repaint() {
     RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-Value TSSay::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+MsgResult TSSay::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     if ((nMsg == WM_NCHITTEST && lDrag) || nMsg == WM_NCMOUSEMOVE)
-        return Value(static_cast<long long>(DefWindowProcA(hWnd, nMsg, wp, lp)));
+        return DefWindowProcA(hWnd, nMsg, wp, lp);
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
-Value TSSay::Display() {
+MsgResult TSSay::Display() {
     BeginPaint();
     Paint();
-    return EndPaint();
+    EndPaint();
+    return std::nullopt;
 }
 
-Value TSSay::EraseBkGnd(HDC dc) {
-    if (lTransparent) return Value(1);  // the parent's background stays
+MsgResult TSSay::EraseBkGnd(HDC dc) {
+    if (lTransparent) return 1;  // the parent's background stays
     return TControl::EraseBkGnd(dc);
 }
 
-Value TSSay::Paint() {
-    if (!hWnd) return Value();
+MsgResult TSSay::Paint() {
+    if (!hWnd) return std::nullopt;
     HDC dc = GetDC();
     HGDIOBJ oldFont = oFont && oFont->hFont ? SelectObject(dc, oFont->hFont) : nullptr;
     int oldMode = SetBkMode(dc, TRANSPARENT);
@@ -242,7 +240,7 @@ Value TSSay::Paint() {
     if (lActive && lDrawBox.value_or(false)) DrawBox(lOver);
     DrawFrames(dc);
     ReleaseDC();
-    return Value();
+    return std::nullopt;
 }
 
 void TSSay::DrawFrames(HDC dc) {
@@ -278,12 +276,13 @@ void TSSay::DrawBox(bool over) {
     ReleaseDC();
 }
 
-Value TSSay::ReSize(const Value& nType, const Value& width, const Value& height) {
+MsgResult TSSay::ReSize(std::optional<int> nType, std::optional<int> width, std::optional<int> height) {
     Default();
     return TControl::ReSize(nType, width, height);
 }
 
-void TSSay::Refresh() {
+void TSSay::Refresh(bool) {
+    // Shown at once by SetText: no invalidation on top.
     if (bGet) SetText(bGet());
 }
 
@@ -295,11 +294,10 @@ void TSSay::SetText(const Value& xValue) {
 }
 
 void TSSay::VarPut(const Value& xValue) {
-    std::string fixed = TSay::Format(xValue, cPicture);
-    bGet = Constant(fixed);
+    bGet = Constant(TSay::Format(xValue, cPicture));
 }
 
-Value TSSay::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TSSay::MouseMove(int nRow, int nCol, UINT nFlags) {
     SetMsg(cMsg);
     CheckToolTip();
     if (Inert()) return TControl::MouseMove(nRow, nCol, nFlags);
@@ -312,10 +310,10 @@ Value TSSay::MouseMove(int nRow, int nCol, WPARAM nFlags) {
         if (bMOver) bMOver();
     }
     SetCursor(oCursor && oCursor->CursorHandle() ? oCursor->CursorHandle() : HandCursor());
-    return Value(0);
+    return 0;
 }
 
-Value TSSay::NcMouseMove(WPARAM nHitTest, int nRow, int nCol) {
+MsgResult TSSay::NcMouseMove(int nHitTest, int nRow, int nCol) {
     if (Inert()) return TControl::NcMouseMove(nHitTest, nRow, nCol);
     if (lOver) {
         lOver = false;
@@ -323,10 +321,10 @@ Value TSSay::NcMouseMove(WPARAM nHitTest, int nRow, int nCol) {
         Repaint();
         if (bNonMOver) bNonMOver();
     }
-    return Value(0);
+    return 0;
 }
 
-Value TSSay::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TSSay::LButtonUp(int nRow, int nCol, UINT nFlags) {
     if (!Inert() && bAction) bAction.Call(shared_from_this());
     return TControl::LButtonUp(nRow, nCol, nFlags);
 }
@@ -335,7 +333,7 @@ Value NcSSayOver(int nRow, int nCol, WPARAM nKeyFlags) {
     if (auto label = TSSay::Highlighted()) label->NcMouseMove(0, nRow, nCol);
     Action saved = Shared().savedMouseMove;
     if (saved) saved.Call(nRow, nCol, static_cast<long long>(nKeyFlags));
-    return Value(0);
+    return 0;
 }
 
 }  // namespace pixa::shell

@@ -75,37 +75,40 @@ public:
     int nTxtWidth = 0, nTxtHeight = 0;  // widest line, one line's height
     int nAlign = 0;                     // text alignment: 2 right, 6 centred, + 8 bottom
 
-    // Builds a label (25 positions, see SSayNew).
-    static std::shared_ptr<TSSay> New(const SSayNew& args);
+    // ======== may be overridden ========
     // "TSSAY".
     std::string ClassName() const override { return "TSSAY"; }
-    // The label that is highlighted now, if any.
-    static std::shared_ptr<TSSay> Highlighted();
-
     // Binds the template label, then prepares it.
     void Initiate(HWND hDlg) override;
     // Prepares the created window for painting: font, lines, anchor, frame inset,
     // the parent's mouse-move action taken over, and an invalidation.
     void Default() override;
-    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
     // Shows bGet()'s value.
-    void Refresh();
+    void Refresh(bool lErase = true) override;
     // Shows a value (formatted with the picture) at once.
-    void SetText(const Value& xValue);
+    void SetText(const Value& xValue) override;
     // Fixes the shown value: bGet yields its text from now on; shown at Refresh.
-    void VarPut(const Value& xValue);
-    // Draws or erases the one-pixel box in the parent's text or background colour.
-    void DrawBox(bool over);
+    void VarPut(const Value& xValue) override;
     // The mouse left: the highlight ends (nothing for an inactive label).
-    Value NcMouseMove(WPARAM nHitTest, int nRow, int nCol) override;
+    MsgResult NcMouseMove(int nHitTest, int nRow, int nCol) override;
 
 protected:
-    Value Display() override;
-    Value Paint() override;
-    Value EraseBkGnd(HDC hDCErase) override;
-    Value ReSize(const Value& nType, const Value& nWidth, const Value& nHeight) override;
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
-    Value LButtonUp(int nRow, int nCol, WPARAM nFlags) override;
+    MsgResult Display() override;
+    MsgResult Paint() override;
+    MsgResult EraseBkGnd(HDC hDCErase) override;
+    MsgResult ReSize(std::optional<int> nType, std::optional<int> nWidth, std::optional<int> nHeight) override;
+    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
+    MsgResult LButtonUp(int nRow, int nCol, UINT nFlags) override;
+
+public:
+    // ======== not to be overridden ========
+    // Builds a label (25 positions, see SSayNew).
+    static std::shared_ptr<TSSay> New(const SSayNew& args);
+    // The label that is highlighted now, if any.
+    static std::shared_ptr<TSSay> Highlighted();
+    // Draws or erases the one-pixel box in the parent's text or background colour.
+    void DrawBox(bool over);
 
 private:
     bool Inert() const { return !lActive || lDrag; }

@@ -62,7 +62,6 @@ SelectionView View(const Kit& ui) {
             if (!st.oUsed) return;
             st.oUsed->SetColor(over ? "R+/W" : "N/W");
             st.oUsed->Refresh();
-            st.oUsed->TWindow::Refresh();
         }),
         .showMarked = ui.Callback<void(int)>([](SelectionState& st, int marked) {
             st.nRecs = marked;
@@ -74,7 +73,7 @@ SelectionView View(const Kit& ui) {
                 st.oBtn1->Enable();
             else
                 st.oBtn1->Disable();
-            st.oBtn1->TWindow::Refresh();
+            st.oBtn1->Refresh();
         }),
     };
 }

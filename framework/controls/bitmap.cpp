@@ -95,9 +95,9 @@ void TBitmap::Initiate(HWND hDlg) {
 }
 
 // Owner-painted: the window's painting bracket around Paint, not the standard control's none.
-Value TBitmap::Display() { return TWindow::Display(); }
+MsgResult TBitmap::Display() { return TWindow::Display(); }
 
-Value TBitmap::Paint() {
+MsgResult TBitmap::Paint() {
     if (!dib_ && !cBmpFile.empty()) LoadImage({}, cBmpFile);
     if (dib_ && hDC) {
         if (lStretch) {
@@ -108,11 +108,11 @@ Value TBitmap::Paint() {
             Draw(hDC, nX, nY);
         }
     }
-    if (bPainted) bPainted.Call(static_cast<long long>(reinterpret_cast<INT_PTR>(hDC)));
-    return Value();
+    if (bPainted) bPainted.Call(Handle(hDC));
+    return std::nullopt;
 }
 
-Value TBitmap::Destroy() {
+MsgResult TBitmap::Destroy() {
     dib_.Free();
     return TControl::Destroy();
 }

@@ -23,13 +23,12 @@ public:
     int nZoom = 1;               // magnification of the unstretched picture
     bool lTransparent = false;   // pixels of the top-left pixel's colour stay unpainted
 
+    // ======== not to be overridden ========
     // Builds a bitmap control (19 positions, see BitmapNew).
     static std::shared_ptr<TBitmap> New(const BitmapNew& args);
     // A bitmap object without a window, for drawing the picture elsewhere.
     static std::shared_ptr<TBitmap> Define(const std::string& cResName, const std::string& cBmpFile = {},
                                            const std::shared_ptr<TWindow>& oWnd = {});
-    // "TBITMAP".
-    std::string ClassName() const override { return "TBITMAP"; }
 
     // Loads from the resource (when named) or else the file; false when nothing loaded
     // (the previous picture stays then). Empty names mean the stored ones.
@@ -53,15 +52,20 @@ public:
     // Draws the picture into a device context at a position (its own size × nZoom).
     void Draw(HDC hDC, int x, int y) const;
 
+    // ======== may be overridden ========
+    // "TBITMAP".
+    std::string ClassName() const override { return "TBITMAP"; }
     // Binds the template control.
     void Initiate(HWND hDlg) override;
-    // Paints the picture and calls bPainted.
-    Value Display() override;
-    Value Paint() override;
-    // Frees the picture with the window.
-    Value Destroy() override;
     // Without a window: frees the picture; with one: ends the control.
     bool End() override;
+
+protected:
+    // Paints the picture and calls bPainted.
+    MsgResult Display() override;
+    MsgResult Paint() override;
+    // Frees the picture with the window.
+    MsgResult Destroy() override;
 
 private:
     Dib dib_;

@@ -51,8 +51,8 @@ void TButton::SetButtonStyle(bool asDefault) {
     if (hWnd) SendMessageA(hWnd, BM_SETSTYLE, asDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
-Value TButton::Click() {
-    if (lProcessing) return Value();  // the previous click's action is still running
+MsgResult TButton::Click() {
+    if (lProcessing) return std::nullopt;  // the previous click's action is still running
     auto self = shared_from_this();   // the action may end the dialog and drop the last reference
     FlagScope processing(lProcessing);
     if (bAction) bAction();
@@ -63,44 +63,39 @@ Value TButton::Click() {
         else if (!lDefault)
             SetButtonStyle(false);
     }
-    return Value();
+    return std::nullopt;
 }
 
-Value TButton::GotFocus(HWND hWndOld) {
+MsgResult TButton::GotFocus(HWND hWndOld) {
     SetButtonStyle(true);
     return TControl::GotFocus(hWndOld);
 }
 
-Value TButton::LostFocus(HWND hWndNew) {
+MsgResult TButton::LostFocus(HWND hWndNew) {
     if (!lDefault) SetButtonStyle(false);
     return TControl::LostFocus(hWndNew);
 }
 
-Value TButton::KeyDown(WPARAM nKey, LPARAM nFlags) {
+MsgResult TButton::KeyDown(int nKey, UINT nFlags) {
     auto parent = Parent();
     if (parent) parent->nLastKey = static_cast<int>(nKey);
     switch (nKey) {
         case VK_UP:
         case VK_LEFT:
             if (parent) parent->GoPrevCtrl(hWnd);
-            return Value(0);
+            return 0;
         case VK_DOWN:
         case VK_RIGHT:
             if (parent) parent->GoNextCtrl(hWnd);
-            return Value(0);
+            return 0;
         case VK_RETURN:
             PostClick();
-            return Value(0);
+            return 0;
         default:
             return TControl::KeyDown(nKey, nFlags);
     }
 }
 
-Value TButton::GetDlgCode(WPARAM nKey) { return ButtonDlgCode(nKey); }
-
-Value TButton::MouseMove(int nRow, int nCol, WPARAM nFlags) {
-    TControl::MouseMove(nRow, nCol, nFlags);
-    return Value();
-}
+MsgResult TButton::GetDlgCode(int nKey) { return ButtonDlgCode(nKey); }
 
 }  // namespace pixa::controls

@@ -16,27 +16,29 @@ public:
     bool lDefault = false;     // default push button of its dialog
     bool lProcessing = false;  // the action of a click is running
 
+    // ======== not to be overridden ========
     // Builds a button (17 positions, see ButtonNew).
     static std::shared_ptr<TButton> New(const ButtonNew& args);
+
+    // ======== may be overridden ========
     // "TBUTTON".
     std::string ClassName() const override { return "TBUTTON"; }
-
     // Binds the template button; takes its default style and sets the caption.
     void Initiate(HWND hDlg) override;
+
+protected:
     // Runs the action unless one is already running, then restores the look.
-    Value Click() override;
+    MsgResult Click() override;
     // Looks like the default button while focused.
-    Value GotFocus(HWND hWndOld) override;
+    MsgResult GotFocus(HWND hWndOld) override;
     // Back to a normal button unless it is the default one.
-    Value LostFocus(HWND hWndNew) override;
+    MsgResult LostFocus(HWND hWndNew) override;
     // Arrow keys move through the controls; Enter clicks.
-    Value KeyDown(WPARAM nKey, LPARAM nFlags) override;
-    // Cursor, status text and tooltip; the platform also sees the move.
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
+    MsgResult KeyDown(int nKey, UINT nFlags) override;
     // Asks for the arrow keys as well.
-    Value GetDlgCode(WPARAM nKey) override;
+    MsgResult GetDlgCode(int nKey) override;
     // Push buttons keep the platform's colours.
-    Value Colors(HDC) override { return Value(0); }
+    MsgResult Colors(HDC) override { return 0; }
 
 private:
     void SetButtonStyle(bool asDefault);

@@ -14,15 +14,7 @@ std::shared_ptr<TCheckBox> TCheckBox::New(const CheckBoxNew& a) {
     box->nBottom = box->nTop + a.nHeight;
     box->nRight = box->nLeft + width - (a.lPixel ? 0 : 24);
     box->cCaption = a.cCaption;
-    if (a.bSetGet) {
-        box->bSetGet = a.bSetGet;
-    } else {
-        auto own = std::make_shared<Value>(false);
-        box->bSetGet = Action([own](const Args& args) {
-            if (!args.empty()) *own = args[0];
-            return *own;
-        });
-    }
+    box->bSetGet = a.bSetGet ? a.bSetGet : OwnBinding(false);
     box->nStyle = WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP;
     if (a.lDesign) box->nStyle |= WS_CLIPSIBLINGS;
     TakeCommonArgs(*box, a);
@@ -51,11 +43,12 @@ void TCheckBox::Default() {
     Refresh();
 }
 
-void TCheckBox::Refresh() {
+void TCheckBox::Refresh(bool lErase) {
     if (hWnd) SendMessageA(hWnd, BM_SETCHECK, VarGet().AsLogical() ? BST_CHECKED : BST_UNCHECKED, 0);
+    TControl::Refresh(lErase);
 }
 
-Value TCheckBox::Click() {
+MsgResult TCheckBox::Click() {
     auto self = shared_from_this();
     if (bSetGet) {
         VarPut(!VarGet().AsLogical());
@@ -74,11 +67,6 @@ void TCheckBox::Reset() {
     else
         VarPut(false);
     if (hWnd) SendMessageA(hWnd, 1035, 0, 0);
-}
-
-Value TCheckBox::MouseMove(int nRow, int nCol, WPARAM nFlags) {
-    TControl::MouseMove(nRow, nCol, nFlags);
-    return Value();
 }
 
 }  // namespace pixa::controls

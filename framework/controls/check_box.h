@@ -11,23 +11,26 @@ namespace pixa::controls {
 
 class TCheckBox : public TControl {
 public:
-    // Builds a check box (18 positions, see CheckBoxNew).
-    static std::shared_ptr<TCheckBox> New(const CheckBoxNew& args);
+    // ======== may be overridden ========
     // "TCHECKBOX".
     std::string ClassName() const override { return "TCHECKBOX"; }
-
     // Binds the template box and shows the bound value.
     void Initiate(HWND hDlg) override;
     // Applies the font (or the parent's) and shows the bound value.
     void Default() override;
     // Shows the bound value as the check mark.
-    void Refresh();
+    void Refresh(bool lErase = true) override;
+
+protected:
     // Stores the negated value, calls bChange and re-evaluates the siblings' conditions.
-    Value Click() override;
+    MsgResult Click() override;
+
+public:
+    // ======== not to be overridden ========
+    // Builds a check box (18 positions, see CheckBoxNew).
+    static std::shared_ptr<TCheckBox> New(const CheckBoxNew& args);
     // Empties the bound value (false, 0 or "") and resets the native box.
     void Reset();
-    // Cursor, status text and tooltip; the platform also sees the move.
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
 
 private:
     void LogicalOnly();

@@ -4,6 +4,7 @@
 
 #include "framework/controls/control_setup.h"
 #include "framework/window/messages.h"
+#include "runtime/actions.h"
 #include "runtime/value_text.h"
 #include "framework/controls/namespace.h"
 
@@ -41,7 +42,7 @@ std::shared_ptr<TComboBox> TComboBox::New(const ComboBoxNew& a) {
     box->nStyle = style;
     box->aItems = a.aItems;
     box->bChange = a.bChange;
-    box->bSetGet = a.bSetGet ? a.bSetGet : Action([](const Args&) { return Value(); });
+    box->bSetGet = a.bSetGet ? a.bSetGet : Constant(Value());
     box->oFont = a.oFont;
     box->lOwnerDraw = !a.acBitmaps.empty();
     TakeCommonArgs(*box, a);
@@ -139,10 +140,10 @@ void TComboBox::Set(const Value& xValue) {
     ShowText(text);
 }
 
-Value TComboBox::Change() {
+MsgResult TComboBox::Change() {
     int at = NativeSelection();
     Value bound = bSetGet();
-    if (at == nAt && !IsEmpty(bound)) return Value();
+    if (at == nAt && !IsEmpty(bound)) return std::nullopt;
     // The text shown before the user's pick: the bound item (or the bound text itself).
     int was = bound.IsNumber() ? static_cast<int>(bound.AsInteger()) : 0;
     Value before = was >= 1 && was <= static_cast<int>(aItems.size()) ? Value(aItems[was - 1])
@@ -152,7 +153,7 @@ Value TComboBox::Change() {
     if (nAt >= 1 && nAt <= static_cast<int>(aItems.size()))
         bSetGet.Call(bound.IsNumber() ? Value(nAt) : Value(aItems[nAt - 1]));
     if (bChange) bChange.Call(shared_from_this(), before);
-    return Value();
+    return std::nullopt;
 }
 
 void TComboBox::StoreSelection() {
@@ -166,8 +167,8 @@ void TComboBox::StoreSelection() {
     }
 }
 
-Value TComboBox::LostFocus(HWND hWndNew) {
-    Value result = TControl::LostFocus(hWndNew);
+MsgResult TComboBox::LostFocus(HWND hWndNew) {
+    MsgResult result = TControl::LostFocus(hWndNew);
     StoreSelection();
     return result;
 }
@@ -181,11 +182,9 @@ Value TComboBox::VarGet() {
     return hWnd ? Value(NativeText()) : bSetGet();
 }
 
-bool TComboBox::lValid() { return !bValid || Affirmative(bValid.Call(shared_from_this())); }
-
-void TComboBox::Refresh() {
+void TComboBox::Refresh(bool lErase) {
     Set(bSetGet());
-    TWindow::Refresh();
+    TControl::Refresh(lErase);
 }
 
 void TComboBox::Reset() {
@@ -252,19 +251,14 @@ void TComboBox::Open() {
     if (hWnd) SendMessageA(hWnd, CB_SHOWDROPDOWN, TRUE, 0);
 }
 
-Value TComboBox::CloseUp() {
+MsgResult TComboBox::CloseUp() {
     if (bCloseUp) bCloseUp.Call(shared_from_this());
-    return Value();
+    return std::nullopt;
 }
 
-Value TComboBox::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+MsgResult TComboBox::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     if (nMsg == XM_CLOSEUP) return CloseUp();
     return TControl::HandleEvent(nMsg, wp, lp);
-}
-
-Value TComboBox::MouseMove(int nRow, int nCol, WPARAM nFlags) {
-    TControl::MouseMove(nRow, nCol, nFlags);
-    return Value();
 }
 
 }  // namespace pixa::controls

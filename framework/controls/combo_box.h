@@ -21,29 +21,33 @@ public:
     std::string cError;               // text of the last error
     bool lOwnerDraw = false;          // owner-drawn items (not supported)
 
-    // Builds a combo box (23 positions, see ComboBoxNew).
-    static std::shared_ptr<TComboBox> New(const ComboBoxNew& args);
+    // ======== may be overridden ========
     // "TCOMBOBOX".
     std::string ClassName() const override { return "TCOMBOBOX"; }
-
     // Binds the template box, fills it and shows the bound value.
     void Initiate(HWND hDlg) override;
     // Fills the native list from aItems and selects the bound value (storing the first item when absent).
     void Default() override;
+    // The selected item's text, or the native text when nothing is selected.
+    Value VarGet() override;
+    // Shows the bound value again.
+    void Refresh(bool lErase = true) override;
+    MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+
+protected:
+    // The user picked an item: stores it and calls bChange when it differs.
+    MsgResult Change() override;
+    // Stores the selection through the binding when the focus leaves.
+    MsgResult LostFocus(HWND hWndNew) override;
+
+public:
+    // ======== not to be overridden ========
+    // Builds a combo box (23 positions, see ComboBoxNew).
+    static std::shared_ptr<TComboBox> New(const ComboBoxNew& args);
     // Selects position n (1-based).
     void Select(int n);
     // Shows a value: a position, an item text, or a text outside the list (stored and shown as it is).
     void Set(const Value& xValue);
-    // The user picked an item: stores it and calls bChange when it differs.
-    Value Change() override;
-    // Stores the selection through the binding when the focus leaves.
-    Value LostFocus(HWND hWndNew) override;
-    // The selected item's text, or the native text when nothing is selected.
-    Value VarGet();
-    // bValid(self) when present.
-    bool lValid() override;
-    // Shows the bound value again.
-    void Refresh();
     // Empties the value, the selection and the native list.
     void Reset();
     // Replaces the items.
@@ -61,10 +65,7 @@ public:
     // Opens the list.
     void Open();
     // The list closed: calls bCloseUp.
-    Value CloseUp();
-    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
-    // Cursor, status text and tooltip; the platform also sees the move.
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
+    MsgResult CloseUp();
 
 private:
     int ItemPosition(const std::string& text) const;

@@ -3,6 +3,14 @@
 
 namespace pixa::controls {
 
+Action OwnBinding(Value initial) {
+    auto own = std::make_shared<Value>(std::move(initial));
+    return Action([own](const Args& args) {
+        if (!args.empty()) *own = args[0];
+        return *own;
+    });
+}
+
 void SetParentColors(TControl& control, const std::shared_ptr<TWindow>& parent, std::optional<std::uint32_t> fore,
                      std::optional<std::uint32_t> back, std::shared_ptr<TBrush> brush) {
     if (parent) {

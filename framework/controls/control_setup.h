@@ -29,6 +29,9 @@ void TakeHelpArgs(TControl& control, const Args& a) {
     control.nHelpId = a.nHelpId;
 }
 
+// The binding of a control given none: it keeps its own value, starting with this one.
+Action OwnBinding(Value initial);
+
 // Text and background colours; each absent one is the parent's (when there is a parent).
 void SetParentColors(TControl& control, const std::shared_ptr<TWindow>& parent, std::optional<std::uint32_t> fore,
                      std::optional<std::uint32_t> back, std::shared_ptr<TBrush> brush = {});

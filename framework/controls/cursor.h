@@ -24,6 +24,7 @@ public:
         std::string cPredef{};   // a predefined cursor name; wins when given
     };
 
+    // ======== not to be overridden ========
     // A cursor object; an unknown predefined name shows a message box and leaves hCursor empty.
     static CursorRef New(const Params& params);
     // The platform cursor id for a predefined name (0 for the framework's own and unknown names).
@@ -33,12 +34,14 @@ public:
     TCursor& operator=(const TCursor&) = delete;
     ~TCursor() override;
 
+    // ======== may be overridden ========
     std::string ClassName() const override { return "TCURSOR"; }
-
     // Destroys a cursor loaded from resources; predefined cursors stay.
     void End() override;
     // The platform cursor, or null.
     HCURSOR CursorHandle() const override { return hCursor; }
+
+    // ======== not to be overridden ========
 
     HCURSOR hCursor = nullptr;  // the platform cursor
     bool lPredef = false;       // shared cursor of the platform or framework, never destroyed

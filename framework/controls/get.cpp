@@ -25,14 +25,7 @@ std::string Trimmed(const std::string& text) {
 std::shared_ptr<TGet> TGet::New(const GetNew& a) {
     auto get = std::make_shared<TGet>();
     auto parent = DefaultParent(a.oWnd);
-    Action binding = a.bSetGet;
-    if (!binding) {
-        auto own = std::make_shared<Value>(std::string(50, ' '));
-        binding = Action([own](const Args& args) {
-            if (!args.empty()) *own = args[0];
-            return *own;
-        });
-    }
+    Action binding = a.bSetGet ? a.bSetGet : OwnBinding(std::string(50, ' '));
     get->bSetGet = binding;
     get->cPicture = a.cPicture;
     get->oGet = std::make_unique<EditBuffer>(binding(), a.cPicture);
@@ -115,19 +108,18 @@ void TGet::CursorMoved() {
     SendMessageA(hWnd, EM_SETSEL, at, at);
 }
 
-void TGet::Refresh() {
-    oGet->SetValue(bSetGet ? bSetGet() : Value());
+void TGet::Refresh(bool lErase) {
+    oGet->SetValue(VarGet());
     DispText();
     oGet->SetPos(0);
     CursorMoved();
+    TControl::Refresh(lErase);
 }
 
 void TGet::UnDo() {
     oGet->Undo();
     DispText();
 }
-
-Value TGet::VarGet() { return bSetGet ? bSetGet() : Value(); }
 
 std::string TGet::cText() const {
     char text[1024] = "";
@@ -202,14 +194,14 @@ void TGet::Paste(std::optional<std::string> text) {
     if (oGet->PasteRefused()) MessageBeep(MB_OK);  // the field's beep for what it cannot hold
 }
 
-Value TGet::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+MsgResult TGet::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     // Answered here: the native field would change its text behind the buffer.
     switch (nMsg) {
-        case WM_PASTE: Paste(); return Value(0);
-        case WM_CUT: Cut(); return Value(0);
-        case WM_CLEAR: ClearSelection(); return Value(0);
+        case WM_PASTE: Paste(); return 0;
+        case WM_CUT: Cut(); return 0;
+        case WM_CLEAR: ClearSelection(); return 0;
         case WM_UNDO:
-        case EM_UNDO: UnDo(); return Value(1);
+        case EM_UNDO: UnDo(); return 1;
         default: return TControl::HandleEvent(nMsg, wp, lp);
     }
 }
@@ -225,15 +217,13 @@ bool TGet::lValid() {
     return ok;
 }
 
-Value TGet::GetDlgCode(WPARAM nKey) {
+MsgResult TGet::GetDlgCode(int nKey) {
     if (auto parent = Parent(); parent && !OnlyControl()) parent->nLastKey = static_cast<int>(nKey);
-    return Value(static_cast<long long>(DLGC_WANTALLKEYS));
+    return DLGC_WANTALLKEYS;
 }
 
-bool TGet::CallChange(WPARAM nKey, LPARAM nFlags) {
-    if (!bChange) return true;
-    Value result = bChange.Call(static_cast<long long>(nKey), static_cast<long long>(nFlags), shared_from_this());
-    return !(result.IsLogical() && !result.AsLogical());
+bool TGet::CallChange(int nKey, UINT nFlags) {
+    return !bChange || !Refuses(bChange.Call(nKey, nFlags, shared_from_this()));
 }
 
 void TGet::ShowInsertCaret() {
@@ -249,7 +239,7 @@ void TGet::ShowInsertCaret() {
     ShowCaret(hWnd);
 }
 
-Value TGet::KeyDown(WPARAM nKey, LPARAM nFlags) {
+MsgResult TGet::KeyDown(int nKey, UINT nFlags) {
     auto parent = Parent();
     if (parent) parent->nLastKey = static_cast<int>(nKey);
     bool control = KeyHeld(VK_CONTROL), shift = KeyHeld(VK_SHIFT);
@@ -258,17 +248,17 @@ Value TGet::KeyDown(WPARAM nKey, LPARAM nFlags) {
         case VK_DOWN:
             if (parent && !OnlyControl()) {
                 nKey == VK_UP ? parent->GoPrevCtrl(hWnd) : parent->GoNextCtrl(hWnd);
-                return Value(1);
+                return 1;
             }
-            return Value(0);
+            return 0;
         case VK_LEFT:
             control ? oGet->WordLeft() : oGet->Left();
             CursorMoved();
-            return Value(0);
+            return 0;
         case VK_RIGHT:
             control ? oGet->WordRight() : oGet->Right();
             CursorMoved();
-            return Value(0);
+            return 0;
         case VK_INSERT:
             if (shift) {
                 Paste();
@@ -279,20 +269,20 @@ Value TGet::KeyDown(WPARAM nKey, LPARAM nFlags) {
                 EditBuffer::ToggleInsert();
                 ShowInsertCaret();
             }
-            return Value(0);
+            return 0;
         case VK_HOME:
         case VK_END:
-            if (shift) return Value();  // the native field extends its selection
+            if (shift) return std::nullopt;  // the native field extends its selection
             nKey == VK_HOME ? oGet->Home() : oGet->End();
             CursorMoved();
-            return Value(0);
+            return 0;
         case VK_DELETE:
         case VK_BACK:
-            if (lReadOnly) return Value(0);
+            if (lReadOnly) return 0;
             if (nKey == VK_DELETE && shift && !control) {  // the platform's other cut key
                 Cut();
                 CallChange(nKey, nFlags);
-                return Value(0);
+                return 0;
             }
             if (HasSelection())
                 DeleteSelection();
@@ -301,55 +291,52 @@ Value TGet::KeyDown(WPARAM nKey, LPARAM nFlags) {
             DispText();
             CursorMoved();
             CallChange(nKey, nFlags);
-            return Value(0);
+            return 0;
         default:
             break;
     }
     if (control && (nKey == 'V' || nKey == 'X')) {
         nKey == 'V' ? Paste() : Cut();
         CallChange(nKey, nFlags);
-        return Value(0);
+        return 0;
     }
     return TControl::KeyDown(nKey, nFlags);
 }
 
-void TGet::LeaveTo(bool previous, WPARAM nKey, LPARAM nFlags) {
+void TGet::LeaveTo(bool previous, int nKey, UINT nFlags) {
     auto parent = Parent();
     if (!parent) return;
-    if (bChange) {
-        Value go = bChange.Call(static_cast<long long>(nKey), static_cast<long long>(nFlags), shared_from_this());
-        if (!go.AsLogical()) return;
-    }
+    if (bChange && !Confirms(bChange.Call(nKey, nFlags, shared_from_this()))) return;
     previous ? parent->GoPrevCtrl(hWnd) : parent->GoNextCtrl(hWnd);
 }
 
-Value TGet::KeyChar(WPARAM nKey, LPARAM nFlags) {
+MsgResult TGet::KeyChar(int nKey, UINT nFlags) {
     if (nFlags & (1 << 24))
         if (Action hotKey = KeyAction(static_cast<int>(nKey))) {
             hotKey.Call("", 0, shared_from_this());
-            return Value(0);
+            return 0;
         }
     if (lReadOnly) {
         if (nKey == VK_ESCAPE)
             if (auto parent = Parent()) parent->KeyChar(VK_ESCAPE, nFlags);
-        return Value(0);
+        return 0;
     }
-    if (nKey == VK_BACK) return Value(0);
+    if (nKey == VK_BACK) return 0;
     if (nKey == VK_TAB) {
         if (auto parent = Parent()) parent->nLastKey = VK_TAB;
         LeaveTo(KeyHeld(VK_SHIFT), nKey, nFlags);
-        return Value(0);
+        return 0;
     }
     if (nKey == VK_RETURN) {
         LeaveTo(false, nKey, nFlags);
         TControl::KeyChar(nKey, nFlags);
-        return Value(0);
+        return 0;
     }
-    if (nKey == 0x16 || nKey == 0x18) return Value(0);  // Ctrl+V, Ctrl+X: done in KeyDown
+    if (nKey == 0x16 || nKey == 0x18) return 0;  // Ctrl+V, Ctrl+X: done in KeyDown
     if (nKey < 32 || nKey > 255) return TControl::KeyChar(nKey, nFlags);
 
     if (HasSelection()) DeleteSelection();
-    if (!CallChange(nKey, nFlags)) return Value(0);
+    if (!CallChange(nKey, nFlags)) return 0;
     EditBuffer::TypeResult result = oGet->Type(static_cast<char>(nKey));
     DispText();
     CursorMoved();
@@ -365,10 +352,10 @@ Value TGet::KeyChar(WPARAM nKey, LPARAM nFlags) {
         case EditBuffer::TypeResult::Accepted:
             break;
     }
-    return Value(0);
+    return 0;
 }
 
-Value TGet::GotFocus(HWND hWndOld) {
+MsgResult TGet::GotFocus(HWND hWndOld) {
     if (!lDesign) {
         oGet->BeginEdit();
         DispText();
@@ -378,11 +365,11 @@ Value TGet::GotFocus(HWND hWndOld) {
         if (EditBuffer::InsertMode()) ShowInsertCaret();
     }
     TControl::GotFocus(hWndOld);
-    return Value(0);
+    return 0;
 }
 
-Value TGet::LostFocus(HWND hWndNew) {
-    Value result = TControl::LostFocus(hWndNew);
+MsgResult TGet::LostFocus(HWND hWndNew) {
+    MsgResult result = TControl::LostFocus(hWndNew);
     bool changed = oGet->Changed() || !(oGet->Current() == oGet->Original());
     if (!lReadOnly && changed && !oGet->BadDate() && bSetGet) {
         bSetGet.Call(oGet->Current());
@@ -397,18 +384,18 @@ Value TGet::LostFocus(HWND hWndNew) {
     return result;
 }
 
-Value TGet::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TGet::LButtonDown(int nRow, int nCol, UINT nFlags) {
     TControl::LButtonDown(nRow, nCol, nFlags);
-    if (lDesign) return Value();
+    if (lDesign) return std::nullopt;
     Native(WM_LBUTTONDOWN, nFlags, MAKELPARAM(nCol, nRow));
     auto [start, end] = GetSel();
     (void)start;
     oGet->SetPos(end);
     nPos = static_cast<int>(oGet->Pos()) + 1;
-    return Value(1);
+    return 1;
 }
 
-Value TGet::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TGet::LButtonUp(int nRow, int nCol, UINT nFlags) {
     TControl::LButtonUp(nRow, nCol, nFlags);
     Native(WM_LBUTTONUP, nFlags, MAKELPARAM(nCol, nRow));
     Value current = oGet->Current();
@@ -420,22 +407,22 @@ Value TGet::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
     }
     nPos = static_cast<int>(oGet->Pos()) + 1;
     if (!HasSelection()) CursorMoved();
-    return Value(0);
+    return 0;
 }
 
-Value TGet::RButtonDown(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TGet::RButtonDown(int nRow, int nCol, UINT nFlags) {
     if (GetFocus() != hWnd) {
         ::SetFocus(hWnd);
-        if (GetFocus() != hWnd) return Value(0);
+        if (GetFocus() != hWnd) return 0;
     }
-    return bRClicked ? bRClicked.Call(nRow, nCol, static_cast<long long>(nFlags)) : Value();
+    return CallAnswer(bRClicked, nRow, nCol, nFlags);
 }
 
-Value TGet::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TGet::MouseMove(int nRow, int nCol, UINT nFlags) {
     TControl::MouseMove(nRow, nCol, nFlags);
     // The window's move sets the arrow when no cursor of its own is given: over text it is the I-beam.
     if (!oCursor || !oCursor->CursorHandle()) SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM)));
-    return Value();
+    return std::nullopt;
 }
 
 }  // namespace pixa::controls

@@ -27,18 +27,11 @@ std::shared_ptr<TGroup> TGroup::New(const GroupNew& a) {
 
 void TGroup::Initiate(HWND hDlg) {
     TControl::Initiate(hDlg);
-    if (!hWnd) return;
-    if (cCaption.empty()) {
-        char text[256] = "";
-        GetWindowTextA(hWnd, text, sizeof text);
-        cCaption = text;
-    } else {
-        SetWindowTextA(hWnd, cCaption.c_str());
-    }
+    ShowOrTakeCaption();
 }
 
-Value TGroup::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
-    if (nMsg == WM_NCHITTEST && lDesign) return Value(static_cast<long long>(DefWindowProcA(hWnd, nMsg, wp, lp)));
+MsgResult TGroup::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+    if (nMsg == WM_NCHITTEST && lDesign) return DefWindowProcA(hWnd, nMsg, wp, lp);
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 

@@ -34,6 +34,7 @@ public:
         std::optional<COLORREF> nClrBack{};  // background colour
     };
 
+    // ======== not to be overridden ========
     // Loads the icon (from the file when one is named, else from the resource).
     static IconRef New(const Params& params);
 
@@ -41,12 +42,14 @@ public:
     TIcon& operator=(const TIcon&) = delete;
     ~TIcon() override;
 
+    // ======== may be overridden ========
     std::string ClassName() const override { return "TICON"; }
-
     // Destroys the platform icon (hIcon becomes empty).
     void End() override;
     // The platform icon, or null.
     HICON IconHandle() const override { return hIcon; }
+
+    // ======== not to be overridden ========
     // Replaces the icon by the program's icon resource of that name.
     void SetName(const std::string& resName);
     // Replaces the icon by the icon in that file.

@@ -26,14 +26,17 @@ class TListBox : public TControl {
 public:
     std::vector<std::string> aItems;  // the texts shown
 
-    // Builds a list (see ListBoxNew).
-    static std::shared_ptr<TListBox> New(const ListBoxNew& args);
+    // ======== may be overridden ========
     // "TLISTBOX".
     std::string ClassName() const override { return "TLISTBOX"; }
     // Binds the template list, fills it and selects the bound text.
     void Initiate(HWND hDlg) override;
     // Fills the native list and applies the font.
     void Default() override;
+
+    // ======== not to be overridden ========
+    // Builds a list (see ListBoxNew).
+    static std::shared_ptr<TListBox> New(const ListBoxNew& args);
     // The selected text, or empty.
     std::string GetSelText() const;
 };

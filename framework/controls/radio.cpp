@@ -159,16 +159,17 @@ bool TRadio::lIsChecked() {
     return lChecked;
 }
 
-void TRadio::Refresh() {
+void TRadio::Refresh(bool lErase) {
     Value option = VarGet();
     if (!option.IsNumber() || option.AsInteger() == 0) {
         VarPut(1);
         option = 1;
     }
     SetCheck(option.AsInteger() == nPos);
+    TControl::Refresh(lErase);
 }
 
-Value TRadio::Click() {
+MsgResult TRadio::Click() {
     auto self = shared_from_this();
     if (oRadMenu) {
         oRadMenu->Select(*this);
@@ -177,7 +178,7 @@ Value TRadio::Click() {
     return TControl::Click();
 }
 
-Value TRadio::KeyDown(WPARAM nKey, LPARAM nFlags) {
+MsgResult TRadio::KeyDown(int nKey, UINT nFlags) {
     if (!oRadMenu) return TControl::KeyDown(nKey, nFlags);
     if (nKey == VK_DOWN || nKey == VK_RIGHT)
         oRadMenu->GoNext();
@@ -187,14 +188,9 @@ Value TRadio::KeyDown(WPARAM nKey, LPARAM nFlags) {
         return TControl::KeyDown(nKey, nFlags);
     Value option = oRadMenu->nOption();
     if (auto chosen = oRadMenu->Item(static_cast<int>(option.AsInteger()))) chosen->SetFocus();
-    return Value(0);
+    return 0;
 }
 
-Value TRadio::GetDlgCode(WPARAM nKey) { return ButtonDlgCode(nKey); }
-
-Value TRadio::MouseMove(int nRow, int nCol, WPARAM nFlags) {
-    TControl::MouseMove(nRow, nCol, nFlags);
-    return Value();
-}
+MsgResult TRadio::GetDlgCode(int nKey) { return ButtonDlgCode(nKey); }
 
 }  // namespace pixa::controls

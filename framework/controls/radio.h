@@ -23,10 +23,13 @@ public:
     std::string cVarName;                       // variable name
     bool lUpdate = false;                       // refreshed with its dialog
 
-    // Builds the group and its buttons (18 positions, see RadMenuNew).
-    static std::shared_ptr<TRadMenu> New(const RadMenuNew& args);
+    // ======== may be overridden ========
     // "TRADMENU".
     std::string ClassName() const override { return "TRADMENU"; }
+
+    // ======== not to be overridden ========
+    // Builds the group and its buttons (18 positions, see RadMenuNew).
+    static std::shared_ptr<TRadMenu> New(const RadMenuNew& args);
 
     // The button at a 1-based position, or null.
     std::shared_ptr<TRadio> Item(int nPos) const;
@@ -71,29 +74,32 @@ public:
     std::shared_ptr<TRadMenu> oRadMenu;  // its group
     int nPos = 1;                        // 1-based position in the group
 
-    // Builds one button (19 positions, see RadioNew).
-    static std::shared_ptr<TRadio> New(const RadioNew& args);
+    // ======== may be overridden ========
     // "TRADIO".
     std::string ClassName() const override { return "TRADIO"; }
-
     // Binds the template button and shows its check mark.
     void Initiate(HWND hDlg) override;
     // Checks the button when it is the selected one.
     void Default() override;
+    // Checks this button exactly when its position is the bound value (0 or a non-number become 1).
+    void Refresh(bool lErase = true) override;
+
+protected:
+    // Selects this button in its group.
+    MsgResult Click() override;
+    // The arrow keys select and focus the next or previous button, wrapping around.
+    MsgResult KeyDown(int nKey, UINT nFlags) override;
+    // Asks for the arrow keys as well.
+    MsgResult GetDlgCode(int nKey) override;
+
+public:
+    // ======== not to be overridden ========
+    // Builds one button (19 positions, see RadioNew).
+    static std::shared_ptr<TRadio> New(const RadioNew& args);
     // Shows or clears the check mark.
     void SetCheck(bool lOnOff);
     // Reads the native check mark into lChecked.
     bool lIsChecked();
-    // Checks this button exactly when its position is the bound value (0 or a non-number become 1).
-    void Refresh();
-    // Selects this button in its group.
-    Value Click() override;
-    // The arrow keys select and focus the next or previous button, wrapping around.
-    Value KeyDown(WPARAM nKey, LPARAM nFlags) override;
-    // Asks for the arrow keys as well.
-    Value GetDlgCode(WPARAM nKey) override;
-    // Cursor, status text and tooltip; the platform also sees the move.
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
 };
 
 }  // namespace pixa::controls

@@ -1,6 +1,7 @@
 #include "framework/controls/say.h"
 
 #include "framework/window/dialog.h"
+#include "runtime/actions.h"
 #include "runtime/transform.h"
 #include "runtime/value_text.h"
 #include "framework/controls/namespace.h"
@@ -14,7 +15,7 @@ std::string TSay::Format(const Value& value, const std::string& picture) {
 std::shared_ptr<TSay> TSay::New(const SayNew& a) {
     auto say = std::make_shared<TSay>();
     auto parent = DefaultParent(a.oWnd);
-    Action text = a.bText ? a.bText : Action([](const Args&) { return Value(""); });
+    Action text = a.bText ? a.bText : Constant("");
     say->bGet = text;
     say->bSetGet = text;
     say->cPicture = a.cPicture;
@@ -65,14 +66,7 @@ std::shared_ptr<TSay> TSay::New(const SayNew& a) {
 
 void TSay::Initiate(HWND hDlg) {
     TControl::Initiate(hDlg);
-    if (!hWnd) return;
-    if (!cCaption.empty()) {
-        SetWindowTextA(hWnd, cCaption.c_str());
-    } else {
-        char text[512] = "";
-        GetWindowTextA(hWnd, text, sizeof text);
-        cCaption = text;
-    }
+    ShowOrTakeCaption();
 }
 
 void TSay::Default() {
@@ -80,24 +74,19 @@ void TSay::Default() {
     ApplyFont();
 }
 
-void TSay::Refresh() {
+void TSay::Refresh(bool lErase) {
     if (bGet) SetText(bGet());
+    TControl::Refresh(lErase);
 }
 
-void TSay::SetText(const Value& xValue) {
-    cCaption = Format(xValue, cPicture);
-    if (hWnd) SetWindowTextA(hWnd, cCaption.c_str());
-}
+void TSay::SetText(const Value& xValue) { TControl::SetText(Format(xValue, cPicture)); }
 
-void TSay::VarPut(const Value& xValue) {
-    std::string fixed = Format(xValue, cPicture);
-    bGet = Action([fixed](const Args&) { return Value(fixed); });
-}
+void TSay::VarPut(const Value& xValue) { bGet = Constant(Format(xValue, cPicture)); }
 
-Value TSay::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+MsgResult TSay::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     if (nMsg == WM_LBUTTONDOWN) return LButtonDown(HIWORD(lp), LOWORD(lp), wp);
     if (nMsg == WM_NCHITTEST && (lDesign || lWantClick))
-        return Value(static_cast<long long>(DefWindowProcA(hWnd, nMsg, wp, lp)));
+        return DefWindowProcA(hWnd, nMsg, wp, lp);
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 

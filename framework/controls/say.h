@@ -16,26 +16,27 @@ public:
     Action bGet;              // yields the text or value
     bool lWantClick = false;  // the label takes mouse clicks itself
 
-    // Builds a label (19 positions, see SayNew).
-    static std::shared_ptr<TSay> New(const SayNew& args);
+    // ======== may be overridden ========
     // "TSAY".
     std::string ClassName() const override { return "TSAY"; }
-
-    // The text a value shows under a picture (its plain text without one).
-    static std::string Format(const Value& value, const std::string& picture);
-
     // Binds the template label and sets its text.
     void Initiate(HWND hDlg) override;
     // Applies the label's font, or the parent's.
     void Default() override;
     // Shows bGet()'s current value.
-    void Refresh();
+    void Refresh(bool lErase = true) override;
     // Shows a value (formatted with the picture).
-    void SetText(const Value& xValue);
+    void SetText(const Value& xValue) override;
     // Fixes the shown value: formats it now and makes bGet yield that text.
-    void VarPut(const Value& xValue);
+    void VarPut(const Value& xValue) override;
+    // A click reaches the label; design mode and lWantClick take the hit test.
+    MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
 
-    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    // ======== not to be overridden ========
+    // Builds a label (19 positions, see SayNew).
+    static std::shared_ptr<TSay> New(const SayNew& args);
+    // The text a value shows under a picture (its plain text without one).
+    static std::string Format(const Value& value, const std::string& picture);
 };
 
 }  // namespace pixa::controls

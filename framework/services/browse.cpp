@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/controls/control_setup.h"
+#include "runtime/actions.h"
 #include "runtime/value_text.h"
 #include "framework/services/namespace.h"
 
@@ -58,16 +59,14 @@ void TWBrowse::SetFilter(const std::string& field, const Value& value1, const Va
     aArray_.reset();
     oSource_ = FindWorkArea(cAlias);
     auto source = oSource_;  // the actions share the source, never the browse
-    bGoTop = Action([source](const Args&) {
+    bGoTop = Do([source] {
         if (source) source->GoTop();
-        return Value();
     });
-    bGoBottom = Action([source](const Args&) {
+    bGoBottom = Do([source] {
         if (source) source->GoBottom();
-        return Value();
     });
-    bSkip = Action([source](const Args& args) { return Value(source ? source->Skip(Arg(args, 0).AsInteger()) : 0L); });
-    bLogicLen = Action([source](const Args&) { return Value(source ? source->RecCount() : 0L); });
+    bSkip = Do([source](long n) -> long { return source ? source->Skip(n) : 0L; });
+    bLogicLen = Do([source]() -> long { return source ? source->RecCount() : 0L; });
     nLen = LogicLen();
     lHitTop = lHitBottom = false;
 }
@@ -82,23 +81,21 @@ void TWBrowse::SetArray(const ArrayRef& aArray) {
         auto self = std::static_pointer_cast<TWBrowse>(weak.lock());
         return self ? &self->nAt : nullptr;
     };
-    bLogicLen = Action([aArray](const Args&) { return Value(static_cast<long>(aArray ? aArray->size() : 0)); });
-    bGoTop = Action([at](const Args&) {
+    bLogicLen = Do([aArray] { return static_cast<long>(aArray ? aArray->size() : 0); });
+    bGoTop = Do([at] {
         if (long* n = at()) *n = 1;
-        return Value();
     });
-    bGoBottom = Action([at, aArray](const Args&) {
+    bGoBottom = Do([at, aArray] {
         if (long* n = at()) *n = static_cast<long>(aArray->size());
-        return Value();
     });
-    bSkip = Action([at, aArray](const Args& args) {
+    bSkip = Do([at, aArray](long skip) {
         long* n = at();
         long length = static_cast<long>(aArray->size());
-        if (!n || length == 0) return Value(0L);
-        long target = std::clamp(*n + static_cast<long>(Arg(args, 0).AsInteger()), 1L, length);
+        if (!n || length == 0) return 0L;
+        long target = std::clamp(*n + skip, 1L, length);
         long moved = target - *n;
         *n = target;
-        return Value(moved);
+        return moved;
     });
     nLen = LogicLen();
     lHitTop = lHitBottom = false;

@@ -56,10 +56,9 @@ public:
     // Grey of the selection while the browse has not the focus.
     static constexpr std::uint32_t kClrNoFocus = 8421504;
 
+    // ======== not to be overridden ========
     // Builds a browse list (27 positions, see WBrowseNew).
     static std::shared_ptr<TWBrowse> New(const WBrowseNew& args = {});
-    // "TWBROWSE".
-    std::string ClassName() const override { return "TWBROWSE"; }
 
     // Binds the whole table of cAlias (a key range is not supported).
     void SetFilter(const std::string& field = {}, const Value& value1 = {}, const Value& value2 = {});
@@ -108,27 +107,30 @@ public:
     void VGoTop();
     void VGoBottom();
 
+    // ======== may be overridden ========
+    // "TWBROWSE".
+    std::string ClassName() const override { return "TWBROWSE"; }
     // Binds the template control, then applies the look.
     void Initiate(HWND hDlg) override;
     // Columns, headers, scroll bars; then bChange.
     void Default() override;
 
 protected:
-    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
-    Value Display() override;
-    Value Paint() override;
-    Value KeyDown(WPARAM nKey, LPARAM nFlags) override;
-    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
-    Value GetDlgCode(WPARAM nKey) override;
-    Value LButtonDown(int nRow, int nCol, WPARAM nFlags) override;
-    Value LButtonUp(int nRow, int nCol, WPARAM nFlags) override;
-    Value LDblClick(int nRow, int nCol, WPARAM nFlags) override;
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
-    Value MouseWheel(int nKeys, int nDelta, int nX, int nY) override;
-    Value VScroll(WPARAM nWParam, LPARAM nLParam) override;
-    Value HScroll(WPARAM nWParam, LPARAM nLParam) override;
-    Value GotFocus(HWND hWndOld) override;
-    Value LostFocus(HWND hWndNew) override;
+    MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    MsgResult Display() override;
+    MsgResult Paint() override;
+    MsgResult KeyDown(int nKey, UINT nFlags) override;
+    MsgResult KeyChar(int nKey, UINT nFlags) override;
+    MsgResult GetDlgCode(int nKey) override;
+    MsgResult LButtonDown(int nRow, int nCol, UINT nFlags) override;
+    MsgResult LButtonUp(int nRow, int nCol, UINT nFlags) override;
+    MsgResult LDblClick(int nRow, int nCol, UINT nFlags) override;
+    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
+    MsgResult MouseWheel(int nKeys, int nDelta, int nX, int nY) override;
+    MsgResult VScroll(int nCode, int nPos, HWND hBar) override;
+    MsgResult HScroll(int nCode, int nPos, HWND hBar) override;
+    MsgResult GotFocus(HWND hWndOld) override;
+    MsgResult LostFocus(HWND hWndNew) override;
 
 private:
     // A row's values and colours, as drawn.

@@ -17,7 +17,7 @@ constexpr int kMinColumn = 5;  // narrowest width a column can be dragged to
 int SignedX(int x) { return static_cast<short>(x); }
 }  // namespace
 
-Value TWBrowse::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+MsgResult TWBrowse::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     // The context-menu key and Shift+F10 (no mouse position) act as a right click on
     // the current row. The platform's default processing may not turn the key into a
     // context-menu request (Wine does not), so the key's release is answered here.
@@ -25,7 +25,7 @@ Value TWBrowse::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     if (menuKey) {
         const int height = LineHeight();
         RButtonDown(nRowPos * height + height / 2, ColumnLeft(std::min<int>(2, static_cast<int>(aHeaders.size()))), 0);
-        return Value(0);
+        return 0;
     }
     // A message box or a switch to another program in the middle of a drag takes the
     // mouse away: the drag ends there, the column as it was.
@@ -33,7 +33,7 @@ Value TWBrowse::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     return TControl::HandleEvent(nMsg, wp, lp);
 }
 
-Value TWBrowse::KeyDown(WPARAM nKey, LPARAM nFlags) {
+MsgResult TWBrowse::KeyDown(int nKey, UINT nFlags) {
     bool control = GetKeyState(VK_CONTROL) < 0;
     switch (nKey) {
         case VK_UP: GoUp(); break;
@@ -46,24 +46,24 @@ Value TWBrowse::KeyDown(WPARAM nKey, LPARAM nFlags) {
         case VK_NEXT: control ? GoBottom() : PageDown(); break;
         default: return TControl::KeyDown(nKey, nFlags);
     }
-    return Value(0);
+    return 0;
 }
 
-Value TWBrowse::KeyChar(WPARAM nKey, LPARAM nFlags) {
+MsgResult TWBrowse::KeyChar(int nKey, UINT nFlags) {
     if (nKey == kCtrlR) {
         VGoUp();
-        return Value(0);
+        return 0;
     }
     if (nKey == kCtrlC) {
         VGoDown();
-        return Value(0);
+        return 0;
     }
     return TControl::KeyChar(nKey, nFlags);
 }
 
-Value TWBrowse::GetDlgCode(WPARAM nKey) {
+MsgResult TWBrowse::GetDlgCode(int nKey) {
     TControl::GetDlgCode(nKey);  // remembers Up, Down, Enter and Tab as the dialog's last key
-    return Value(static_cast<long long>(DLGC_WANTARROWS));
+    return DLGC_WANTARROWS;
 }
 
 int TWBrowse::ColumnLeft(int nCol) const {
@@ -93,9 +93,9 @@ void TWBrowse::VertLine(int x) {
     InvertRect(drawing.Get(), &rc);
 }
 
-Value TWBrowse::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TWBrowse::LButtonDown(int nRow, int nCol, UINT nFlags) {
     const int row = nRow / LineHeight();
-    if (!HasRecords() && row != 0) return Value(0);
+    if (!HasRecords() && row != 0) return 0;
     if (int edgeCol = lMChange && !bColSizes ? ColumnEdgeAt(nCol) : 0) {
         nResizeCol_ = edgeCol;
         lCaptured = true;
@@ -103,7 +103,7 @@ Value TWBrowse::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
         // The guide line starts on the edge itself, whichever pixel beside it was hit.
         nLineX_ = ColumnLeft(edgeCol) + aColSizes[edgeCol - 1];
         VertLine(nLineX_);
-        return Value(0);
+        return 0;
     }
     SetFocus();
     if (row == 0) {
@@ -129,22 +129,22 @@ Value TWBrowse::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
     return TControl::LButtonDown(nRow, nCol, nFlags);
 }
 
-Value TWBrowse::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TWBrowse::MouseMove(int nRow, int nCol, UINT nFlags) {
     if (lCaptured && nResizeCol_) {
         SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
         VertLine(nLineX_);  // inverting again takes the old line away
         nLineX_ = std::max(SignedX(nCol), ColumnLeft(nResizeCol_) + kMinColumn);
         VertLine(nLineX_);
-        return Value(0);
+        return 0;
     }
     if (lMChange && !bColSizes && ColumnEdgeAt(nCol)) {
         SetCursor(LoadCursorA(nullptr, IDC_SIZEWE));
-        return Value(0);
+        return 0;
     }
     return TControl::MouseMove(nRow, nCol, nFlags);
 }
 
-Value TWBrowse::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TWBrowse::LButtonUp(int nRow, int nCol, UINT nFlags) {
     if (lCaptured && nResizeCol_) EndResize(true);
     return TControl::LButtonUp(nRow, nCol, nFlags);
 }
@@ -166,42 +166,42 @@ void TWBrowse::EndResize(bool keep) {
     if (keep) Repaint();
 }
 
-Value TWBrowse::LDblClick(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TWBrowse::LDblClick(int nRow, int nCol, UINT nFlags) {
     if (HasRecords() && nRow / LineHeight() == nRowPos) return TControl::LDblClick(nRow, nCol, nFlags);
-    return Value(0);
+    return 0;
 }
 
-Value TWBrowse::MouseWheel(int nKeys, int nDelta, int, int) {
+MsgResult TWBrowse::MouseWheel(int nKeys, int nDelta, int, int) {
     bool pages = (nKeys & MK_MBUTTON) != 0;
     if (nDelta > 0)
         pages ? PageUp() : GoUp();
     else
         pages ? PageDown() : GoDown();
-    return Value(0);
+    return 0;
 }
 
-Value TWBrowse::VScroll(WPARAM nWParam, LPARAM nLParam) {
-    if (nLParam) return TControl::VScroll(nWParam, nLParam);  // a scroll-bar control of its own
+MsgResult TWBrowse::VScroll(int nCode, int nPos, HWND hBar) {
+    if (hBar) return TControl::VScroll(nCode, nPos, hBar);  // a scroll-bar control of its own
     SetFocus();
-    switch (LOWORD(nWParam)) {
+    switch (nCode) {
         case SB_LINEUP: GoUp(); break;
         case SB_LINEDOWN: GoDown(); break;
         case SB_PAGEUP: PageUp(); break;
         case SB_PAGEDOWN: PageDown(); break;
         case SB_TOP: GoTop(); break;
         case SB_BOTTOM: GoBottom(); break;
-        case SB_THUMBPOSITION: ThumbTo(HIWORD(nWParam)); break;
+        case SB_THUMBPOSITION: ThumbTo(nPos); break;
         default: break;  // tracking the thumb while it is dragged: nothing
     }
-    return Value(0);
+    return 0;
 }
 
-Value TWBrowse::HScroll(WPARAM nWParam, LPARAM nLParam) {
-    if (nLParam) return TControl::HScroll(nWParam, nLParam);
+MsgResult TWBrowse::HScroll(int nCode, int nPos, HWND hBar) {
+    if (hBar) return TControl::HScroll(nCode, nPos, hBar);
     auto sizes = GetColSizes();
     auto widthOf = [&](int col) { return col <= static_cast<int>(sizes.size()) ? sizes[col - 1] : 0; };
     const int count = static_cast<int>(aHeaders.size()), usable = UsableWidth();
-    switch (LOWORD(nWParam)) {
+    switch (nCode) {
         case SB_LINELEFT: GoLeft(); break;
         case SB_LINERIGHT: GoRight(); break;
         case SB_PAGERIGHT: {
@@ -219,20 +219,20 @@ Value TWBrowse::HScroll(WPARAM nWParam, LPARAM nLParam) {
         }
         case SB_LEFT: HScrollTo(1); break;
         case SB_RIGHT: HScrollTo(count); break;
-        case SB_THUMBPOSITION: HScrollTo(HIWORD(nWParam)); break;
+        case SB_THUMBPOSITION: HScrollTo(nPos); break;
         default: break;
     }
-    return Value(0);
+    return 0;
 }
 
-Value TWBrowse::GotFocus(HWND hWndOld) {
-    Value result = TControl::GotFocus(hWndOld);
+MsgResult TWBrowse::GotFocus(HWND hWndOld) {
+    MsgResult result = TControl::GotFocus(hWndOld);
     if (HasRecords()) DrawSelect();
     return result;
 }
 
-Value TWBrowse::LostFocus(HWND hWndNew) {
-    Value result = TControl::LostFocus(hWndNew);
+MsgResult TWBrowse::LostFocus(HWND hWndNew) {
+    MsgResult result = TControl::LostFocus(hWndNew);
     if (HasRecords()) DrawSelect();
     return result;
 }

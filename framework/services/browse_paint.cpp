@@ -117,7 +117,7 @@ void TWBrowse::BlankRows(int nFirst) {
     Fill(drawing.Get(), rc, DataLook().back);
 }
 
-Value TWBrowse::Display() {
+MsgResult TWBrowse::Display() {
     long count = LogicLen();
     if (count != nLen || (oVScroll && oVScroll->GetRange() != VGetMax()) || oSource_)
         VSetRange();  // hidden records change a table's extent without changing its count
@@ -131,7 +131,7 @@ Value TWBrowse::Display() {
     return Paint();
 }
 
-Value TWBrowse::Paint() {
+MsgResult TWBrowse::Paint() {
     bool atTop = false;
     if (oSource_ && nRowPos == 1 && !oSource_->Eof()) {
         // Finds out whether the first row holds the first record.
@@ -157,7 +157,7 @@ Value TWBrowse::Paint() {
         lHitBottom = oSource_->Eof();
         ThumbSync();
     }
-    return Value();
+    return std::nullopt;
 }
 
 }  // namespace pixa::services

@@ -119,21 +119,18 @@ std::shared_ptr<TMenuItem> TMenu::GetMenuItem(INT_PTR nId) const {
     return nullptr;
 }
 
-Value TMenu::Command(int nId) {
+MsgResult TMenu::Command(int nId) {
     auto item = GetMenuItem(nId);
-    if (!item || !item->bAction.IsAction()) return Value();
+    if (!item || !item->bAction.IsAction()) return std::nullopt;
     // A command that arrives for a disabled entry (an accelerator) does not run.
-    if (item->bWhen) {
-        Value enabled = item->bWhen.Call(item);
-        if (enabled.IsLogical() && !enabled.AsLogical()) return Value();
-    }
+    if (item->bWhen && Refuses(item->bWhen.Call(item))) return std::nullopt;
     oLastItem() = item;
     if (lPopup) {
         oMenuItemPopup = item;
-        return Value();
+        return std::nullopt;
     }
     item->bAction.AsAction().Call(item);
-    return Value();
+    return std::nullopt;
 }
 
 void TMenu::Activate(int nRow, int nCol, const std::shared_ptr<TWindow>& owner, bool lEnd) {
@@ -195,14 +192,14 @@ void TMenu::End() {
 
 void TMenu::SetOwner(TWindow* owner) { oWnd = owner ? owner->weak_from_this() : std::weak_ptr<TWindow>(); }
 
-Value TMenu::InitMenuPopup(HMENU hPopup, int, bool) {
+MsgResult TMenu::InitMenuPopup(HMENU hPopup, int, bool) {
     if (hPopup == hMenu) {
         Initiate();
-        return Value();
+        return std::nullopt;
     }
     if (!lPopup) Initiate();  // a menu bar: its own entries first
     if (auto sub = GetPopup(hPopup)) sub->Initiate();
-    return Value();
+    return std::nullopt;
 }
 
 Value TMenu::ItemById(int nId, std::string* message) {

@@ -53,7 +53,7 @@ public:
     // Depth-first: the item with this command id, or the entry whose submenu has this handle.
     std::shared_ptr<TMenuItem> GetMenuItem(INT_PTR nId) const;
     // Runs the chosen item: a context menu keeps it until it has closed, others run it now.
-    Value Command(int nId) override;
+    MsgResult Command(int nId) override;
     // The last item whose action ran.
     std::shared_ptr<TMenuItem> LastItem() const { return oLastItem(); }
     // Shows a context menu at a point of the window's client area, tracks it, then runs
@@ -68,7 +68,7 @@ public:
     HMENU MenuHandle() const override { return hMenu; }
     HACCEL Accelerators() const override { return oAccTable ? oAccTable->hAccel() : nullptr; }
     void SetOwner(TWindow* owner) override;
-    Value InitMenuPopup(HMENU hPopup, int nPos, bool lSystem) override;
+    MsgResult InitMenuPopup(HMENU hPopup, int nPos, bool lSystem) override;
     Value ItemById(int nId, std::string* message) override;
     void Destroy() override { End(); }
 };

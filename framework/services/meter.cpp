@@ -105,15 +105,15 @@ void TMeter::SetTotal(double total) {
     }
 }
 
-Value TMeter::Display() {
+MsgResult TMeter::Display() {
     BeginPaint();
     Paint();
     EndPaint();
-    return Value(0);
+    return 0;
 }
 
-Value TMeter::Paint() {
-    if (!hWnd || !hDC) return Value();
+MsgResult TMeter::Paint() {
+    if (!hWnd || !hDC) return std::nullopt;
     RECT client;
     GetClientRect(hWnd, &client);
     int percent = std::clamp(Percentage(bSetGet().AsNumber(), nTotal), 0, 100);
@@ -141,7 +141,7 @@ Value TMeter::Paint() {
         TextIn(hDC, rest, origin, text, nClrPane.value_or(GetSysColor(COLOR_BTNFACE)), nClrText.value_or(0));
     }
     if (oldFont) SelectObject(hDC, oldFont);
-    return Value();
+    return std::nullopt;
 }
 
 }  // namespace pixa::services

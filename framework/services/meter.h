@@ -72,9 +72,9 @@ public:
 
 protected:
     // WM_PAINT: BeginPaint, Paint, EndPaint; yields 0.
-    Value Display() override;
+    MsgResult Display() override;
     // Draws bar, frame and text for the bound value.
-    Value Paint() override;
+    MsgResult Paint() override;
 };
 
 }  // namespace pixa::services

@@ -71,42 +71,50 @@ void TControl::Initiate(HWND hDlg) {
     ApplyFont();
 }
 
+void TControl::ShowOrTakeCaption() {
+    if (!hWnd) return;
+    if (cCaption.empty())
+        cCaption = GetText();
+    else
+        SetWindowTextA(hWnd, cCaption.c_str());
+}
+
 void TControl::Default() {
     lDrag = false;
     lCaptured = false;
 }
 
-Value TControl::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+MsgResult TControl::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     switch (nMsg) {
         case XM_CLICK: return Click();
-        case WM_HELP: HelpTopic(); return Value(1);
+        case WM_HELP: HelpTopic(); return 1;
         case WM_KILLFOCUS: return KillFocus(reinterpret_cast<HWND>(wp));
-        case WM_PAINT: return Display();
         case XM_CHANGE: return Change();
         case XM_COLOR: return Colors(reinterpret_cast<HDC>(wp));
         case XM_LOSTFOCUS: return VLLostFocus(reinterpret_cast<HWND>(wp));
-        case WM_SYSCOMMAND: return SysCommand(wp, lp);
         default: return TWindow::HandleEvent(nMsg, wp, lp);
     }
 }
 
-Value TControl::Click() {
+MsgResult TControl::Click() {
     if (auto parent = Parent()) parent->AEvalWhen();
-    return Value();
+    return std::nullopt;
 }
 
-Value TControl::Colors(HDC dc) {
+MsgResult TControl::Colors(HDC dc) {
     if (!nClrText) nClrText = GetTextColor(dc);
     if (!nClrPane) nClrPane = GetBkColor(dc);
     if (!oBrush) oBrush = TBrush::Solid(*nClrPane);
     SetTextColor(dc, *nClrText);
     SetBkColor(dc, *nClrPane);
-    return Value(static_cast<long long>(reinterpret_cast<INT_PTR>(oBrush->hBrush)));
+    return reinterpret_cast<LRESULT>(oBrush->hBrush);
 }
 
 Value TControl::VarGet() { return bSetGet ? bSetGet() : Value(); }
 
-Value TControl::VarPut(const Value& xValue) { return bSetGet ? bSetGet.Call(xValue) : Value(); }
+void TControl::VarPut(const Value& xValue) {
+    if (bSetGet) bSetGet.Call(xValue);
+}
 
 void TControl::SetFocus() {
     if (!hWnd) return;
@@ -119,40 +127,39 @@ void TControl::SetFocus() {
     ::SetFocus(next && GetParent(next) == parent ? next : GetWindow(parent, GW_CHILD));
 }
 
-Value TControl::KeyChar(WPARAM nKey, LPARAM nFlags) {
-    if (TabToSibling(nKey)) return Value(0);
+MsgResult TControl::KeyChar(int nKey, UINT nFlags) {
+    if (TabToSibling(nKey)) return 0;
     auto parent = Parent();
     if (nKey == VK_ESCAPE && parent) {
         parent->KeyChar(VK_ESCAPE, nFlags);
-        return Value(0);
+        return 0;
     }
     if (nKey == VK_RETURN && parent && parent->hWnd) {
         LRESULT defId = SendMessageA(parent->hWnd, DM_GETDEFID, 0, 0);
         HWND button = HIWORD(defId) == DC_HASDEFID ? GetDlgItem(parent->hWnd, LOWORD(defId)) : nullptr;
         if (button && button != hWnd && (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON)
             SendMessageA(button, WM_KEYDOWN, VK_RETURN, 0);
-        return Value(0);
+        return 0;
     }
     return TWindow::KeyChar(nKey, nFlags);
 }
 
-Value TControl::GetDlgCode(WPARAM nKey) {
+MsgResult TControl::GetDlgCode(int nKey) {
     auto parent = Parent();
     if (parent && !parent->lValidating &&
         (nKey == VK_RETURN || nKey == VK_TAB || nKey == VK_DOWN || nKey == VK_UP))
-        parent->nLastKey = static_cast<int>(nKey);
-    return nDlgCode ? Value(*nDlgCode) : Value();
+        parent->nLastKey = nKey;
+    return nDlgCode ? MsgResult(*nDlgCode) : std::nullopt;
 }
 
-Value TControl::ButtonDlgCode(WPARAM nKey) {
+MsgResult TControl::ButtonDlgCode(int nKey) {
     TControl::GetDlgCode(nKey);
     LRESULT standard = nOldProc ? CallWindowProcA(nOldProc, hWnd, WM_GETDLGCODE, nKey, 0) : DLGC_BUTTON;
-    return Value(static_cast<long long>(standard | DLGC_WANTARROWS));
+    return standard | DLGC_WANTARROWS;
 }
 
-Value TControl::SysCommand(WPARAM nCmd, LPARAM lp) {
-    if ((nCmd & 0xFFF0) != SC_KEYMENU) return TWindow::SysCommand(nCmd, lp);
-    int nChar = LOWORD(lp);
+MsgResult TControl::SysCommand(UINT nCmd, int nChar) {
+    if ((nCmd & 0xFFF0) != SC_KEYMENU) return TWindow::SysCommand(nCmd, nChar);
     // The parent dialog first, then the dialog that holds the parent's own window.
     auto parent = Parent();
     for (auto host = parent; host; ) {
@@ -162,7 +169,7 @@ Value TControl::SysCommand(WPARAM nCmd, LPARAM lp) {
                 if (match && control->hWnd == match) {
                     ::SetFocus(match);
                     control->PostClick();
-                    return Value(0);
+                    return 0;
                 }
             }
         }
@@ -170,10 +177,10 @@ Value TControl::SysCommand(WPARAM nCmd, LPARAM lp) {
         auto up = host->Parent();
         host = up ? up->Parent() : nullptr;
     }
-    return Value();
+    return std::nullopt;
 }
 
-Value TControl::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TControl::LButtonDown(int nRow, int nCol, UINT nFlags) {
     // A mouse click: the validation after leaving must not move the focus on.
     if (auto parent = Parent()) parent->nLastKey = 1002;
     lMouseDown = true;
@@ -181,7 +188,12 @@ Value TControl::LButtonDown(int nRow, int nCol, WPARAM nFlags) {
     return TWindow::LButtonDown(nRow, nCol, nFlags);
 }
 
-Value TControl::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TControl::MouseMove(int nRow, int nCol, UINT nFlags) {
+    TWindow::MouseMove(nRow, nCol, nFlags);
+    return std::nullopt;
+}
+
+MsgResult TControl::LButtonUp(int nRow, int nCol, UINT nFlags) {
     lMouseDown = false;
     return TWindow::LButtonUp(nRow, nCol, nFlags);
 }
@@ -200,8 +212,6 @@ bool TControl::End() {
     }
     return TWindow::End();
 }
-
-void TControl::HelpTopic() { TWindow::HelpTopic(); }
 
 void TControl::ChangeFocus() { PostMsg(XM_CHANGEFOCUS); }
 

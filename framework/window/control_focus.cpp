@@ -13,8 +13,7 @@
 
 namespace pixa::window {
 
-namespace {
-std::string UpperClass(HWND h) {
+std::string UpperClassName(HWND h) {
     char name[64] = {};
     GetClassNameA(h, name, sizeof name);
     std::string s = name;
@@ -22,12 +21,14 @@ std::string UpperClass(HWND h) {
     return s;
 }
 
+namespace {
+
 // The ancestors of a window, from its parent upwards, up to the first one that ends a chain.
 std::vector<HWND> Ancestors(HWND h) {
     std::vector<HWND> chain;
     for (HWND up = h ? GetParent(h) : nullptr; up; up = GetParent(up)) {
         chain.push_back(up);
-        std::string name = UpperClass(up);
+        std::string name = UpperClassName(up);
         bool topDialog = name == "#32770" && !(GetWindowLongA(up, GWL_STYLE) & WS_CHILD);
         if (name.find("BROWSE") != std::string::npos || topDialog || name == "TMDICHILD" || name == "TWINDOW") break;
     }
@@ -45,25 +46,24 @@ bool ShareParentChain(HWND a, HWND b) {
     return false;
 }
 
-Value TControl::GotFocus(HWND hWndOld) {
+MsgResult TControl::GotFocus(HWND hWndOld) {
     lFocused = true;
     auto self = std::static_pointer_cast<TControl>(shared_from_this());
     if (auto parent = Parent()) {
-        parent->nResult = Value(ObjectRef(self));
         parent->oCtlFocus = self;
         parent->hCtlFocus = hWnd;
     }
     SetMsg(cMsg);
-    // Absent: the standard control also handles the message (caret, focus frame).
-    return bGotFocus ? bGotFocus.Call(self, static_cast<long long>(reinterpret_cast<INT_PTR>(hWndOld))) : Value();
+    // No answer: the standard control also handles the message (caret, focus frame).
+    return CallAnswer(bGotFocus, self, Handle(hWndOld));
 }
 
-Value TControl::LostFocus(HWND hWndNew) {
+MsgResult TControl::LostFocus(HWND hWndNew) {
     SetMsg("");
     return TWindow::LostFocus(hWndNew);
 }
 
-Value TControl::KillFocus(HWND hWndNew) {
+MsgResult TControl::KillFocus(HWND hWndNew) {
     auto parent = Parent();
     if (!parent) return LostFocus(hWndNew);
     auto target = oWndFromHwnd(hWndNew);
@@ -82,16 +82,16 @@ Value TControl::KillFocus(HWND hWndNew) {
     return LostFocus(hWndNew);
 }
 
-Value TControl::VLLostFocus(HWND hWndNew) {
+MsgResult TControl::VLLostFocus(HWND hWndNew) {
     auto parent = Parent();
-    if (!parent || parent->lValidating) return Value(0);
+    if (!parent || parent->lValidating) return 0;
     auto self = shared_from_this();  // an action may end the control
     std::shared_ptr<TWindow> other;
     if (HWND otherParent = hWndNew ? GetParent(hWndNew) : nullptr) {
         other = oWndFromHwnd(otherParent);
         if (other == parent) other = nullptr;
     }
-    if (other && other->lValidating) return Value(0);
+    if (other && other->lValidating) return 0;
     // Both marks are taken back however the validation ends, a throwing action included.
     FlagScope validating(parent->lValidating);
     std::optional<FlagScope> validatingOther;
@@ -100,7 +100,7 @@ Value TControl::VLLostFocus(HWND hWndNew) {
         ::SetFocus(hWnd);
     else
         ForWhen();
-    return Value(0);
+    return 0;
 }
 
 void TControl::ForWhen() {

@@ -28,20 +28,6 @@ public:
     ActivationCount& operator=(const ActivationCount&) = delete;
 };
 
-bool IsDialogWindow(HWND h) {
-    char name[16] = {};
-    GetClassNameA(h, name, sizeof name);
-    return std::string(name) == "#32770";
-}
-
-std::string WindowClass(HWND h) {
-    char name[64] = {};
-    GetClassNameA(h, name, sizeof name);
-    std::string s = name;
-    for (auto& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 bool HasHotKey(HWND h, int nChar) {
     char text[256] = {};
     GetWindowTextA(h, text, sizeof text);
@@ -135,6 +121,7 @@ void TDialog::Activate(const DialogActivate& a) {
     bLClicked = a.bLClicked, bMoved = a.bMoved, bPainted = a.bPainted, lCentered = a.lCentered;
     bValid = a.bValid, lModal = a.lModal, bInit = a.bInit, bRClicked = a.bRClicked, bWhen = a.bWhen;
     nResult = Value();
+    oCtlFocus.reset();
     lValidating = false;
     lVisible = true;
     if (bWhen && !lWhen()) {
@@ -194,15 +181,14 @@ void TDialog::RunModeless(HWND owner) {
     ShowWindow(created, SW_SHOWNORMAL);
 }
 
-Value TDialog::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+MsgResult TDialog::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
     switch (nMsg) {
         case WM_INITDIALOG: return Initiate(reinterpret_cast<HWND>(wp), reinterpret_cast<HWND>(lp));
-        case WM_PAINT: return Display();
         default: return TWindow::HandleEvent(nMsg, wp, lp);
     }
 }
 
-Value TDialog::Initiate(HWND, HWND hDlg) {
+MsgResult TDialog::Initiate(HWND, HWND hDlg) {
     hWnd = hDlg;
     if (!lModal) Link(true);  // from now on dispatched like any window
     ApplyFont();
@@ -220,13 +206,8 @@ Value TDialog::Initiate(HWND, HWND hDlg) {
         MoveWindow(hWnd, at.x, at.y, rc.right - rc.left, rc.bottom - rc.top, TRUE);
     }
     if (!cCaption.empty()) SetWindowTextA(hWnd, cCaption.c_str());
-    bool result = true;
-    if (bInit) {
-        failures.Run([&] {
-            Value v = bInit.Call(shared_from_this());
-            if (v.IsLogical() && !v.AsLogical()) result = false;
-        });
-    }
+    bool focusFirst = true;
+    if (bInit) failures.Run([&] { focusFirst = !Refuses(bInit.Call(shared_from_this())); });
     if (!lHelpIcon) lHelpIcon = true;
     if (*lHelpIcon && hWnd) {
         SetWindowLongA(hWnd, GWL_EXSTYLE, GetWindowLongA(hWnd, GWL_EXSTYLE) | WS_EX_CONTEXTHELP);
@@ -234,25 +215,25 @@ Value TDialog::Initiate(HWND, HWND hDlg) {
     }
     if (oIcon && hWnd) SendMsg(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(oIcon->IconHandle()));
     failures.Rethrow();
-    return Value(result);
+    return focusFirst ? TRUE : FALSE;  // TRUE: the platform focuses the first control
 }
 
-Value TDialog::Display() {
+MsgResult TDialog::Display() {
     TWindow::Display();
     if (bStart) {
         Action start = bStart;
         bStart = Action();  // once only, even if the action paints again
         start.Call(shared_from_this());
     }
-    return Value(false);
+    return 0;  // painted: nothing is left for the platform to paint
 }
 
-Value TDialog::EraseBkGnd(HDC dc) {
-    if (!oBrush || !oBrush->hBrush || !hWnd) return Value();
+MsgResult TDialog::EraseBkGnd(HDC dc) {
+    if (!oBrush || !oBrush->hBrush || !hWnd) return std::nullopt;
     RECT rc;
     GetClientRect(hWnd, &rc);
     FillRect(dc, &rc, oBrush->hBrush);
-    return Value(true);
+    return 1;
 }
 
 bool TDialog::End(int result) {
@@ -266,50 +247,41 @@ bool TDialog::End(int result) {
     return true;
 }
 
-Value TDialog::Close(WPARAM result) {
+MsgResult TDialog::Close(int result) {
     // The platform turns WM_CLOSE of a modal dialog into the cancel command.
-    if (lModal) return Value();
-    if (bValid && !lValid()) return Value(true);
-    nResult = static_cast<long long>(result);
+    if (lModal) return std::nullopt;
+    if (bValid && !lValid()) return 0;
+    nResult = result;
     lVisible = false;
     DestroyWindow(hWnd);
-    return Value(true);
+    return 0;
 }
 
-Value TDialog::Destroy() {
+MsgResult TDialog::Destroy() {
     if (!lModal && hWnd) ModelessDialogs::Remove(hWnd);
     return TWindow::Destroy();
 }
 
-std::shared_ptr<TControl> TDialog::ControlById(int id) const {
-    for (auto& control : aControls)
-        if (control->nId == id) return control;
-    return nullptr;
-}
-
-Value TDialog::Command(WPARAM wp, LPARAM lp) {
-    int id = LOWORD(wp), code = HIWORD(wp);
-    HWND hCtl = reinterpret_cast<HWND>(lp);
-    if (oPopup) return oPopup->Command(id);
-    if (!hCtl && oMenu) return oMenu->Command(id);
-    if (id == 0) return Value();
+MsgResult TDialog::Command(int id, int code, HWND hCtl) {
+    if (oPopup || (!hCtl && oMenu)) return TWindow::Command(id, code, hCtl);
+    if (id == 0) return std::nullopt;
     if (code == BN_CLICKED && hCtl && id != IDCANCEL) {
         auto clicked = oWndFromHwnd(hCtl);
-        if (auto focused = std::dynamic_pointer_cast<TControl>(nResult.AsObject())) {
+        if (auto focused = oCtlFocus.lock()) {
             if (focused->lFocused) {
                 // Lose and regain the focus state so that pending edits are written back.
                 focused->LostFocus(hCtl);
                 if (GetFocus() == focused->hWnd) focused->GotFocus(nullptr);
             }
             bool cancel = clicked && clicked->lCancel;
-            if (focused != clicked && !focused->lValid() && !cancel) return Value();
+            if (focused != clicked && !focused->lValid() && !cancel) return std::nullopt;
         }
         if (auto control = ControlById(id)) {
             control->SendMsg(XM_CLICK);
         } else if (id == IDOK) {
             End(IDOK);
         }
-        return Value();
+        return std::nullopt;
     }
     if ((code == BN_CLICKED && !hCtl) || id == IDCANCEL) {
         if (id == IDOK) {
@@ -320,54 +292,57 @@ Value TDialog::Command(WPARAM wp, LPARAM lp) {
         } else {
             End(IDCANCEL);
         }
-        return Value();
+        return std::nullopt;
     }
-    if (code == CBN_SELCHANGE && hCtl) SendMessageA(hCtl, XM_CHANGE, 0, 0);
-    if (code == CBN_CLOSEUP && hCtl) SendMessageA(hCtl, XM_CLOSEUP, 0, 0);
-    return Value();
+    return TWindow::Command(id, code, hCtl);  // a combo box's notifications
 }
 
-Value TDialog::KeyChar(WPARAM nKey, LPARAM nFlags) {
+MsgResult TDialog::KeyChar(int nKey, UINT nFlags) {
     if (nKey == VK_ESCAPE) {
         auto owner = Parent();
-        bool ownerIsDialog = owner && owner->hWnd && IsDialogWindow(owner->hWnd);
-        bool ownerIsMdiChild = owner && WindowClass(owner->hWnd) == "TMDICHILD";
+        bool ownerIsDialog = owner && owner->hWnd && UpperClassName(owner->hWnd) == "#32770";
+        bool ownerIsMdiChild = owner && UpperClassName(owner->hWnd) == "TMDICHILD";
         // A modal dialog ends on Esc from any control (its bValid may refuse): handed to
         // the owner, which is disabled while the dialog runs, the key would be lost.
         if (lModal || !owner || ownerIsDialog || ownerIsMdiChild) {
             End();
-            return Value(0);
+            return 0;
         }
     }
     return TWindow::KeyChar(nKey, nFlags);
 }
 
-Value TDialog::SysCommand(WPARAM nCmd, LPARAM lp) {
-    if ((nCmd & 0xFFF0) == SC_CONTEXTHELP) {
+MsgResult TDialog::SysCommand(UINT nCmd, int nChar) {
+    UINT command = nCmd & 0xFFF0;
+    if (command == SC_CONTEXTHELP) {
         lHelpIcon = true;
-        return Value(false);
+        // A modal dialog lets the platform start its help mode; a non-modal one keeps the command.
+        return lModal ? std::nullopt : MsgResult(0);
     }
-    return TWindow::SysCommand(nCmd, lp);
+    // A modal dialog whose bValid refused goes on the platform's way: WM_CLOSE becomes the
+    // cancel command, which asks bValid once more.
+    if (command == SC_CLOSE && lModal) return End() ? MsgResult(0) : std::nullopt;
+    return TWindow::SysCommand(nCmd, nChar);
 }
 
-Value TDialog::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TDialog::MouseMove(int nRow, int nCol, UINT nFlags) {
     if (lHelpIcon && !*lHelpIcon)
         SetCursor(oCursor && oCursor->CursorHandle() ? oCursor->CursorHandle() : ArrowCursor());
     SetMsg(cMsg);
     CheckToolTip();
-    return bMMoved ? bMMoved.Call(nRow, nCol, static_cast<long long>(nFlags)) : Value(0);
+    return bMMoved ? AnswerOf(bMMoved.Call(nRow, nCol, nFlags)) : 0;
 }
 
-Value TDialog::GotFocus(HWND) {
+MsgResult TDialog::GotFocus(HWND) {
     lFocused = true;
     if (bGotFocus) bGotFocus();
-    return Value();
+    return std::nullopt;
 }
 
-Value TDialog::LostFocus(HWND hWndNew) {
+MsgResult TDialog::LostFocus(HWND hWndNew) {
     lFocused = false;
-    if (bLostFocus) bLostFocus.Call(static_cast<long long>(reinterpret_cast<INT_PTR>(hWndNew)));
-    return Value();
+    if (bLostFocus) bLostFocus.Call(Handle(hWndNew));
+    return std::nullopt;
 }
 
 void TDialog::SetFont(std::shared_ptr<TFont> font) {
@@ -394,10 +369,10 @@ HWND TDialog::GetHotPos(int nChar, HWND hWndExcept) const {
     for (HWND child = GetWindow(hWnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (child == hWndExcept || GetParent(child) != hWnd || !IsWindowEnabled(child)) continue;
         if (!HasHotKey(child, nChar)) continue;
-        if (WindowClass(child) != "STATIC") return child;
+        if (UpperClassName(child) != "STATIC") return child;
         // A label's hot key belongs to the control after it.
         for (HWND next = GetWindow(child, GW_HWNDNEXT); next; next = GetWindow(next, GW_HWNDNEXT))
-            if (WindowClass(next) != "STATIC") return next;
+            if (UpperClassName(next) != "STATIC") return next;
         return nullptr;
     }
     return nullptr;

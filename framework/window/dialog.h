@@ -61,25 +61,54 @@ public:
     Action bStart;                   // run once, after the first paint
     std::optional<bool> lHelpIcon;   // context-help button in the caption (absent = true)
 
-    // Builds a dialog (19 positions, see DialogNew); no native window yet.
-    static std::shared_ptr<TDialog> New(const DialogNew& args = {});
+    // ======== may be overridden ========
     // "TDIALOG".
     std::string ClassName() const override { return "TDIALOG"; }
-    // Runs the dialog (9 positions, see DialogActivate); modal: returns when it has closed.
-    void Activate(const DialogActivate& args);
-
+    // WM_INITDIALOG: binds the native dialog and its controls; 0 keeps the focus where bInit put it.
+    virtual MsgResult Initiate(HWND hWndFocus, HWND hDlg);
+    // WM_INITDIALOG to Initiate, the rest to the window's dispatch.
+    MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
+    // Keys a control does not use (Esc, Tab, Enter).
+    MsgResult KeyChar(int nKey, UINT nFlags) override;
     // Ends the dialog with 2.
     bool End() override { return End(2); }
-    // Ends the dialog with a result (modal: unless bValid refuses).
+    // Takes the font; a dialog that had one already passes it on to its children.
+    void SetFont(std::shared_ptr<TFont> font) override;
+
+protected:
+    // WM_PAINT: paint, then bStart once.
+    MsgResult Display() override;
+    // WM_ERASEBKGND: fills with the brush.
+    MsgResult EraseBkGnd(HDC hDCErase) override;
+    // WM_CLOSE: a non-modal dialog closes with that result unless bValid refuses.
+    MsgResult Close(int nResult) override;
+    // WM_DESTROY: leaves the modeless table too.
+    MsgResult Destroy() override;
+    // WM_COMMAND: validation before clicks, Enter moves on, Esc ends with 2.
+    MsgResult Command(int nId, int nCode, HWND hCtl) override;
+    // WM_SYSCOMMAND: the context-help button; closing a modal dialog.
+    MsgResult SysCommand(UINT nCmd, int nChar) override;
+    // WM_MOUSEMOVE: cursor, status text, tooltip, bMMoved.
+    MsgResult MouseMove(int nRow, int nCol, UINT nFlags) override;
+    // WM_SETFOCUS: bGotFocus (no re-focusing of a child).
+    MsgResult GotFocus(HWND hWndOld) override;
+    // WM_KILLFOCUS: bLostFocus.
+    MsgResult LostFocus(HWND hWndNew) override;
+
+public:
+    // ======== not to be overridden ========
+    // Builds a dialog (19 positions, see DialogNew); no native window yet.
+    static std::shared_ptr<TDialog> New(const DialogNew& args = {});
+    // Runs the dialog (9 positions, see DialogActivate): modal ones return when closed, non-modal
+    // ones once shown; nResult is set as the dialog closes (2 when bWhen refused it).
+    void Activate(const DialogActivate& args);
+    // Asks the dialog to close with a result; false when a modal dialog's bValid refused.
+    // A non-modal one closes through WM_CLOSE, where its bValid decides.
     bool End(int nResult);
     // Adds a control as a template item (identifier given when missing; duplicates raise error 2).
     void DefControl(const std::shared_ptr<TControl>& control);
     // The template bytes for an owner window (header, then every control's item).
     std::string cToChar(HWND hWndOwner);
-    // WM_INITDIALOG: binds the native dialog and its controls; false keeps bInit's focus.
-    virtual Value Initiate(HWND hWndFocus, HWND hDlg);
-    // Keys a control does not use (Esc, Tab, Enter).
-    Value KeyChar(WPARAM nKey, LPARAM nFlags) override;
     // Native handle of the control with that identifier.
     HWND GetItem(int nId) const;
     // Posts XM_CHANGEFOCUS to the dialog.
@@ -91,30 +120,7 @@ public:
     // Number of dialogs whose Activate is running.
     static int ActivationDepth();
 
-    // WM_INITDIALOG to Initiate, WM_PAINT to Display, the rest to the window's dispatch.
-    Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam) override;
-    // Takes the font; a dialog that had one already passes it on to its children.
-    void SetFont(std::shared_ptr<TFont> font) override;
-
 protected:
-    // WM_PAINT: paint, then bStart once.
-    Value Display() override;
-    // WM_ERASEBKGND: fills with the brush.
-    Value EraseBkGnd(HDC hDCErase) override;
-    // WM_CLOSE: a non-modal dialog closes unless bValid refuses.
-    Value Close(WPARAM nResult) override;
-    // WM_DESTROY: leaves the modeless table too.
-    Value Destroy() override;
-    // WM_COMMAND: validation before clicks, Enter moves on, Esc ends with 2.
-    Value Command(WPARAM nWParam, LPARAM nLParam) override;
-    // WM_SYSCOMMAND: the context-help button.
-    Value SysCommand(WPARAM nCmd, LPARAM nLParam) override;
-    // WM_MOUSEMOVE: cursor, status text, tooltip, bMMoved.
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override;
-    // WM_SETFOCUS: bGotFocus (no re-focusing of a child).
-    Value GotFocus(HWND hWndOld) override;
-    // WM_KILLFOCUS: bLostFocus.
-    Value LostFocus(HWND hWndNew) override;
     // Applies the construction arguments (called by New after the object exists).
     void Construct(const DialogNew& args);
 
@@ -122,7 +128,6 @@ private:
     HWND OwnerWindow() const;
     void RunModal(HWND owner);
     void RunModeless(HWND owner);
-    std::shared_ptr<TControl> ControlById(int nId) const;
 };
 
 // The detail text of error 3 for a dialog.

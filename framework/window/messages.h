@@ -1,9 +1,16 @@
 #pragma once
-// Private messages the framework sends to its own windows and controls.
+// Private messages the framework sends to its own windows and controls, and the
+// answer a window's named operation gives to a message.
 // The numbers are fixed: other parts of the program post them by number.
 #include <windows.h>
 
+#include <optional>
+
 namespace pixa::window {
+
+// No value lets the platform do its default processing; a value is the answer and
+// ends the processing there. The window and the dialog procedure read it alike.
+using MsgResult = std::optional<LRESULT>;
 
 inline constexpr UINT XM_CLICK = 2048;         // a control was clicked or activated
 inline constexpr UINT XM_SCROLLUP = 2049;      // scroll bar: line up / left

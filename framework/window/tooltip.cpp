@@ -4,6 +4,7 @@
 
 #include "framework/window/event_loop.h"
 #include "framework/window/window.h"
+#include "runtime/actions.h"
 #include "runtime/value_text.h"
 
 namespace pixa::window {
@@ -113,10 +114,9 @@ void ToolTips::Show(TWindow& w, int nRow, int nCol, const Value& cText) {
 
     // Drawn on every paint, so the text survives being covered and uncovered.
     auto lines = lines_;
-    tip_->bPainted = Action([lines, lineHeight, weak = std::weak_ptr<TWindow>(tip_)](const Args& args) {
+    tip_->bPainted = Do([lines, lineHeight, weak = std::weak_ptr<TWindow>(tip_)](HDC paintDC) {
         auto tip = weak.lock();
-        HDC paintDC = reinterpret_cast<HDC>(static_cast<INT_PTR>(Arg(args, 0).AsInteger()));
-        if (!tip || !paintDC) return Value();
+        if (!tip || !paintDC) return;
         HGDIOBJ previous = tip->oFont ? SelectObject(paintDC, tip->oFont->hFont) : nullptr;
         SetBkMode(paintDC, TRANSPARENT);
         SetTextColor(paintDC, 0);
@@ -124,7 +124,6 @@ void ToolTips::Show(TWindow& w, int nRow, int nCol, const Value& cText) {
             TextOutA(paintDC, 2, static_cast<int>(i) * lineHeight + 1, lines[i].data(),
                      static_cast<int>(lines[i].size()));
         if (previous) SelectObject(paintDC, previous);
-        return Value();
     });
     UpdateWindow(tip_->hWnd);
     warm_ = true;

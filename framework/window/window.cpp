@@ -1,7 +1,5 @@
 // TWindow: construction, registration, creation, linking, activation and geometry.
-#include "runtime/frame.h"
 #include "framework/window/window.h"
-
 
 #include <set>
 
@@ -11,6 +9,8 @@
 #include "framework/window/tooltip.h"
 #include "framework/window/window_procedure.h"
 #include "framework/window/window_registry.h"
+#include "runtime/frame.h"
+#include "runtime/value_text.h"
 
 namespace pixa::window {
 
@@ -211,14 +211,12 @@ void TWindow::Activate(const WindowActivate& a) {
     if (!lWRunning()) SetWndApp(hWnd);
     auto self = shared_from_this();  // the actions below may drop the caller's reference
     bInit.Call(self);
-    ReSize();
+    ReSize({}, {}, {});
     if (!Parent() && !lWRunning() && hWnd) {
         WinRun(hWnd);
         lVisible = false;
     }
 }
-
-bool Affirmative(const Value& answer) { return answer.IsAbsent() || answer.AsLogical(); }
 
 bool TWindow::lWhen() { return !bWhen || Affirmative(bWhen.Call(shared_from_this())); }
 
@@ -230,9 +228,9 @@ bool TWindow::End() {
     return ok;
 }
 
-void TWindow::SetText(const std::string& cText) {
-    cCaption = cText;
-    if (hWnd) SetWindowTextA(hWnd, cText.c_str());
+void TWindow::SetText(const Value& xText) {
+    cCaption = cValToChar(xText);
+    if (hWnd) SetWindowTextA(hWnd, cCaption.c_str());
 }
 
 std::string TWindow::GetText() const {

@@ -2,8 +2,9 @@
 // TWindow: one native window tied to one object. Every platform message that
 // reaches the window is decoded once, in HandleEvent, into a call of a named
 // virtual operation (LButtonDown, KeyChar, Paint, ...); those operations call the
-// application's actions (bLClicked, bKeyChar, bPainted, ...). A result that is
-// absent means "let the platform do its default processing".
+// application's actions (bLClicked, bKeyChar, bPainted, ...). Each operation
+// answers with a MsgResult; the actions' dynamic answers are read at the edge
+// (action_answer.h).
 #include <windows.h>
 #include <shellapi.h>
 
@@ -14,7 +15,9 @@
 #include <vector>
 
 #include "framework/window/brush.h"
+#include "framework/window/action_answer.h"
 #include "framework/window/font.h"
+#include "framework/window/messages.h"
 #include "framework/window/scroll_bar.h"
 #include "framework/window/window_params.h"
 #include "framework/window/window_resources.h"
@@ -101,7 +104,7 @@ public:
     std::optional<std::uint32_t> nClrText;  // text colour
 
     // ---- dialog support and children ----
-    Value nResult;            // result of a dialog, or the control object that has the focus
+    Value nResult;            // result of a dialog, set as it closes
     int nHelpId = 0;          // help topic
     HWND hCtlFocus = nullptr; // child that last had the focus
     std::vector<std::shared_ptr<TControl>> aControls;  // child controls in creation order
@@ -122,11 +125,134 @@ public:
     std::shared_ptr<TScrollBar> oHScroll;   // the window's own horizontal scroll bar
     std::shared_ptr<TControl> oTop, oLeft, oBottom, oRight, oClient;  // docked children
 
+    // ======== may be overridden ========
+    // The hooks subclasses refine; the application reacts through the actions above.
+
+    // The class name, also the name of the platform window class ("TWINDOW").
+    std::string ClassName() const override { return "TWINDOW"; }
+    // Shows the window and, for the first top-level window, runs the event loop.
+    virtual void Activate(const WindowActivate& args = {});
+    // Turns one platform message into the named operation.
+    virtual MsgResult HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
+    // WM_KEYDOWN: Tab moves between controls, the key table, F1 help, bKeyDown, the parent.
+    // Public: a control hands keys it does not use on to its parent.
+    virtual MsgResult KeyDown(int nKey, UINT nFlags);
+    // WM_CHAR: the key table for extended keys, bKeyChar, Esc to the parent.
+    virtual MsgResult KeyChar(int nKey, UINT nFlags);
+    // bValid(), true when absent.
+    virtual bool lValid();
+    // Asks the window to close: posts WM_CLOSE when lValid() holds; returns that truth.
+    virtual bool End();
+    // Shows the current state again; for a plain window that is a repaint.
+    virtual void Refresh(bool lErase = true);
+    // Shows a text: stores it as the caption and sets the native text.
+    virtual void SetText(const Value& xText);
+    virtual void SetFocus();            // focuses the window when lWhen()
+    virtual void Enable();              // enables the window
+    virtual void Disable();             // disables the window
+    // Moves and sizes (absent width/height keep the current size), then CoorsUpdate().
+    virtual void Move(int nTop, int nLeft, std::optional<int> nWidth = {}, std::optional<int> nHeight = {},
+                      bool lRepaint = true);
+    // Reads the native rectangle into nTop..nRight (parent client coordinates for a child;
+    // bottom and right as the platform gives them, one past the last pixel).
+    virtual void CoorsUpdate();
+    // Takes a font (a reference counted) and sends it to the native window.
+    virtual void SetFont(std::shared_ptr<TFont> font);
+    // Shows the help topic nHelpId, or asks the parent.
+    virtual void HelpTopic();
+    // Edit commands a field carries out itself; here each calls the action of the same name.
+    virtual void Copy();
+    virtual void Cut();
+    virtual void Paste();
+    virtual void UnDo();
+    virtual void SelectAll();
+
+protected:
+    // The named operations HandleEvent turns messages into. Protected: only the
+    // dispatcher and the framework's own classes (a control forwarding a key to its
+    // dialog, a dialog settling a control's focus) call them.
+    // WM_DESTROY: ends resources, unlinks, quits the loop for the main window.
+    virtual MsgResult Destroy();
+    // WM_MOVE: coordinates, OnMove, bMoved.
+    virtual MsgResult Moved(int nRow, int nCol);
+    // WM_SIZE: coordinates, OnResize, bResized (all absent when Activate asks).
+    virtual MsgResult ReSize(std::optional<int> nType, std::optional<int> nWidth, std::optional<int> nHeight);
+    // WM_SETFOCUS: bGotFocus, then the remembered or first control.
+    virtual MsgResult GotFocus(HWND hWndOld);
+    // WM_KILLFOCUS: tooltip away, bLostFocus.
+    virtual MsgResult LostFocus(HWND hWndNew);
+    // draws: bPainted (or the icon when minimised).
+    virtual MsgResult Paint();
+    // WM_PAINT: BeginPaint, Paint, EndPaint.
+    virtual MsgResult Display();
+    // WM_CLOSE: nothing here (default processing destroys).
+    virtual MsgResult Close(int nResult);
+    // WM_QUERYENDSESSION: 1 when End() succeeds.
+    virtual MsgResult QueryEndSession();
+    // WM_ERASEBKGND: fills with the window's brush.
+    virtual MsgResult EraseBkGnd(HDC hDCErase);
+    // WM_GETMINMAXINFO: applies aMinMaxInfo.
+    virtual MsgResult GetMinMaxInfo(MINMAXINFO* pInfo);
+    // WM_DRAWITEM / XM_DRAWITEM: to the control with that identifier.
+    virtual MsgResult DrawItem(int nId, DRAWITEMSTRUCT* pItem);
+    // WM_MEASUREITEM: to the control with that identifier.
+    virtual MsgResult MeasureItem(int nId, MEASUREITEMSTRUCT* pItem);
+    // WM_QUERYDRAGICON: the icon's handle.
+    virtual MsgResult QueryDragIcon();
+    // WM_NCACTIVATE: bLostFocus when deactivated elsewhere.
+    virtual MsgResult NcActivate(bool lActivating);
+    // WM_GETDLGCODE: nothing here (the platform's answer).
+    virtual MsgResult GetDlgCode(int nKey);
+    // WM_NCMOUSEMOVE: tooltips go cold.
+    virtual MsgResult NcMouseMove(int nHitTest, int nRow, int nCol);
+    // WM_COMMAND: popup, menu, or XM_CLICK/XM_CHANGE/XM_CLOSEUP to the control.
+    virtual MsgResult Command(int nId, int nCode, HWND hCtl);
+    // WM_SYSCOMMAND: F10 key, system menu, close through End(); nChar for a menu key.
+    virtual MsgResult SysCommand(UINT nCmd, int nChar);
+    // WM_TIMER: the tooltip delay or the window's timer objects.
+    virtual MsgResult Timer(UINT_PTR nId);
+    // WM_VSCROLL: scroll actions, or XM_SCROLL... to a scroll-bar control.
+    virtual MsgResult VScroll(int nCode, int nPos, HWND hBar);
+    // WM_HSCROLL: likewise, horizontal.
+    virtual MsgResult HScroll(int nCode, int nPos, HWND hBar);
+    // WM_INITMENUPOPUP: to the menu.
+    virtual MsgResult InitMenuPopup(HMENU hPopup, int nPos, bool lSystem);
+    // WM_MENUSELECT: highlighted item, its status text, bMenuSelect.
+    virtual MsgResult MenuSelect(int nIdItem, int nFlags, HMENU hMenu);
+    // WM_CTLCOLOR...: asks the child (XM_COLOR) for its brush.
+    virtual MsgResult CtlColor(HWND hWndChild, HDC hDCChild);
+    // WM_MOUSEMOVE: cursor, status text, tooltip, bMMoved.
+    virtual MsgResult MouseMove(int nRow, int nCol, UINT nFlags);
+    // WM_LBUTTONDOWN: bLClicked.
+    virtual MsgResult LButtonDown(int nRow, int nCol, UINT nFlags);
+    // WM_LBUTTONUP: OnClick, bLButtonUp.
+    virtual MsgResult LButtonUp(int nRow, int nCol, UINT nFlags);
+    // WM_LBUTTONDBLCLK: bLDblClick.
+    virtual MsgResult LDblClick(int nRow, int nCol, UINT nFlags);
+    // WM_RBUTTONDOWN: bRClicked.
+    virtual MsgResult RButtonDown(int nRow, int nCol, UINT nFlags);
+    // WM_RBUTTONUP: bRButtonUp.
+    virtual MsgResult RButtonUp(int nRow, int nCol, UINT nFlags);
+    // WM_MBUTTONDOWN: bMButtonDown.
+    virtual MsgResult MButtonDown(int nRow, int nCol, UINT nFlags);
+    // WM_MBUTTONUP: bMButtonUp.
+    virtual MsgResult MButtonUp(int nRow, int nCol, UINT nFlags);
+    // WM_MOUSEWHEEL: nothing here.
+    virtual MsgResult MouseWheel(int nKeys, int nDelta, int nX, int nY);
+    // WM_DROPFILES: bDropFiles with the row, column and file names.
+    virtual MsgResult DropFiles(HDROP hDropped);
+    // XM_HELPF1: the help topic.
+    virtual MsgResult HelpF1();
+    // XM_DROPOVER: bDropOver.
+    virtual MsgResult DropOver(int nRow, int nCol, LPARAM nLParam);
+
+public:
+    // ======== not to be overridden ========
+    // The window's fixed behaviour, built on the hooks above.
+
     // ---- construction ----
     // Builds, creates and links a window (21 positions, see WindowNew).
     static std::shared_ptr<TWindow> New(const WindowNew& args = {});
-    // The class name, also the name of the platform window class ("TWINDOW").
-    std::string ClassName() const override { return "TWINDOW"; }
     // Registers the platform class of this object's class once.
     bool Register(UINT nClassStyle = CS_VREDRAW | CS_HREDRAW);
     // Creates the native window (class defaults to ClassName()) and links it.
@@ -137,40 +263,13 @@ public:
     void UnLink();
     // Registry slot, 1-based; 0 when not linked.
     int Slot() const { return nSlot_; }
-    // Shows the window and, for the first top-level window, runs the event loop.
-    virtual void Activate(const WindowActivate& args = {});
 
-    // ---- dispatch ----
-    // Turns one platform message into the named operation; absent = default processing.
-    virtual Value HandleEvent(UINT nMsg, WPARAM nWParam, LPARAM nLParam);
-
-    // ---- keys (public: a control hands keys it does not use on to its parent) ----
-    // WM_KEYDOWN: Tab moves between controls, the key table, F1 help, bKeyDown, the parent.
-    virtual Value KeyDown(WPARAM nKey, LPARAM nFlags);
-    // WM_CHAR: the key table for extended keys, bKeyChar, Esc to the parent.
-    virtual Value KeyChar(WPARAM nKey, LPARAM nFlags);
-
-    // ---- conditions ----
     // bWhen(), true when absent.
     bool lWhen();
-    // bValid(), true when absent.
-    virtual bool lValid();
-
-    // ---- closing ----
-    // Asks the window to close: posts WM_CLOSE when lValid() holds; returns that truth.
-    virtual bool End();
-
-    // ---- text ----
-    // Stores the caption and sets the native text.
-    void SetText(const std::string& cText);
     // The native text (or the caption without a native window).
     std::string GetText() const;
 
     // ---- showing ----
-    void Refresh(bool lErase = true);   // invalidates the client area
-    virtual void SetFocus();            // focuses the window when lWhen()
-    virtual void Enable();              // enables the window
-    virtual void Disable();             // disables the window
     void Show();                        // shows the window
     void Hide();                        // hides the window
     void Normal();                      // restores normal size and shows
@@ -183,16 +282,10 @@ public:
     void Center(const std::shared_ptr<TWindow>& oParent = {});
 
     // ---- geometry ----
-    // Moves and sizes (absent width/height keep the current size), then CoorsUpdate().
-    virtual void Move(int nTop, int nLeft, std::optional<int> nWidth = {}, std::optional<int> nHeight = {},
-                      bool lRepaint = true);
     // Resizes the native window and updates the coordinates.
     void SetSize(int nWidth, int nHeight, bool lRepaint = true);
     // Sets the whole rectangle.
     void SetCoors(const Rect& rect);
-    // Reads the native rectangle into nTop..nRight (parent client coordinates for a child;
-    // bottom and right as the platform gives them, one past the last pixel).
-    virtual void CoorsUpdate();
     // Width of the native window, else from the coordinates.
     int nWidth() const;
     // Resizes the native window to this width.
@@ -212,8 +305,6 @@ public:
                   std::shared_ptr<TBrush> brush = {});
     // Holds the new brush instead of the old one and refreshes.
     void SetBrush(std::shared_ptr<TBrush> brush);
-    // Holds a font and sends it to the native window.
-    virtual void SetFont(std::shared_ptr<TFont> font);
     // The window's font: its own, the parent's, the native one, or a default.
     std::shared_ptr<TFont> GetFont();
     // Sends the window's own font to the native window, else takes one as GetFont does.
@@ -232,6 +323,8 @@ public:
     void GoNextCtrl(HWND hCtl);
     // Focuses the previous tab stop before a child.
     void GoPrevCtrl(HWND hCtl);
+    // The child control with that identifier, or null.
+    std::shared_ptr<TControl> ControlById(int nId) const;
     // First enabled tab-stop control (first control when none).
     std::shared_ptr<TControl> FirstActiveCtrl() const;
     // Last enabled tab-stop control (first control when none).
@@ -243,7 +336,7 @@ public:
     HDC GetDC();                   // counted device-context request
     void ReleaseDC();              // counted release
     HDC BeginPaint();              // begins painting in answer to WM_PAINT
-    Value EndPaint();              // ends painting; yields nothing
+    void EndPaint();               // ends painting
     // Draws text at a position with the window's colours and font by default.
     void Say(const SayArgs& args);
     // Draws a line.
@@ -256,13 +349,10 @@ public:
     bool PostMsg(UINT nMsg, WPARAM nWParam = 0, LPARAM nLParam = 0);     // posts a message
     // Shows a status-bar text in this window's bar, else the parent's.
     void SetMsg(const std::string& cText, bool lDefault = false);
-    // Shows the help topic nHelpId, or asks the parent.
-    virtual void HelpTopic();
     // Captures the mouse.
     void Capture();
-    // Edit commands: each calls the action of the same name with the window.
-    void Copy(), Cut(), Find(), Paste(), Print(), UnDo(), ReDo(), Delete(), SelectAll(), FindNext(), Replace(),
-        Properties();
+    // Further edit commands: each calls the action of the same name with the window.
+    void Find(), Print(), ReDo(), Delete(), FindNext(), Replace(), Properties();
 
     // ---- tooltips ----
     void CheckToolTip();    // called on every mouse move
@@ -273,88 +363,7 @@ public:
 protected:
     // Tab (Shift+Tab) moves the focus to the parent's next (previous) control; false
     // for another key or without a parent.
-    bool TabToSibling(WPARAM nKey);
-
-    // ---- event operations ----
-    // The named operations HandleEvent turns messages into. Subclasses override them;
-    // the application reacts through the actions above instead. Protected: only the
-    // dispatcher and the framework's own classes (a control forwarding a key to its
-    // dialog, a dialog settling a control's focus) call them.
-    // WM_DESTROY: ends resources, unlinks, quits the loop for the main window.
-    virtual Value Destroy();
-    // WM_MOVE: coordinates, OnMove, bMoved.
-    virtual Value Moved(int nRow, int nCol);
-    // WM_SIZE: coordinates, OnResize, bResized.
-    virtual Value ReSize(const Value& nType = {}, const Value& nWidth = {}, const Value& nHeight = {});
-    // WM_SETFOCUS: bGotFocus, then the remembered or first control.
-    virtual Value GotFocus(HWND hWndOld);
-    // WM_KILLFOCUS: tooltip away, bLostFocus.
-    virtual Value LostFocus(HWND hWndNew);
-    // draws: bPainted (or the icon when minimised).
-    virtual Value Paint();
-    // WM_PAINT: BeginPaint, Paint, EndPaint.
-    virtual Value Display();
-    // WM_CLOSE: nothing here (default processing destroys).
-    virtual Value Close(WPARAM nWParam);
-    // WM_QUERYENDSESSION: 1 when End() succeeds.
-    virtual Value QueryEndSession();
-    // WM_ERASEBKGND: fills with the window's brush.
-    virtual Value EraseBkGnd(HDC hDCErase);
-    // WM_GETMINMAXINFO: applies aMinMaxInfo.
-    virtual Value GetMinMaxInfo(LPARAM pInfo);
-    // WM_DRAWITEM / XM_DRAWITEM: to the control with that identifier.
-    virtual Value DrawItem(WPARAM nId, LPARAM pItem);
-    // WM_MEASUREITEM: to the control with that identifier.
-    virtual Value MeasureItem(WPARAM nId, LPARAM pItem);
-    // WM_QUERYDRAGICON: the icon's handle.
-    virtual Value QueryDragIcon();
-    // WM_NCACTIVATE: bLostFocus when deactivated elsewhere.
-    virtual Value NcActivate(bool lActivating);
-    // WM_GETDLGCODE: nothing here (the platform's answer).
-    virtual Value GetDlgCode(WPARAM nKey);
-    // WM_NCMOUSEMOVE: tooltips go cold.
-    virtual Value NcMouseMove(WPARAM nHitTest, int nRow, int nCol);
-    // WM_COMMAND: popup, menu, or XM_CLICK/XM_CHANGE/XM_CLOSEUP to the control.
-    virtual Value Command(WPARAM nWParam, LPARAM nLParam);
-    // WM_SYSCOMMAND: F10 key, system menu, close through End().
-    virtual Value SysCommand(WPARAM nCmd, LPARAM nLParam);
-    // WM_TIMER: the tooltip delay or the window's timer objects.
-    virtual Value Timer(WPARAM nId, LPARAM nLParam);
-    // WM_VSCROLL: scroll actions, or XM_SCROLL... to a scroll-bar control.
-    virtual Value VScroll(WPARAM nWParam, LPARAM nLParam);
-    // WM_HSCROLL: likewise, horizontal.
-    virtual Value HScroll(WPARAM nWParam, LPARAM nLParam);
-    // WM_INITMENUPOPUP: to the menu.
-    virtual Value InitMenuPopup(HMENU hPopup, int nPos, bool lSystem);
-    // WM_MENUSELECT: highlighted item, its status text, bMenuSelect.
-    virtual Value MenuSelect(int nIdItem, int nFlags, HMENU hMenu);
-    // WM_CTLCOLOR...: asks the child (XM_COLOR) for its brush.
-    virtual Value CtlColor(HWND hWndChild, HDC hDCChild);
-    // WM_MOUSEMOVE: cursor, status text, tooltip, bMMoved.
-    virtual Value MouseMove(int nRow, int nCol, WPARAM nFlags);
-    // WM_LBUTTONDOWN: bLClicked.
-    virtual Value LButtonDown(int nRow, int nCol, WPARAM nFlags);
-    // WM_LBUTTONUP: OnClick, bLButtonUp.
-    virtual Value LButtonUp(int nRow, int nCol, WPARAM nFlags);
-    // WM_LBUTTONDBLCLK: bLDblClick.
-    virtual Value LDblClick(int nRow, int nCol, WPARAM nFlags);
-    // WM_RBUTTONDOWN: bRClicked.
-    virtual Value RButtonDown(int nRow, int nCol, WPARAM nFlags);
-    // WM_RBUTTONUP: bRButtonUp.
-    virtual Value RButtonUp(int nRow, int nCol, WPARAM nFlags);
-    // WM_MBUTTONDOWN: bMButtonDown.
-    virtual Value MButtonDown(int nRow, int nCol, WPARAM nFlags);
-    // WM_MBUTTONUP: bMButtonUp.
-    virtual Value MButtonUp(int nRow, int nCol, WPARAM nFlags);
-    // WM_MOUSEWHEEL: nothing here.
-    virtual Value MouseWheel(int nKeys, int nDelta, int nX, int nY);
-    // WM_DROPFILES: bDropFiles with the row, column and file names.
-    virtual Value DropFiles(HDROP hDropped);
-    // XM_HELPF1: the help topic.
-    virtual Value HelpF1();
-    // XM_DROPOVER: bDropOver.
-    virtual Value DropOver(int nRow, int nCol, LPARAM nLParam);
-
+    bool TabToSibling(int nKey);
     // Applies the construction arguments (called by New after the object exists).
     void Construct(const WindowNew& args);
     // Releases the objects the window holds (brush, cursor, icon, font, menus).
@@ -366,8 +375,6 @@ private:
     HDC hDCOwned_ = nullptr;   // the DC obtained by GetDC, released when the count reaches 0
 };
 
-// An action's answer to a yes/no question (bWhen, bValid): an absent answer is yes.
-bool Affirmative(const Value& answer);
 // The menu item last highlighted (class-wide; used by F1 help in menus).
 Value& MenuItemSelected();
 // The style New builds when nStyle is 0.

@@ -16,71 +16,69 @@ namespace pixa::window {
 namespace {
 int Lo(LPARAM v) { return LOWORD(v); }
 int Hi(LPARAM v) { return HIWORD(v); }
-Value Num(WPARAM v) { return Value(static_cast<long long>(v)); }
-Value Num(LPARAM v) { return Value(static_cast<long long>(v)); }
-Value Handle(const void* h) { return Value(static_cast<long long>(reinterpret_cast<INT_PTR>(h))); }
-// The result of an action, or absent when there is none.
-template <typename... A>
-Value CallIf(const Action& action, A&&... args) {
-    return action ? action.Call(std::forward<A>(args)...) : Value();
+// The window's icon, else the platform's application icon.
+HICON CaptionIcon(const std::shared_ptr<WindowIcon>& icon) {
+    return icon && icon->IconHandle() ? icon->IconHandle() : LoadIconA(nullptr, IDI_APPLICATION);
 }
+Value Optional(std::optional<int> n) { return n ? Value(*n) : Value(); }
 }  // namespace
 
-Value TWindow::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+MsgResult TWindow::HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) {
+    UINT keys = static_cast<UINT>(wp);
     switch (nMsg) {
         case WM_DESTROY: return Destroy();
         case WM_MOVE: return Moved(Hi(lp), Lo(lp));
-        case WM_SIZE: return ReSize(Num(wp), Lo(lp), Hi(lp));
+        case WM_SIZE: return ReSize(static_cast<int>(wp), Lo(lp), Hi(lp));
         case WM_SETFOCUS: return GotFocus(reinterpret_cast<HWND>(wp));
         case WM_KILLFOCUS: return LostFocus(reinterpret_cast<HWND>(wp));
         case WM_PAINT: return Display();
-        case WM_CLOSE: return Close(wp);
+        case WM_CLOSE: return Close(static_cast<int>(wp));
         case WM_QUERYENDSESSION: return QueryEndSession();
         case WM_ERASEBKGND: return EraseBkGnd(reinterpret_cast<HDC>(wp));
-        case WM_GETMINMAXINFO: return GetMinMaxInfo(lp);
-        case WM_DRAWITEM: return DrawItem(wp, lp);
-        case WM_MEASUREITEM: return MeasureItem(wp, lp);
+        case WM_GETMINMAXINFO: return GetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lp));
+        case WM_DRAWITEM:
+        case XM_DRAWITEM: return DrawItem(static_cast<int>(wp), reinterpret_cast<DRAWITEMSTRUCT*>(lp));
+        case WM_MEASUREITEM: return MeasureItem(static_cast<int>(wp), reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
         case WM_QUERYDRAGICON: return QueryDragIcon();
-        case WM_COMMNOTIFY: return CallIf(bCommNotify, Num(wp), Num(lp));
-        case WM_NOTIFY: return Value();
+        case WM_COMMNOTIFY: return CallAnswer(bCommNotify, static_cast<long long>(wp), static_cast<long long>(lp));
+        case WM_NOTIFY: return std::nullopt;
         case WM_NCACTIVATE: return NcActivate(wp != 0);
-        case WM_GETDLGCODE: return GetDlgCode(wp);
-        case WM_NCMOUSEMOVE: return NcMouseMove(wp, Hi(lp), Lo(lp));
-        case WM_KEYDOWN: return KeyDown(wp, lp);
-        case WM_CHAR: return KeyChar(wp, lp);
-        case WM_COMMAND: return Command(wp, lp);
-        case WM_SYSCOMMAND: return SysCommand(wp, lp);
-        case WM_TIMER: return Timer(wp, lp);
-        case WM_HSCROLL: return HScroll(wp, lp);
-        case WM_VSCROLL: return VScroll(wp, lp);
+        case WM_GETDLGCODE: return GetDlgCode(static_cast<int>(wp));
+        case WM_NCMOUSEMOVE: return NcMouseMove(static_cast<int>(wp), Hi(lp), Lo(lp));
+        case WM_KEYDOWN: return KeyDown(static_cast<int>(wp), static_cast<UINT>(lp));
+        case WM_CHAR: return KeyChar(static_cast<int>(wp), static_cast<UINT>(lp));
+        case WM_COMMAND: return Command(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+        case WM_SYSCOMMAND: return SysCommand(static_cast<UINT>(wp), Lo(lp));
+        case WM_TIMER: return Timer(static_cast<UINT_PTR>(wp));
+        case WM_HSCROLL: return HScroll(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
+        case WM_VSCROLL: return VScroll(LOWORD(wp), HIWORD(wp), reinterpret_cast<HWND>(lp));
         case WM_INITMENUPOPUP: return InitMenuPopup(reinterpret_cast<HMENU>(wp), Lo(lp), Hi(lp) != 0);
         case WM_MENUSELECT: return MenuSelect(LOWORD(wp), HIWORD(wp), reinterpret_cast<HMENU>(lp));
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORLISTBOX:
         case WM_CTLCOLORSTATIC: return CtlColor(reinterpret_cast<HWND>(lp), reinterpret_cast<HDC>(wp));
-        case WM_MOUSEMOVE: return MouseMove(Hi(lp), Lo(lp), wp);
-        case WM_LBUTTONDOWN: return LButtonDown(Hi(lp), Lo(lp), wp);
-        case WM_LBUTTONUP: return LButtonUp(Hi(lp), Lo(lp), wp);
-        case WM_LBUTTONDBLCLK: return LDblClick(Hi(lp), Lo(lp), wp);
-        case WM_RBUTTONDOWN: return RButtonDown(Hi(lp), Lo(lp), wp);
-        case WM_RBUTTONUP: return RButtonUp(Hi(lp), Lo(lp), wp);
-        case WM_MBUTTONDOWN: return MButtonDown(Hi(lp), Lo(lp), wp);
-        case WM_MBUTTONUP: return MButtonUp(Hi(lp), Lo(lp), wp);
+        case WM_MOUSEMOVE: return MouseMove(Hi(lp), Lo(lp), keys);
+        case WM_LBUTTONDOWN: return LButtonDown(Hi(lp), Lo(lp), keys);
+        case WM_LBUTTONUP: return LButtonUp(Hi(lp), Lo(lp), keys);
+        case WM_LBUTTONDBLCLK: return LDblClick(Hi(lp), Lo(lp), keys);
+        case WM_RBUTTONDOWN: return RButtonDown(Hi(lp), Lo(lp), keys);
+        case WM_RBUTTONUP: return RButtonUp(Hi(lp), Lo(lp), keys);
+        case WM_MBUTTONDOWN: return MButtonDown(Hi(lp), Lo(lp), keys);
+        case WM_MBUTTONUP: return MButtonUp(Hi(lp), Lo(lp), keys);
         case WM_MOUSEWHEEL:
             return MouseWheel(LOWORD(wp), static_cast<short>(HIWORD(wp)), static_cast<short>(LOWORD(lp)),
                               static_cast<short>(HIWORD(lp)));
         case WM_DROPFILES: return DropFiles(reinterpret_cast<HDROP>(wp));
-        case WM_QUERYNEWPALETTE: return hWnd && IsIconic(hWnd) ? Value(0) : Value();
-        case WM_PALETTECHANGED: return Value();
-        case XM_DRAWITEM: return DrawItem(wp, lp);
+        case WM_QUERYNEWPALETTE: return hWnd && IsIconic(hWnd) ? MsgResult(0) : std::nullopt;
+        case WM_PALETTECHANGED: return std::nullopt;
         case XM_HELPF1: return HelpF1();
         case XM_DROPOVER: return DropOver(Lo(lp), Hi(lp), lp);
-        default: return Value();  // everything else: the platform's default processing
+        default: return std::nullopt;  // everything else: the platform's default processing
     }
 }
 
-Value TWindow::Destroy() {
-    if (!hWnd) return Value();
+MsgResult TWindow::Destroy() {
+    if (!hWnd) return std::nullopt;
     EndResources();
     if (hDrop) DragFinish(hDrop);
     hDrop = nullptr;
@@ -91,24 +89,24 @@ Value TWindow::Destroy() {
     if (own == GetWndApp()) PostQuitMessage(0);
     if (GetWndDefault() == keep) SetWndDefault(nullptr);
     hWnd = nullptr;
-    return Value();  // the platform's default processing runs as well
+    return std::nullopt;  // the platform's default processing runs as well
 }
 
-Value TWindow::Moved(int, int) {
+MsgResult TWindow::Moved(int, int) {
     CoorsUpdate();
     if (OnMove) OnMove.Call(shared_from_this());
     if (bMoved) bMoved.Call(nTop, nLeft, shared_from_this());
-    return Value();
+    return std::nullopt;
 }
 
-Value TWindow::ReSize(const Value& nType, const Value& width, const Value& height) {
+MsgResult TWindow::ReSize(std::optional<int> nType, std::optional<int> width, std::optional<int> height) {
     CoorsUpdate();
     if (OnResize) OnResize.Call(shared_from_this());
-    if (bResized) bResized(Args{nType, width, height});
-    return Value();
+    if (bResized) bResized.Call(Optional(nType), Optional(width), Optional(height));
+    return std::nullopt;
 }
 
-Value TWindow::GotFocus(HWND) {
+MsgResult TWindow::GotFocus(HWND) {
     lFocused = true;
     if (bGotFocus) bGotFocus();
     if (hCtlFocus && IsWindow(hCtlFocus)) {
@@ -117,191 +115,185 @@ Value TWindow::GotFocus(HWND) {
         hCtlFocus = aControls.front()->hWnd;
         ::SetFocus(hCtlFocus);
     }
-    return Value(0);
+    return 0;
 }
 
-Value TWindow::LostFocus(HWND hWndNew) {
+MsgResult TWindow::LostFocus(HWND hWndNew) {
     lFocused = false;
     ToolTips::Instance().DestroyTipWindow();
-    return CallIf(bLostFocus, Handle(hWndNew));
+    return CallAnswer(bLostFocus, Handle(hWndNew));
 }
 
-Value TWindow::Display() {
+MsgResult TWindow::Display() {
     PaintScope painting(*this);
     Paint();
-    return Value();
+    return std::nullopt;
 }
 
-Value TWindow::Paint() {
+MsgResult TWindow::Paint() {
     if (hWnd && IsIconic(hWnd)) {
         DefWindowProcA(hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(hDC), 0);
-        HICON icon = oIcon && oIcon->IconHandle() ? oIcon->IconHandle() : LoadIconA(nullptr, IDI_APPLICATION);
-        DrawIcon(hDC, 0, 0, icon);
-        return Value();
+        DrawIcon(hDC, 0, 0, CaptionIcon(oIcon));
+        return std::nullopt;
     }
     if (OnPaint) OnPaint.Call(shared_from_this());
-    return CallIf(bPainted, Handle(hDC), Handle(&cPS), shared_from_this());
+    return CallAnswer(bPainted, Handle(hDC), Handle(&cPS), shared_from_this());
 }
 
-Value TWindow::Close(WPARAM) { return Value(); }
+MsgResult TWindow::Close(int) { return std::nullopt; }
 
-Value TWindow::QueryEndSession() { return Value(End() ? 1 : 0); }
+MsgResult TWindow::QueryEndSession() { return End() ? 1 : 0; }
 
-Value TWindow::EraseBkGnd(HDC dc) {
+MsgResult TWindow::EraseBkGnd(HDC dc) {
     RECT rc;
-    if (!hWnd) return Value();
+    if (!hWnd) return std::nullopt;
     GetClientRect(hWnd, &rc);
     if (IsIconic(hWnd)) {
         auto parent = Parent();
-        if (!parent) return Value(0);
+        if (!parent) return 0;
         if (parent->oBrush && parent->oBrush->hBrush) FillRect(dc, &rc, parent->oBrush->hBrush);
-        return Value(1);
+        return 1;
     }
     if (oBrush && oBrush->hBrush) {
         FillRect(dc, &rc, oBrush->hBrush);
-        return Value(1);
+        return 1;
     }
-    return Value();
+    return std::nullopt;
 }
 
-Value TWindow::GetMinMaxInfo(LPARAM pInfo) {
-    if (aMinMaxInfo.size() < 4 || !pInfo) return Value();
-    auto* info = reinterpret_cast<MINMAXINFO*>(pInfo);
+MsgResult TWindow::GetMinMaxInfo(MINMAXINFO* info) {
+    if (aMinMaxInfo.size() < 4 || !info) return std::nullopt;
     info->ptMaxSize = aMinMaxInfo[0];
     info->ptMaxPosition = aMinMaxInfo[1];
     info->ptMinTrackSize = aMinMaxInfo[2];
     info->ptMaxTrackSize = aMinMaxInfo[3];
-    return Value(0);
+    return 0;
 }
 
-Value TWindow::DrawItem(WPARAM id, LPARAM pItem) {
-    if (id == 0) return Value();  // owner-drawn menus are not used
-    for (auto& control : aControls)
-        if (control->nId == static_cast<int>(id)) return control->DrawItem(id, pItem);
-    return Value();
+// Identifier 0 is a menu's: owner-drawn menus are not used.
+MsgResult TWindow::DrawItem(int id, DRAWITEMSTRUCT* pItem) {
+    auto control = id ? ControlById(id) : nullptr;
+    return control ? control->DrawItem(id, pItem) : std::nullopt;
 }
 
-Value TWindow::MeasureItem(WPARAM id, LPARAM pItem) {
-    if (id == 0) return Value();
-    for (auto& control : aControls)
-        if (control->nId == static_cast<int>(id)) return control->MeasureItem(id, pItem);
-    return Value();
+MsgResult TWindow::MeasureItem(int id, MEASUREITEMSTRUCT* pItem) {
+    auto control = id ? ControlById(id) : nullptr;
+    return control ? control->MeasureItem(id, pItem) : std::nullopt;
 }
 
-Value TWindow::QueryDragIcon() {
-    HICON icon = oIcon && oIcon->IconHandle() ? oIcon->IconHandle() : LoadIconA(nullptr, IDI_APPLICATION);
-    return Handle(icon);
+MsgResult TWindow::QueryDragIcon() {
+    return reinterpret_cast<LRESULT>(CaptionIcon(oIcon));
 }
 
-Value TWindow::NcActivate(bool lActivating) {
+MsgResult TWindow::NcActivate(bool lActivating) {
     HWND focus = GetFocus();
     if (!lActivating && focus != hWnd && bLostFocus) bLostFocus.Call(Handle(focus));
-    return Value();
+    return std::nullopt;
 }
 
-Value TWindow::GetDlgCode(WPARAM) { return Value(); }
+MsgResult TWindow::GetDlgCode(int) { return std::nullopt; }
 
-Value TWindow::NcMouseMove(WPARAM, int, int) {
+MsgResult TWindow::NcMouseMove(int, int, int) {
     ToolTips::Instance().MakeCold();
-    return Value();
+    return std::nullopt;
 }
 
-Value TWindow::KeyDown(WPARAM nKey, LPARAM nFlags) {
-    if (TabToSibling(nKey)) return Value(0);
-    if (Action hotKey = KeyAction(static_cast<int>(nKey))) {
+MsgResult TWindow::KeyDown(int nKey, UINT nFlags) {
+    if (TabToSibling(nKey)) return 0;
+    if (Action hotKey = KeyAction(nKey)) {
         hotKey.Call("", 0, shared_from_this());
-        return Value(0);
+        return 0;
     }
     if (nKey == VK_F1) {
         HelpTopic();
-        return Value(0);
+        return 0;
     }
-    if (OnKeyDown) OnKeyDown.Call(shared_from_this(), Num(nKey), Num(nFlags));
-    if (bKeyDown) return bKeyDown.Call(Num(nKey), Num(nFlags));
+    if (OnKeyDown) OnKeyDown.Call(shared_from_this(), nKey, nFlags);
+    if (bKeyDown) return AnswerOf(bKeyDown.Call(nKey, nFlags));
     auto parent = Parent();
     if (parent && parent->hWnd && IsChild(parent->hWnd, hWnd)) return parent->KeyDown(nKey, nFlags);
-    return Value();
+    return std::nullopt;
 }
 
-Value TWindow::KeyChar(WPARAM nKey, LPARAM nFlags) {
+MsgResult TWindow::KeyChar(int nKey, UINT nFlags) {
     // Bit 24 marks an extended key: those reach the key table from here.
     if (nFlags & (1 << 24))
-        if (Action hotKey = KeyAction(static_cast<int>(nKey))) return hotKey.Call("", 0, shared_from_this());
-    if (bKeyChar) return bKeyChar.Call(Num(nKey), Num(nFlags));
+        if (Action hotKey = KeyAction(nKey)) return AnswerOf(hotKey.Call("", 0, shared_from_this()));
+    if (bKeyChar) return AnswerOf(bKeyChar.Call(nKey, nFlags));
     auto parent = Parent();
     if (nKey == VK_ESCAPE && parent) return parent->KeyChar(VK_ESCAPE, nFlags);
-    return Value();
+    return std::nullopt;
 }
 
-Value TWindow::Command(WPARAM wp, LPARAM lp) {
-    int id = LOWORD(wp), code = HIWORD(wp);
-    HWND control = reinterpret_cast<HWND>(lp);
-    if (oPopup) return oPopup->Command(id);
-    if (!control && oMenu) return oMenu->Command(id);
-    if (control) {
-        if (code == BN_CLICKED) SendMessageA(control, XM_CLICK, 0, 0);
-        else if (code == CBN_CLOSEUP) SendMessageA(control, XM_CLOSEUP, 0, 0);
-        else if (code == CBN_SELCHANGE) SendMessageA(control, XM_CHANGE, 0, 0);
+MsgResult TWindow::Command(int nId, int nCode, HWND hCtl) {
+    if (oPopup) return oPopup->Command(nId);
+    if (!hCtl && oMenu) return oMenu->Command(nId);
+    if (hCtl) {
+        if (nCode == BN_CLICKED) SendMessageA(hCtl, XM_CLICK, 0, 0);
+        else if (nCode == CBN_CLOSEUP) SendMessageA(hCtl, XM_CLOSEUP, 0, 0);
+        else if (nCode == CBN_SELCHANGE) SendMessageA(hCtl, XM_CHANGE, 0, 0);
     }
-    return Value();
+    return std::nullopt;
 }
 
-Value TWindow::SysCommand(WPARAM nCmd, LPARAM) {
-    UINT command = static_cast<UINT>(nCmd) & 0xFFF0;
+MsgResult TWindow::SysCommand(UINT nCmd, int) {
+    UINT command = nCmd & 0xFFF0;
     if (command == SC_KEYMENU) {
         if (Action f10 = KeyAction(VK_F10)) {
             f10.Call("", 0, shared_from_this());
-            return Value(0);
+            return 0;
         }
     }
     if (oSysMenu && nCmd < 61440) return oSysMenu->Command(static_cast<int>(nCmd));
     // Caption close button and Alt+F4 take the same path as End(): through bValid.
-    if (command == SC_CLOSE) return Value(End());
-    return Value();
+    if (command == SC_CLOSE) {
+        End();
+        return 0;
+    }
+    return std::nullopt;
 }
 
-Value TWindow::Timer(WPARAM id, LPARAM) {
+MsgResult TWindow::Timer(UINT_PTR id) {
     if (id == ToolTips::kTimerId) {
         ToolTips::Instance().TimerFired(*this);
-        return Value(0);
+        return 0;
     }
     if (Services().runTimer) Services().runTimer(*this, id);
-    return Value();
+    return std::nullopt;
 }
 
 namespace {
 // The scroll-bar action of a window for a scroll code, or the private message for a scroll-bar control.
-Value Scroll(TWindow& w, WPARAM wp, LPARAM lp, bool vertical) {
-    HWND bar = reinterpret_cast<HWND>(lp);
-    int code = LOWORD(wp);
+MsgResult Scroll(TWindow& w, int code, int pos, HWND bar, bool vertical) {
     if (bar) {
         static const UINT forward[] = {XM_SCROLLUP, XM_SCROLLDOWN, XM_SCROLLPGUP, XM_SCROLLPGDN};
-        if (code >= SB_LINEUP && code <= SB_PAGEDOWN) SendMessageA(bar, forward[code], wp, lp);
-        else if (code == SB_THUMBPOSITION) SendMessageA(bar, XM_THUMBPOS, HIWORD(wp), lp);
-        else if (code == SB_THUMBTRACK) SendMessageA(bar, XM_THUMBTRACK, HIWORD(wp), lp);
-        return Value();
+        LPARAM lp = reinterpret_cast<LPARAM>(bar);
+        if (code >= SB_LINEUP && code <= SB_PAGEDOWN) SendMessageA(bar, forward[code], MAKEWPARAM(code, pos), lp);
+        else if (code == SB_THUMBPOSITION) SendMessageA(bar, XM_THUMBPOS, pos, lp);
+        else if (code == SB_THUMBTRACK) SendMessageA(bar, XM_THUMBTRACK, pos, lp);
+        return std::nullopt;
     }
     const Action* actions[] = {vertical ? &w.bUp : &w.bLeft, vertical ? &w.bDown : &w.bRight,
                                vertical ? &w.bPgUp : &w.bPgLeft, vertical ? &w.bPgDn : &w.bPgRight};
     if (code >= SB_LINEUP && code <= SB_PAGEDOWN && *actions[code]) {
         (*actions[code])();
-        return Value(0);
+        return 0;
     }
-    return Value();
+    return std::nullopt;
 }
 }  // namespace
 
-Value TWindow::VScroll(WPARAM wp, LPARAM lp) { return Scroll(*this, wp, lp, true); }
+MsgResult TWindow::VScroll(int nCode, int nPos, HWND hBar) { return Scroll(*this, nCode, nPos, hBar, true); }
 
-Value TWindow::HScroll(WPARAM wp, LPARAM lp) { return Scroll(*this, wp, lp, false); }
+MsgResult TWindow::HScroll(int nCode, int nPos, HWND hBar) { return Scroll(*this, nCode, nPos, hBar, false); }
 
-Value TWindow::InitMenuPopup(HMENU hPopup, int nPos, bool lSystem) {
+MsgResult TWindow::InitMenuPopup(HMENU hPopup, int nPos, bool lSystem) {
     // The system menu, else a shown context menu, else the menu bar (which also finds its submenus).
     auto menu = lSystem ? oSysMenu : oPopup ? oPopup : oMenu;
-    return menu ? menu->InitMenuPopup(hPopup, nPos, lSystem) : Value();
+    return menu ? menu->InitMenuPopup(hPopup, nPos, lSystem) : std::nullopt;
 }
 
-Value TWindow::MenuSelect(int nIdItem, int nFlags, HMENU hMenu) {
+MsgResult TWindow::MenuSelect(int nIdItem, int nFlags, HMENU hMenu) {
     ToolTips::Instance().DestroyTipWindow();
     Value item;
     if (nFlags == 0xFFFF && !hMenu) {
@@ -316,50 +308,48 @@ Value TWindow::MenuSelect(int nIdItem, int nFlags, HMENU hMenu) {
         SetMsg(message);
     }
     if (bMenuSelect) bMenuSelect.Call(item, nFlags, Handle(hMenu));
-    return Value();
+    return std::nullopt;
 }
 
-Value TWindow::CtlColor(HWND child, HDC dc) {
-    if (GetDlgCtrlID(child) == 65535 || GetParent(child) != hWnd) return Value();
+MsgResult TWindow::CtlColor(HWND child, HDC dc) {
+    if (GetDlgCtrlID(child) == 65535 || GetParent(child) != hWnd) return std::nullopt;
     LRESULT brush = SendMessageA(child, XM_COLOR, reinterpret_cast<WPARAM>(dc), 0);
     // No brush (a foreign child, or a control keeping the platform colours): default colours.
-    return brush ? Value(static_cast<long long>(brush)) : Value();
+    return brush ? MsgResult(brush) : std::nullopt;
 }
 
-Value TWindow::MouseMove(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TWindow::MouseMove(int nRow, int nCol, UINT nFlags) {
     SetCursor(oCursor && oCursor->CursorHandle() ? oCursor->CursorHandle() : ArrowCursor());
     SetMsg(cMsg);
     CheckToolTip();
-    if (OnMouseMove) OnMouseMove.Call(shared_from_this(), nRow, nCol, Num(nFlags));
-    return bMMoved ? bMMoved.Call(nRow, nCol, Num(nFlags)) : Value(0);
+    if (OnMouseMove) OnMouseMove.Call(shared_from_this(), nRow, nCol, nFlags);
+    return bMMoved ? AnswerOf(bMMoved.Call(nRow, nCol, nFlags)) : 0;
 }
 
-Value TWindow::LButtonDown(int nRow, int nCol, WPARAM nFlags) { return CallIf(bLClicked, nRow, nCol, Num(nFlags)); }
+MsgResult TWindow::LButtonDown(int nRow, int nCol, UINT nFlags) { return CallAnswer(bLClicked, nRow, nCol, nFlags); }
 
-Value TWindow::LButtonUp(int nRow, int nCol, WPARAM nFlags) {
+MsgResult TWindow::LButtonUp(int nRow, int nCol, UINT nFlags) {
     if (OnClick) OnClick.Call(shared_from_this(), nRow, nCol);
-    return CallIf(bLButtonUp, nRow, nCol, Num(nFlags));
+    return CallAnswer(bLButtonUp, nRow, nCol, nFlags);
 }
 
-Value TWindow::LDblClick(int nRow, int nCol, WPARAM nFlags) { return CallIf(bLDblClick, nRow, nCol, Num(nFlags)); }
+MsgResult TWindow::LDblClick(int nRow, int nCol, UINT nFlags) { return CallAnswer(bLDblClick, nRow, nCol, nFlags); }
 
-Value TWindow::RButtonDown(int nRow, int nCol, WPARAM nFlags) {
-    return CallIf(bRClicked, nRow, nCol, Num(nFlags), shared_from_this());
+MsgResult TWindow::RButtonDown(int nRow, int nCol, UINT nFlags) {
+    return CallAnswer(bRClicked, nRow, nCol, nFlags, shared_from_this());
 }
 
-Value TWindow::RButtonUp(int nRow, int nCol, WPARAM nFlags) { return CallIf(bRButtonUp, nRow, nCol, Num(nFlags)); }
+MsgResult TWindow::RButtonUp(int nRow, int nCol, UINT nFlags) { return CallAnswer(bRButtonUp, nRow, nCol, nFlags); }
 
-Value TWindow::MButtonDown(int nRow, int nCol, WPARAM nFlags) {
-    return CallIf(bMButtonDown, nRow, nCol, Num(nFlags));
-}
+MsgResult TWindow::MButtonDown(int nRow, int nCol, UINT nFlags) { return CallAnswer(bMButtonDown, nRow, nCol, nFlags); }
 
-Value TWindow::MButtonUp(int nRow, int nCol, WPARAM nFlags) { return CallIf(bMButtonUp, nRow, nCol, Num(nFlags)); }
+MsgResult TWindow::MButtonUp(int nRow, int nCol, UINT nFlags) { return CallAnswer(bMButtonUp, nRow, nCol, nFlags); }
 
-Value TWindow::MouseWheel(int, int, int, int) { return Value(); }
+MsgResult TWindow::MouseWheel(int, int, int, int) { return std::nullopt; }
 
-Value TWindow::DropFiles(HDROP hDropped) {
+MsgResult TWindow::DropFiles(HDROP hDropped) {
     hDrop = hDropped;
-    if (!bDropFiles) return Value();
+    if (!bDropFiles) return std::nullopt;
     auto files = std::make_shared<Array>();
     UINT count = DragQueryFileA(hDropped, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
@@ -370,17 +360,19 @@ Value TWindow::DropFiles(HDROP hDropped) {
     DragQueryPoint(hDropped, &at);
     DragFinish(hDropped);
     hDrop = nullptr;
-    return bDropFiles.Call(at.y, at.x, Value(files));
+    return AnswerOf(bDropFiles.Call(at.y, at.x, Value(files)));
 }
 
-Value TWindow::HelpF1() {
+MsgResult TWindow::HelpF1() {
     const Value& item = MenuItemSelected();
-    if (!item.IsAbsent() && Services().showMenuItemHelp && Services().showMenuItemHelp(*this, item)) return Value(0);
+    if (!item.IsAbsent() && Services().showMenuItemHelp && Services().showMenuItemHelp(*this, item)) return 0;
     HelpTopic();
-    return Value(0);
+    return 0;
 }
 
-Value TWindow::DropOver(int nRow, int nCol, LPARAM nLParam) { return CallIf(bDropOver, nRow, nCol, Num(nLParam)); }
+MsgResult TWindow::DropOver(int nRow, int nCol, LPARAM nLParam) {
+    return CallAnswer(bDropOver, nRow, nCol, static_cast<long long>(nLParam));
+}
 
 void TWindow::HelpTopic() {
     if (nHelpId) {

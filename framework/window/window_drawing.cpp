@@ -48,12 +48,11 @@ PaintScope::PaintScope(TWindow& window) : window_(window) { window_.BeginPaint()
 
 PaintScope::~PaintScope() { window_.EndPaint(); }
 
-Value TWindow::EndPaint() {
+void TWindow::EndPaint() {
     if (nPaintCount > 0) --nPaintCount;
     ::EndPaint(hWnd, &cPS);
     cPS = PAINTSTRUCT{};
     hDC = hDCOwned_;  // a GetDC still open around the paint stays valid
-    return Value();
 }
 
 void TWindow::Say(const SayArgs& a) {

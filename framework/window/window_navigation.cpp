@@ -7,10 +7,8 @@ namespace pixa::window {
 
 namespace {
 bool IsRadio(HWND h) {
-    char name[16] = {};
-    GetClassNameA(h, name, sizeof name);
     DWORD kind = GetWindowLongA(h, GWL_STYLE) & 0x0F;
-    return lstrcmpiA(name, "Button") == 0 && (kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON);
+    return UpperClassName(h) == "BUTTON" && (kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON);
 }
 
 bool IsActiveTabStop(const TControl& c) {
@@ -61,7 +59,7 @@ void TWindow::GoNextCtrl(HWND hCtl) { GoCtrl(*this, hCtl, false); }
 
 void TWindow::GoPrevCtrl(HWND hCtl) { GoCtrl(*this, hCtl, true); }
 
-bool TWindow::TabToSibling(WPARAM nKey) {
+bool TWindow::TabToSibling(int nKey) {
     auto parent = Parent();
     if (nKey != VK_TAB || !parent) return false;
     if (GetKeyState(VK_SHIFT) & 0x8000)
@@ -69,6 +67,12 @@ bool TWindow::TabToSibling(WPARAM nKey) {
     else
         parent->GoNextCtrl(hWnd);
     return true;
+}
+
+std::shared_ptr<TControl> TWindow::ControlById(int id) const {
+    for (auto& control : aControls)
+        if (control->nId == id) return control;
+    return nullptr;
 }
 
 std::shared_ptr<TControl> TWindow::FirstActiveCtrl() const {

@@ -36,8 +36,6 @@ LRESULT CALLBACK CreationHook(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-LRESULT ToLresult(const Value& v) { return v.IsNumber() ? static_cast<LRESULT>(v.AsInteger()) : 0; }
-
 // The messages whose answer a dialog procedure returns itself; every other answer
 // goes into the dialog's message-result slot, and the procedure returns TRUE.
 bool AnsweredDirectly(UINT nMsg) {
@@ -58,19 +56,17 @@ bool AnsweredDirectly(UINT nMsg) {
     }
 }
 
-// A number or true is the message's answer; false or absent lets the platform's
-// dialog processing run.
-INT_PTR DialogResult(HWND hWnd, UINT nMsg, const Value& result) {
-    bool handled = result.IsNumber() || (result.IsLogical() && result.AsLogical());
-    if (!handled) return FALSE;
-    LRESULT answer = result.IsNumber() ? static_cast<LRESULT>(result.AsInteger()) : TRUE;
-    if (AnsweredDirectly(nMsg)) return static_cast<INT_PTR>(answer);
-    SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, answer);
+// An answer ends the message, as the window procedure's does; without one the
+// platform's dialog processing runs.
+INT_PTR DialogResult(HWND hWnd, UINT nMsg, MsgResult result) {
+    if (!result) return FALSE;
+    if (AnsweredDirectly(nMsg)) return static_cast<INT_PTR>(*result);
+    SetWindowLongPtrA(hWnd, DWLP_MSGRESULT, *result);
     return TRUE;
 }
 }  // namespace
 
-Value DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
+MsgResult DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
     MessageTracer::Trace(window, nMsg, nWParam, nLParam);
     Frame frame(window, "HandleEvent");  // the error report's stack level of this message
     try {
@@ -88,7 +84,7 @@ Value DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam)
         error.Operation = window.ClassName() + ":HandleEvent";
         RaiseError(error);
     }
-    return {};
+    return std::nullopt;
 }
 
 LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam) {
@@ -99,9 +95,9 @@ LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARA
     // Taken before dispatch: Destroy() unlinks and clears nOldProc, yet WM_DESTROY
     // must still reach the replaced procedure for its default processing.
     WNDPROC replaced = object->nOldProc;
-    Value result = DispatchSafely(*object, nMsg, nWParam, nLParam);
+    MsgResult result = DispatchSafely(*object, nMsg, nWParam, nLParam);
     if (nMsg == WM_NCDESTROY && object->Slot()) object->UnLink();
-    if (!result.IsAbsent()) return ToLresult(result);
+    if (result) return *result;
     return replaced ? CallWindowProcA(replaced, hWnd, nMsg, nWParam, nLParam)
                     : DefWindowProcA(hWnd, nMsg, nWParam, nLParam);
 }
@@ -121,7 +117,7 @@ INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARA
     if (object->nOldProc) return FALSE;
     if (!dynamic_cast<TDialog*>(object.get())) return FALSE;
     LPARAM third = nMsg == WM_INITDIALOG ? reinterpret_cast<LPARAM>(hWnd) : nLParam;
-    Value result = DispatchSafely(*object, nMsg, nWParam, third);
+    MsgResult result = DispatchSafely(*object, nMsg, nWParam, third);
     if (nMsg == WM_NCDESTROY && object->Slot()) object->UnLink();
     return DialogResult(hWnd, nMsg, result);
 }

@@ -3,7 +3,7 @@
 // creation hooks that tie a native window to its object before its first message.
 #include <windows.h>
 
-#include "runtime/value.h"
+#include "framework/window/messages.h"
 
 namespace pixa::window {
 
@@ -11,10 +11,11 @@ class TWindow;
 class TDialog;
 
 // The window procedure of every linked window: finds the object by handle and
-// calls its HandleEvent; an absent result goes on to the replaced procedure.
+// calls its HandleEvent; without an answer the replaced procedure runs.
 LRESULT CALLBACK FrameworkWindowProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
-// The dialog procedure of every dialog the framework creates.
+// The dialog procedure of every dialog the framework creates: an answer ends the
+// message, none lets the platform's dialog processing run.
 INT_PTR CALLBACK FrameworkDialogProc(HWND hWnd, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
 // While alive, the window created on this thread with the object as its creation
@@ -47,8 +48,8 @@ private:
     bool pushed_;
 };
 
-// Calls HandleEvent, turning an escaping exception into a raised error (absent result):
+// Calls HandleEvent, turning an escaping exception into a raised error (no answer):
 // no exception may unwind through the platform's message dispatch.
-Value DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
+MsgResult DispatchSafely(TWindow& window, UINT nMsg, WPARAM nWParam, LPARAM nLParam);
 
 }  // namespace pixa::window

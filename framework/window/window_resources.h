@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/window/messages.h"
 #include "runtime/value.h"
 
 namespace pixa::window {
@@ -42,12 +43,12 @@ public:
     virtual HACCEL Accelerators() const { return nullptr; }
     // Makes the window the menu's owner.
     virtual void SetOwner(TWindow* owner) { (void)owner; }
-    // Runs the item with this identifier.
-    virtual Value Command(int nId) = 0;
+    // Runs the item with this identifier; the answer to the window's command message.
+    virtual MsgResult Command(int nId) = 0;
     // A popup of this menu is about to open.
-    virtual Value InitMenuPopup(HMENU hPopup, int nPos, bool lSystem) {
+    virtual MsgResult InitMenuPopup(HMENU hPopup, int nPos, bool lSystem) {
         (void)hPopup, (void)nPos, (void)lSystem;
-        return {};
+        return std::nullopt;
     }
     // The item with this identifier (absent when none) and its status text.
     virtual Value ItemById(int nId, std::string* message) {

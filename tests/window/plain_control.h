@@ -13,8 +13,8 @@ namespace pixa::test {
 class PlainControl : public TControl {
 public:
     int clicks = 0;             // XM_CLICK received
-    // Consulted first for every message; an absent result goes on to the normal dispatch.
-    std::function<Value(UINT, WPARAM, LPARAM)> intercept;
+    // Consulted first for every message; without an answer the normal dispatch goes on.
+    std::function<MsgResult(UINT, WPARAM, LPARAM)> intercept;
 
     std::string ClassName() const override { return "TPLAIN"; }
 
@@ -32,10 +32,9 @@ public:
         return c;
     }
 
-    Value HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) override {
+    MsgResult HandleEvent(UINT nMsg, WPARAM wp, LPARAM lp) override {
         if (intercept) {
-            Value v = intercept(nMsg, wp, lp);
-            if (!v.IsAbsent()) return v;
+            if (MsgResult answer = intercept(nMsg, wp, lp)) return answer;
         }
         return TControl::HandleEvent(nMsg, wp, lp);
     }
@@ -50,15 +49,9 @@ public:
         if (hWnd && !checkOrRadio && cPlatformClass != "COMBOBOX") SetWindowTextA(hWnd, cCaption.c_str());
     }
 
-    Value Click() override {
+    MsgResult Click() override {
         ++clicks;
         return TControl::Click();
-    }
-
-    // Standard controls must see mouse moves (pressing, hot tracking).
-    Value MouseMove(int nRow, int nCol, WPARAM nFlags) override {
-        TControl::MouseMove(nRow, nCol, nFlags);
-        return Value();
     }
 };
 

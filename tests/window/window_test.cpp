@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/window/dialog.h"
 #include "framework/window/event_loop.h"
 #include "framework/window/message_tracer.h"
 #include "framework/window/tooltip.h"
 #include "framework/window/window_procedure.h"
 #include "framework/window/window_registry.h"
+#include "runtime/actions.h"
 #include "tests/support/gui_driver.h"
 #include "tests/support/window_probe.h"
 #include "tests/window/plain_control.h"
@@ -115,17 +117,66 @@ TEST(WindowDispatch, UnhandledMessageReachesTheReplacedProcedure) {
     DestroyNow(w);
 }
 
-TEST(WindowDispatch, LogicalResultGivesZeroAndSkipsDefaultProcessing) {
+TEST(WindowDispatch, LogicalAnswerOfAnActionGivesZeroAndSkipsDefaultProcessing) {
     auto w = PixelWindow("Logisch");
     auto edit = PlainControl::New(w, "EDIT", "", 10, 10, 20, 100);
-    edit->intercept = [](UINT msg, WPARAM, LPARAM) { return msg == WM_SETTEXT ? Value(true) : Value(); };
-    LRESULT result = SendMessageA(edit->hWnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("Hallo"));
-    EXPECT_EQ(result, 0);
+    edit->bKeyChar = Constant(true);
+    EXPECT_EQ(SendMessageA(edit->hWnd, WM_CHAR, 'x', 1), 0);
     EXPECT_EQ(test::TextOf(edit->hWnd), "");
     // A number is the result as it is.
-    edit->intercept = [](UINT msg, WPARAM, LPARAM) { return msg == WM_GETTEXTLENGTH ? Value(77) : Value(); };
-    EXPECT_EQ(SendMessageA(edit->hWnd, WM_GETTEXTLENGTH, 0, 0), 77);
+    edit->bKeyChar = Constant(77);
+    EXPECT_EQ(SendMessageA(edit->hWnd, WM_CHAR, 'x', 1), 77);
+    EXPECT_EQ(test::TextOf(edit->hWnd), "");
+    // No answer: the edit control types the character.
+    edit->bKeyChar = Constant(Value());
+    SendMessageA(edit->hWnd, WM_CHAR, 'x', 1);
+    EXPECT_EQ(test::TextOf(edit->hWnd), "x");
     DestroyNow(w);
+}
+
+// A modal dialog whose answer to WM_SETTEXT the test chooses.
+struct AnsweringDialog : TDialog {
+    MsgResult answer;
+    static std::shared_ptr<AnsweringDialog> Make() {
+        auto dialog = std::make_shared<AnsweringDialog>();
+        dialog->Construct({.nTop = 100, .nLeft = 100, .nBottom = 200, .nRight = 300, .cCaption = "Alt", .lPixel = true});
+        return dialog;
+    }
+    MsgResult HandleEvent(UINT msg, WPARAM wp, LPARAM lp) override {
+        return msg == WM_SETTEXT && answer ? answer : TDialog::HandleEvent(msg, wp, lp);
+    }
+};
+
+LRESULT SendText(HWND h, const char* text) { return SendMessageA(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)); }
+
+TEST(WindowDispatch, WindowAndDialogReadAnAnswerAlike) {
+    // An answer ends the message with that result; none lets the platform store the text.
+    auto w = PixelWindow("Antwort");
+    auto edit = PlainControl::New(w, "EDIT", "", 10, 10, 20, 100);
+    MsgResult editAnswer = 7;
+    edit->intercept = [&](UINT msg, WPARAM, LPARAM) { return msg == WM_SETTEXT ? editAnswer : MsgResult(); };
+    EXPECT_EQ(SendText(edit->hWnd, "Neu"), 7);
+    EXPECT_EQ(test::TextOf(edit->hWnd), "");
+    editAnswer = std::nullopt;
+    SendText(edit->hWnd, "Neu");
+    EXPECT_EQ(test::TextOf(edit->hWnd), "Neu");
+    DestroyNow(w);
+
+    auto dialog = AnsweringDialog::Make();
+    LRESULT answered = 0;
+    std::string afterAnswer, afterNone;
+    dialog->Activate({.bInit = Do([&] {
+        dialog->answer = 7;
+        answered = SendText(dialog->hWnd, "Neu");
+        afterAnswer = test::TextOf(dialog->hWnd);
+        dialog->answer = std::nullopt;
+        SendText(dialog->hWnd, "Neu");
+        afterNone = test::TextOf(dialog->hWnd);
+        dialog->End(1);
+    })});
+    EXPECT_EQ(answered, 7);
+    EXPECT_EQ(afterAnswer, "Alt");
+    EXPECT_EQ(afterNone, "Neu");
 }
 
 TEST(WindowDispatch, ObjectSeesItsFirstMessagesAndOutlivesItsWindow) {
@@ -133,9 +184,9 @@ TEST(WindowDispatch, ObjectSeesItsFirstMessagesAndOutlivesItsWindow) {
     auto w = PixelWindow("Erste");
     auto edit = PlainControl::New(w, "EDIT", "", 10, 10, 20, 100);
     std::weak_ptr<PlainControl> weak = edit;
-    edit->intercept = [&seen](UINT msg, WPARAM, LPARAM) {
+    edit->intercept = [&seen](UINT msg, WPARAM, LPARAM) -> MsgResult {
         seen.push_back(msg);
-        return Value();
+        return std::nullopt;
     };
     w->aControls.clear();
     edit.reset();  // only the registry keeps the control alive now
@@ -150,11 +201,11 @@ TEST(WindowDispatch, ObjectDestroyingItsWindowInsideAMessageStaysAliveUntilItRet
     auto edit = PlainControl::New(w, "EDIT", "", 10, 10, 20, 100);
     std::weak_ptr<PlainControl> weak = edit;
     bool aliveAfterNestedDestroy = false;
-    edit->intercept = [&](UINT msg, WPARAM, LPARAM) {
-        if (msg != WM_USER + 7) return Value();
+    edit->intercept = [&](UINT msg, WPARAM, LPARAM) -> MsgResult {
+        if (msg != WM_USER + 7) return std::nullopt;
         DestroyWindow(weak.lock() ? weak.lock()->hWnd : nullptr);  // nested WM_DESTROY unlinks it
         aliveAfterNestedDestroy = !weak.expired() && weak.lock()->hWnd == nullptr;
-        return Value(1);
+        return 1;
     };
     HWND handle = edit->hWnd;
     w->aControls.clear();
@@ -168,7 +219,7 @@ TEST(WindowDispatch, ObjectDestroyingItsWindowInsideAMessageStaysAliveUntilItRet
 TEST(WindowDispatch, CreationHookLinksBeforeTheFirstMessage) {
     struct Recorder : TWindow {
         std::vector<UINT> seen;
-        Value HandleEvent(UINT msg, WPARAM wp, LPARAM lp) override {
+        MsgResult HandleEvent(UINT msg, WPARAM wp, LPARAM lp) override {
             seen.push_back(msg);
             return TWindow::HandleEvent(msg, wp, lp);
         }
